@@ -1,0 +1,23 @@
+// The live state behind the main window: current category, the two units and
+// their factors, the two values, the box being typed in and the display options.
+#pragma once
+#include "core/catalog.h"
+
+struct ConversionState {
+    int currentCategory;               // -1 only during start-up
+    double fromFactor, toFactor;       // factors (or Temperature codes) of the selected rows
+    double fromValue, toValue;         // last value read from or written to each box
+    SpecialConverter specialConverter; // for the current category, or 0
+    int ActiveSide;                    // 1 From box, 2 To box
+    int NumFormat;                     // non-zero fixed, 0 scientific
+    unsigned short DecimalPlaces;      // 0..15 shown; a stored larger value is kept
+};
+
+extern ConversionState Conversion;     // the one conversion state of the process
+
+void OnChooserChanged(int which);      // 0 initialise, 1 category, 2 from unit, 3 to unit
+void SelectConversion(int category, int fromIndex, int toIndex);
+void Recompute(int side);
+void SwapUnits();
+void OnValueBoxFocused(int side);
+void OnValueBoxChanged(int side);

@@ -1,0 +1,25 @@
+#!/bin/sh
+# Creates (once) the Wine prefix the tests and the run command use, with crash
+# dialogs off and Wine drawing window frames itself when no window manager runs.
+set -eu
+: "${WINEPREFIX:=${HOME}/.metrova-wine}"
+export WINEPREFIX WINEDEBUG=-all
+WINE=/usr/lib/wine/wine64
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  "$WINE" wineboot -i >/dev/null 2>&1 || true
+  reg=$(mktemp --suffix=.reg)
+  cat > "$reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\WineDbg]
+"ShowCrashDialog"=dword:00000000
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
+"Decorated"="Y"
+REG
+  "$WINE" regedit /S "$reg" >/dev/null 2>&1 || "$WINE" reg import "$reg" >/dev/null 2>&1 || true
+  rm -f "$reg"
+  /usr/lib/wine/wineserver -w 2>/dev/null || wineserver -w 2>/dev/null || true
+fi
+echo "$WINEPREFIX"

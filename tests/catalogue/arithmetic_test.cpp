@@ -1,0 +1,64 @@
+// Factor arithmetic, the temperature converter and its registry.
+#include "core/catalog.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const double CELSIUS = 1.0, FAHRENHEIT = 2.0, RANKINE = 3.0, REAUMUR = 4.0, KELVIN = 5.0;
+
+double Temperature(double from, double to, double value)
+{
+    double result = -12345.0;
+    TemperatureConvert(from, to, value, &result);
+    return result;
+}
+
+TEST(ConvertByFactors, ProductBeforeDivision)
+{
+    EXPECT_EQ(ConvertByFactors(2.0, 1000.0, 1.0), 2000.0);
+    // (0.1 * 3) / 3 is not 0.1 in double arithmetic; 0.1 * (3 / 3) would be.
+    EXPECT_EQ(ConvertByFactors(0.1, 3.0, 3.0), 0.1 * 3.0 / 3.0);
+    EXPECT_EQ(ConvertByFactors(7.25, 1.0, 1.0), 7.25);  // two base rows: unchanged
+    EXPECT_TRUE(std::isnan(ConvertByFactors(std::nan(""), 2.0, 3.0)));
+}
+
+TEST(TemperatureConvert, EverydayValues)
+{
+    EXPECT_DOUBLE_EQ(Temperature(CELSIUS, FAHRENHEIT, 100.0), 212.0);
+    EXPECT_DOUBLE_EQ(Temperature(CELSIUS, FAHRENHEIT, -40.0), -40.0);
+    EXPECT_DOUBLE_EQ(Temperature(FAHRENHEIT, CELSIUS, -40.0), -40.0);
+    EXPECT_DOUBLE_EQ(Temperature(REAUMUR, CELSIUS, 80.0), 100.0);
+    EXPECT_DOUBLE_EQ(Temperature(KELVIN, CELSIUS, 0.0), -273.15);
+    EXPECT_DOUBLE_EQ(Temperature(CELSIUS, RANKINE, 0.0), 491.67);
+}
+
+TEST(TemperatureConvert, AbsoluteZeroAndBelow)
+{
+    EXPECT_EQ(Temperature(CELSIUS, KELVIN, -273.15), 0.0);          // exactly zero is converted
+    EXPECT_DOUBLE_EQ(Temperature(CELSIUS, CELSIUS, -273.15), -273.15);
+    EXPECT_EQ(Temperature(CELSIUS, FAHRENHEIT, -300.0), 0.0);       // below: 0 in any unit
+    EXPECT_EQ(Temperature(KELVIN, KELVIN, -1.0), 0.0);
+    EXPECT_EQ(Temperature(RANKINE, CELSIUS, -0.5), 0.0);
+}
+
+TEST(TemperatureConvert, UnknownCodesMeanKelvinAndNaNPassesThrough)
+{
+    EXPECT_EQ(Temperature(9.0, 0.0, 300.0), 300.0);
+    EXPECT_TRUE(std::isnan(Temperature(CELSIUS, FAHRENHEIT, std::nan(""))));
+    EXPECT_TRUE(std::isinf(Temperature(CELSIUS, KELVIN, std::numeric_limits<double>::infinity())));
+}
+
+TEST(FindSpecialConverter, OnlyTemperatureHasOne)
+{
+    for (int c = 0; c < CATEGORY_COUNT; ++c)
+        EXPECT_EQ(FindSpecialConverter(c) != nullptr, c == TEMPERATURE_CATEGORY) << c;
+    EXPECT_EQ(FindSpecialConverter(TEMPERATURE_CATEGORY), &TemperatureConvert);
+    EXPECT_EQ(FindSpecialConverter(32), nullptr);
+    EXPECT_EQ(FindSpecialConverter(-1), nullptr);
+}
+
+}  // namespace

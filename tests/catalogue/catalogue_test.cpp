@@ -1,0 +1,115 @@
+// Checks that hold for the catalogue as a whole: sizes, base rows, names.
+#include "core/catalog.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Expected {
+    const char* name;
+    int count;
+    std::vector<std::string> baseRows;  // every row whose factor is exactly 1.0
+};
+
+// Category names, unit counts and base rows, in table order.
+const Expected Categories[CATEGORY_COUNT] = {
+    { "All Length & Distance", 315, { "meter", "metre" } },
+    { "All Speed", 70, { "benz", "meter/second" } },
+    { "All Weight & Mass", 201, { "kilogram", "kilogram-force", "libra [metric]", "seer [Pakistan]" } },
+    { "Common Cooking", 73, { "cubic meter", "kiloliter" } },
+    { "Common Length", 11, { "meter" } },
+    { "Common Speed", 13, { "meter/second" } },
+    { "Common Weight", 23, { "kilogram" } },
+    { "Acceleration", 21, { "meter/square second" } },
+    { "Angle", 14, { "radian" } },
+    { "Area", 127, { "centiare", "square meter" } },
+    { "Astronomical", 12, { "meter" } },
+    { "Butter", 10, { "gram" } },
+    { "Density", 78, { "gram/cubic decimeter", "gram/liter", "kilogram/cubic meter",
+                       "milligram/cubic centimeter", "milligram/milliliter" } },
+    { "Dynamic Viscosity (Oil & Water)", 16, { "Poise" } },
+    { "Dynamic Viscosity", 22, { "kilogram/meter second", "newton second/m&sup2;", "pascal second",
+                                 "poiseuille [France]" } },
+    { "Energy", 101, { "joule", "newton meter", "wattsecond" } },
+    { "Flow Rate (Mass)", 36, { "kilogram/second" } },
+    { "Flow Rate (Mole Basis)", 20, { "mole/second" } },
+    { "Flow Rate (Volume)", 168, { "cubic meter/second", "kiloliter/second", "stere/second" } },
+    { "Force", 38, { "joule/meter", "newton" } },
+    { "Frequency", 18, { "1/second", "cycle/second", "hertz", "revolution/second" } },
+    { "Illuminance", 11, { "lumen/square meter", "lux", "metercandle" } },
+    { "Kinematic Viscosity", 28, { "m\xB2/second" } },
+    { "Luminance", 15, { "candela/square meter", "nit" } },
+    { "Metric Length & Distance", 23, { "meter" } },
+    { "Metric Mass", 30, { "kilogram" } },
+    { "Power", 69, { "joule/second", "newton meter/second", "watt" } },
+    { "Pressure", 100, { "newton/square meter", "pascal" } },
+    { "Temperature", 5, {} },
+    { "Time", 14, { "second" } },
+    { "Torque", 16, { "newton meter" } },
+    { "Volume", 82, { "cubic meter", "kiloliter", "stere" } },
+};
+
+TEST(Catalogue, CategoryNamesAndCountsInTableOrder)
+{
+    int total = 0;
+    for (int c = 0; c < CATEGORY_COUNT; ++c) {
+        EXPECT_STREQ(UnitCatalog[c].name, Categories[c].name) << "category " << c;
+        EXPECT_EQ(UnitCatalog[c].count, Categories[c].count) << Categories[c].name;
+        total += UnitCatalog[c].count;
+    }
+    EXPECT_EQ(total, 1780);
+}
+
+TEST(Catalogue, BaseRowsAreExactlyTheRowsWithFactorOne)
+{
+    for (int c = 0; c < CATEGORY_COUNT; ++c) {
+        if (c == TEMPERATURE_CATEGORY) continue;
+        std::set<std::string> found;
+        for (int u = 0; u < UnitCatalog[c].count; ++u)
+            if (UnitCatalog[c].units[u].factor == 1.0)
+                found.insert(UnitCatalog[c].units[u].name);
+        std::set<std::string> expected(Categories[c].baseRows.begin(), Categories[c].baseRows.end());
+        EXPECT_EQ(found, expected) << Categories[c].name;
+    }
+}
+
+TEST(Catalogue, NamesAreUniqueWithinATableAndAtMost39Characters)
+{
+    for (int c = 0; c < CATEGORY_COUNT; ++c) {
+        std::set<std::string> seen;
+        for (int u = 0; u < UnitCatalog[c].count; ++u) {
+            const char* name = UnitCatalog[c].units[u].name;
+            ASSERT_NE(name, nullptr) << Categories[c].name << " row " << u;
+            EXPECT_GT(std::strlen(name), 0u) << Categories[c].name << " row " << u;
+            EXPECT_LE(std::strlen(name), 39u) << Categories[c].name << " row " << u << " " << name;
+            EXPECT_TRUE(seen.insert(name).second) << Categories[c].name << " repeats " << name;
+        }
+    }
+}
+
+TEST(Catalogue, FactorsAreFiniteAndPositive)
+{
+    for (int c = 0; c < CATEGORY_COUNT; ++c)
+        for (int u = 0; u < UnitCatalog[c].count; ++u) {
+            double f = UnitCatalog[c].units[u].factor;
+            EXPECT_TRUE(std::isfinite(f) && f > 0) << Categories[c].name << " row " << u;
+        }
+}
+
+TEST(Catalogue, TemperatureCodes)
+{
+    const UnitEntry* t = UnitCatalog[TEMPERATURE_CATEGORY].units;
+    const char* names[] = { "degree Celsius", "degree Fahrenheit", "degree Rankine", "degree Reaumur", "kelvin" };
+    for (int u = 0; u < 5; ++u) {
+        EXPECT_STREQ(t[u].name, names[u]);
+        EXPECT_EQ(t[u].factor, u + 1.0);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,5 @@
+// The modal About box (dialog template 4).
+#pragma once
+#include <windows.h>
+
+INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
