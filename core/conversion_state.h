@@ -1,5 +1,7 @@
 // The live state behind the main window: current category, the two units and
 // their factors, the two values, the box being typed in and the display options.
+// It drives the five controls only through the view functions of
+// core/conversion_view.h.
 #pragma once
 #include "core/catalog.h"
 
@@ -15,9 +17,19 @@ struct ConversionState {
 
 extern ConversionState Conversion;     // the one conversion state of the process
 
+const int DECIMAL_PLACES_SHOWN_MAX = 15;   // the formatter clamps anything larger to this
+
 void OnChooserChanged(int which);      // 0 initialise, 1 category, 2 from unit, 3 to unit
 void SelectConversion(int category, int fromIndex, int toIndex);
 void Recompute(int side);
 void SwapUnits();
 void OnValueBoxFocused(int side);
 void OnValueBoxChanged(int side);
+
+// Display options, as the Options menu changes them. Both re-format the passive
+// box from the active box's text.
+void FlipNumFormat();                  // fixed <-> scientific, whatever value was loaded
+void SetDecimalPlaces(int places);     // 0..15; anything else is ignored
+
+// The decimal places the value boxes actually show (DecimalPlaces clamped to 15).
+int ShownDecimalPlaces();
