@@ -1,74 +1,81 @@
-// Placeholder rows until the real table is transcribed.
+// 26 "Power": powers in watt. Hour and minute rows are the per-second row divided by
+// 3600 and 60; calories and Btus are the International Table ones.
 #include "catalogue/tables.h"
 
 const UnitEntry PowerUnits[69] = {
-    { "unit 0", 1.0 },
-    { "unit 1", 2.0 },
-    { "unit 2", 3.0 },
-    { "unit 3", 4.0 },
-    { "unit 4", 5.0 },
-    { "unit 5", 6.0 },
-    { "unit 6", 7.0 },
-    { "unit 7", 8.0 },
-    { "unit 8", 9.0 },
-    { "unit 9", 10.0 },
-    { "unit 10", 11.0 },
-    { "unit 11", 12.0 },
-    { "unit 12", 13.0 },
-    { "unit 13", 14.0 },
-    { "unit 14", 15.0 },
-    { "unit 15", 16.0 },
-    { "unit 16", 17.0 },
-    { "unit 17", 18.0 },
-    { "unit 18", 19.0 },
-    { "unit 19", 20.0 },
-    { "unit 20", 21.0 },
-    { "unit 21", 22.0 },
-    { "unit 22", 23.0 },
-    { "unit 23", 24.0 },
-    { "unit 24", 25.0 },
-    { "unit 25", 26.0 },
-    { "unit 26", 27.0 },
-    { "unit 27", 28.0 },
-    { "unit 28", 29.0 },
-    { "unit 29", 30.0 },
-    { "unit 30", 31.0 },
-    { "unit 31", 32.0 },
-    { "unit 32", 33.0 },
-    { "unit 33", 34.0 },
-    { "unit 34", 35.0 },
-    { "unit 35", 36.0 },
-    { "unit 36", 37.0 },
-    { "unit 37", 38.0 },
-    { "unit 38", 39.0 },
-    { "unit 39", 40.0 },
-    { "unit 40", 41.0 },
-    { "unit 41", 42.0 },
-    { "unit 42", 43.0 },
-    { "unit 43", 44.0 },
-    { "unit 44", 45.0 },
-    { "unit 45", 46.0 },
-    { "unit 46", 47.0 },
-    { "unit 47", 48.0 },
-    { "unit 48", 49.0 },
-    { "unit 49", 50.0 },
-    { "unit 50", 51.0 },
-    { "unit 51", 52.0 },
-    { "unit 52", 53.0 },
-    { "unit 53", 54.0 },
-    { "unit 54", 55.0 },
-    { "unit 55", 56.0 },
-    { "unit 56", 57.0 },
-    { "unit 57", 58.0 },
-    { "unit 58", 59.0 },
-    { "unit 59", 60.0 },
-    { "unit 60", 61.0 },
-    { "unit 61", 62.0 },
-    { "unit 62", 63.0 },
-    { "unit 63", 64.0 },
-    { "unit 64", 65.0 },
-    { "unit 65", 66.0 },
-    { "unit 66", 67.0 },
-    { "unit 67", 68.0 },
-    { "unit 68", 69.0 },
+    { "attowatt",                           1e-18 },
+    { "Btu/hour [I.T.]",                    0.29307107 },              // Btu [I.T.]/h; approx.
+    { "Btu/minute [I.T.]",                  17.5842642 },              // approx.
+    { "Btu/second [I.T.]",                  1055.055852 },             // Btu [I.T.]/s; approx.
+    { "calorie/hour [I.T.]",                0.001163 },
+    { "calorie/minute [I.T.]",              0.06978 },
+    { "calorie/second [I.T.]",              4.1868 },
+    { "centiwatt",                          0.01 },
+    { "cheval vapeur",                      735.49875 },               // metric horsepower, 75 kgf m/s
+    { "clusec",                             1.3332237e-06 },           // 1 liter micron of mercury/s; approx.
+    // 10
+    { "deciwatt",                           0.1 },
+    { "dekawatt",                           10.0 },
+    { "dyne centimeter/hour",               2.7777777777777777e-11 },
+    { "dyne centimeter/minute",             1.6666666666666665e-09 },
+    { "dyne centimeter/second",             1e-07 },
+    { "erg/hour",                           2.7777777777777777e-11 },
+    { "erg/minute",                         1.6666666666666665e-09 },
+    { "erg/second",                         1e-07 },
+    { "exawatt",                            1e+18 },
+    { "femtowatt",                          1e-15 },
+    // 20
+    { "foot pound-force/hour",              0.0003766160833333333 },   // approx.
+    { "foot pound-force/minute",            0.022596965 },             // approx.
+    { "foot pound-force/second",            1.3558179 },               // approx.
+    { "foot poundal/hour",                  1.170558611111111e-05 },   // approx.
+    { "foot poundal/minute",                0.0007023351666666667 },   // approx.
+    { "foot poundal/second",                0.04214011 },              // approx.
+    { "gigawatt",                           1000000000.0 },
+    { "gram-force centimeter/hour",         2.7240694444444445e-08 },
+    { "gram-force centimeter/minute",       1.6344416666666667e-06 },
+    { "gram-force centimeter/second",       9.80665e-05 },
+    // 30
+    { "hectowatt",                          100.0 },
+    { "horsepower [international]",         745.69987 },               // 550 ft lbf/s; approx.
+    { "horsepower [electric]",              746.0 },
+    { "horsepower [metric]",                735.49875 },               // 75 kgf m/s
+    { "horsepower [water]",                 746.043 },                 // approx.
+    { "inch ounce-force revolution/minute", 0.00073948398 },           // 1 ozf in x 2 pi rad per minute; approx.
+    { "joule/hour",                         0.0002777777777777778 },
+    { "joule/minute",                       0.016666666666666666 },
+    { "joule/second",                       1.0 },
+    { "kilocalorie/hour [I.T.]",            1.163 },
+    // 40
+    { "kilocalorie/minute [I.T.]",          69.78 },
+    { "kilocalorie/second [I.T.]",          4186.8 },
+    { "kilogram-force meter/hour",          0.0027240694444444443 },
+    { "kilogram-force meter/minute",        0.16344416666666667 },
+    { "kilogram-force meter/second",        9.80665 },
+    { "kilopond meter/hour",                0.0027240694444444443 },
+    { "kilopond meter/minute",              0.16344416666666667 },
+    { "kilopond meter/second",              9.80665 },
+    { "kilowatt",                           1000.0 },
+    { "megawatt",                           1000000.0 },
+    // 50
+    { "microwatt",                          1e-06 },
+    { "million Btu/hour [I.T.]",            293071.07 },               // approx.
+    { "milliwatt",                          0.001 },
+    { "nanowatt",                           1e-09 },
+    { "newton meter/hour",                  0.0002777777777777778 },
+    { "newton meter/minute",                0.016666666666666666 },
+    { "newton meter/second",                1.0 },
+    { "petawatt",                           1000000000000000.0 },
+    { "pferdestarke",                       735.49875 },               // same as cheval vapeur
+    { "picowatt",                           1e-12 },
+    // 60
+    { "poncelet",                           980.665 },                 // 100 kgf m/s
+    { "pound square foot/cubic second",     0.04214011 },              // lb ft^2/s^3 = foot poundal/second; approx.
+    { "terawatt",                           1000000000000.0 },
+    { "ton of refrigeration",               3516.85284 },              // 12 000 Btu [I.T.]/h; approx.
+    { "watt",                               1.0 },
+    { "yoctowatt",                          1e-24 },
+    { "yottawatt",                          1e+24 },
+    { "zeptowatt",                          1e-21 },
+    { "zettawatt",                          1e+21 },
 };
