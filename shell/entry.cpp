@@ -1,7 +1,58 @@
-// Placeholder entry until the main window lands.
-#include <windows.h>
+// The program's entry: settings location, window class, main window, message loop.
+#include "shell/shell.h"
+#include "lists/settings_file.h"
+#include "res/resource.h"
+#include "res/version.h"
+
+// Icon resource 1 at the given system metric size.
+static HICON LoadAppIcon(int widthMetric, int heightMetric)
+{
+    return static_cast<HICON>(LoadImageA(Instance, MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON,
+                                         GetSystemMetrics(widthMetric),
+                                         GetSystemMetrics(heightMetric), 0));
+}
+
+// A failed registration goes unnoticed: creating the window then fails too.
+static void RegisterMainWindowClass()
+{
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_OWNDC;
+    wc.lpfnWndProc = MainWindowProc;
+    wc.hInstance = Instance;
+    wc.hIcon = LoadAppIcon(SM_CXICON, SM_CYICON);
+    wc.hIconSm = LoadAppIcon(SM_CXSMICON, SM_CYSMICON);
+    wc.hCursor = LoadCursorA(0, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszMenuName = MAIN_MENU_NAME;
+    wc.lpszClassName = MAIN_WINDOW_CLASS;
+    RegisterClassExA(&wc);
+}
+
+// Fixed size: no sizing border, no maximise box.
+const DWORD MAIN_WINDOW_STYLE = WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+const int MAIN_WINDOW_WIDTH = 470;
+const int MAIN_WINDOW_HEIGHT = 250;
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    return 0;
+    Instance = GetModuleHandleA(0);
+    FindSettingsBase();
+    RegisterMainWindowClass();
+
+    char title[64];
+    wsprintfA(title, "%s [%s]", METROVA_PRODUCT_NAME, PortableMode ? "Removable Drive" : "Desktop");
+    HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, MAIN_WINDOW_CLASS, title, MAIN_WINDOW_STYLE,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, MAIN_WINDOW_WIDTH, MAIN_WINDOW_HEIGHT,
+                                  0, 0, Instance, 0);
+    if (!window) return 0;   // nothing to wait for: no window, no quit message
+    ShowWindow(window, SW_SHOWDEFAULT);
+
+    // GetMessageA returns -1 on failure; only a positive result is a message.
+    MSG message;
+    while (GetMessageA(&message, 0, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return int(message.wParam);
 }

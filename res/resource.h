@@ -1,0 +1,36 @@
+// Resource and control ids shared by the resource scripts and the program.
+// Plain #defines so that the resource compiler reads them too.
+#pragma once
+
+// Icon and dialog templates.
+#define IDI_APP                  1     // the program's icon: 48, 32 and 16 pixels, 1 bit
+#define IDD_ABOUT                4     // the About box (res/about_dialog.rc)
+#define IDC_WEBLINK              129   // About box: the web page link
+#define IDC_MAILLINK             130   // About box: the support mail link
+
+// Menu "MainAppMenu". Pop-up 0 is "&Go", pop-up 2 "&Favorites".
+#define IDM_HELP_ABOUT           32
+#define IDM_GO_EXIT              34
+#define IDM_FAVORITES_ADD        48
+#define IDM_FAVORITES_REMOVE     49
+#define IDM_OPTIONS_SAVE_ON_EXIT 50
+#define IDM_VIEW_SWAP            51
+#define IDM_OPTIONS_SCIENTIFIC   65
+#define IDM_DECIMALS_FIRST       80    // "0" .. "15": 80 + decimal places
+#define IDM_DECIMALS_LAST        95
+#define IDM_RECENT_FIRST         96    // 96 + ring slot
+#define IDM_RECENT_LAST          105
+#define IDM_FAVORITE_FIRST       112   // 112 + list index
+#define IDM_FAVORITE_LAST        131
+
+// Main window children. Kinds share ids; notifications tell them apart.
+#define IDC_FROM_BOX             1
+#define IDC_TO_BOX               2
+#define IDC_CATEGORY_CHOOSER     1
+#define IDC_FROM_UNIT_CHOOSER    2
+#define IDC_TO_UNIT_CHOOSER      3
+#define IDC_CATEGORY_LABEL       1
+#define IDC_FROM_LABEL           2
+#define IDC_FROM_UNIT_LABEL      3
+#define IDC_TO_LABEL             4
+#define IDC_TO_UNIT_LABEL        5

@@ -1,0 +1,95 @@
+// The main window's commands: control notifications and the menu.
+#include "shell/shell.h"
+#include "core/conversion_state.h"
+#include "lists/favorites_list.h"
+#include "lists/recent_list.h"
+#include "lists/settings_file.h"
+#include "widgets/about_dialog.h"
+#include "res/resource.h"
+
+static void CheckItem(HWND window, int id, bool checked)
+{
+    CheckMenuItem(GetMenu(window), UINT(id), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+// A chooser or value box reports: the code decides, since the ids repeat.
+static void OnControlNotification(int code, int id)
+{
+    switch (code) {
+    case CBN_SELCHANGE: OnChooserChanged(id); break;
+    case EN_SETFOCUS:   OnValueBoxFocused(id); break;
+    case EN_CHANGE:     OnValueBoxChanged(id); break;
+    default:            break;
+    }
+}
+
+static void ShowAboutBox(HWND window)
+{
+    DialogBoxParamA(Instance, MAKEINTRESOURCEA(IDD_ABOUT), window, AboutDialogProc, 0);
+}
+
+static void FlipSaveOnExit(HWND window)
+{
+    SaveOnExit ^= 1;
+    CheckItem(window, IDM_OPTIONS_SAVE_ON_EXIT, SaveOnExit != 0);
+}
+
+static void Swap(HWND window)
+{
+    SwapUnits();
+    AddRecent(window);
+}
+
+static void FlipScientific(HWND window)
+{
+    FlipNumFormat();
+    CheckItem(window, IDM_OPTIONS_SCIENTIFIC, Conversion.NumFormat == 0);
+}
+
+// Moves the one check mark of the "Select Decimal Place" pop-up. A loaded
+// value above 15 is shown (and checked) as 15, so the mark never strays onto
+// an id outside 80..95, such as a recent conversion's.
+static void ChooseDecimalPlaces(HWND window, int places)
+{
+    CheckItem(window, IDM_DECIMALS_FIRST + ShownDecimalPlaces(), false);
+    SetDecimalPlaces(places);
+    CheckItem(window, IDM_DECIMALS_FIRST + ShownDecimalPlaces(), true);
+}
+
+static void OnMenuCommand(HWND window, WPARAM id)
+{
+    if (id >= IDM_DECIMALS_FIRST && id <= IDM_DECIMALS_LAST) {
+        ChooseDecimalPlaces(window, int(id) - IDM_DECIMALS_FIRST);
+    } else if (id >= IDM_FAVORITE_FIRST && id < WPARAM(IDM_FAVORITE_FIRST + FavoritesList.count)) {
+        ApplyFavorite(int(id) - IDM_FAVORITE_FIRST);
+    } else if (id >= IDM_RECENT_FIRST && id <= IDM_RECENT_LAST) {
+        ApplyRecent(int(id) - IDM_RECENT_FIRST);
+    } else {
+        switch (id) {
+        case IDM_HELP_ABOUT:           ShowAboutBox(window); break;
+        case IDM_GO_EXIT:              DestroyWindow(window); break;
+        case IDM_FAVORITES_ADD:        AddFavorite(window); break;
+        case IDM_FAVORITES_REMOVE:     RemoveFavorite(window); break;
+        case IDM_OPTIONS_SAVE_ON_EXIT: FlipSaveOnExit(window); break;
+        case IDM_VIEW_SWAP:            Swap(window); break;
+        case IDM_OPTIONS_SCIENTIFIC:   FlipScientific(window); break;
+        default:                       break;
+        }
+    }
+}
+
+void OnCommand(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    if (lParam != 0)
+        OnControlNotification(HIWORD(wParam), LOWORD(wParam));
+    else
+        OnMenuCommand(window, wParam);   // compared whole: accelerators would carry 1 above
+}
+
+void UpdateOptionChecks(HWND window)
+{
+    CheckItem(window, IDM_OPTIONS_SCIENTIFIC, Conversion.NumFormat == 0);
+    for (int id = IDM_DECIMALS_FIRST; id <= IDM_DECIMALS_LAST; ++id) CheckItem(window, id, false);
+    CheckItem(window, IDM_DECIMALS_FIRST + ShownDecimalPlaces(), true);
+    CheckItem(window, IDM_OPTIONS_SAVE_ON_EXIT, SaveOnExit != 0);
+}

@@ -1,0 +1,61 @@
+// The conversion state's view on the real controls of the main window.
+#include "core/conversion_view.h"
+#include "shell/shell.h"
+
+static HWND Chooser(int chooser)
+{
+    switch (chooser) {
+    case CHOOSER_CATEGORY: return CategoryChooser;
+    case CHOOSER_FROM_UNIT: return FromUnitChooser;
+    case CHOOSER_TO_UNIT: return ToUnitChooser;
+    default: return 0;
+    }
+}
+
+static HWND Box(int box)
+{
+    return box == BOX_FROM ? FromBox : box == BOX_TO ? ToBox : 0;
+}
+
+void ViewChooserClear(int chooser)
+{
+    SendMessageA(Chooser(chooser), CB_RESETCONTENT, 0, 0);
+}
+
+void ViewChooserAppend(int chooser, const char* text)
+{
+    // The choosers are not sorted, so adding appends.
+    SendMessageA(Chooser(chooser), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+}
+
+void ViewChooserSelect(int chooser, int index)
+{
+    SendMessageA(Chooser(chooser), CB_SETCURSEL, WPARAM(index), 0);
+}
+
+int ViewChooserSelection(int chooser)
+{
+    return int(SendMessageA(Chooser(chooser), CB_GETCURSEL, 0, 0));   // CB_ERR is -1
+}
+
+int ViewBoxGetText(int box, char* buffer, int size)
+{
+    if (size <= 0) return 0;
+    buffer[0] = '\0';
+    return GetWindowTextA(Box(box), buffer, size);
+}
+
+void ViewBoxSetText(int box, const char* text)
+{
+    SetWindowTextA(Box(box), text);
+}
+
+void ViewBoxFocus(int box)
+{
+    SetFocus(Box(box));
+}
+
+WindowHandle ViewMainWindow()
+{
+    return MainWindow;
+}
