@@ -1,4 +1,5 @@
-// The modal About box (dialog template 4).
+// The modal About box (dialog template IDD_ABOUT, resource 4): product line,
+// icon, the maker's notice and two live contact links.
 #pragma once
 #include <windows.h>
 

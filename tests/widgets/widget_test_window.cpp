@@ -1,0 +1,84 @@
+#include "widget_test_window.h"
+
+static LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+HWND CreateTestWindow(DWORD style, DWORD exStyle, int width, int height)
+{
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = TestWindowProc;
+        windowClass.hInstance = GetModuleHandleA(0);
+        windowClass.hCursor = LoadCursorA(0, IDC_ARROW);
+        windowClass.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
+        windowClass.lpszClassName = "widget test";
+        RegisterClassA(&windowClass);
+        registered = true;
+    }
+    HWND window = CreateWindowExA(exStyle, "widget test", "Widget test", style, 100, 100, width, height,
+                                  0, 0, GetModuleHandleA(0), 0);
+    PumpMessages();
+    return window;
+}
+
+HWND CreateTestStatic(HWND parent, const char* text, DWORD style)
+{
+    HWND control = CreateWindowExA(0, "STATIC", text, style, 10, 10, 300, 40, parent, (HMENU)129,
+                                   GetModuleHandleA(0), 0);
+    SendMessageA(control, WM_SETFONT, (WPARAM)GetStockObject(DEFAULT_GUI_FONT), 0);
+    return control;
+}
+
+void PumpMessages()
+{
+    MSG message;
+    while (PeekMessageA(&message, 0, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+bool PaintedWithColour(HWND control, COLORREF colour)
+{
+    RECT client;
+    GetClientRect(control, &client);
+    HDC screen = GetDC(control);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    SendMessageA(control, WM_PAINT, (WPARAM)memory, 0);
+    bool found = false;
+    for (int y = 0; y < client.bottom && !found; ++y)
+        for (int x = 0; x < client.right && !found; ++x)
+            found = GetPixel(memory, x, y) == colour;
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(control, screen);
+    return found;
+}
+
+void MarkerPaths(char* exe, char* ran)
+{
+    GetModuleFileNameA(0, exe, MAX_PATH);
+    char* slash = exe;
+    for (char* p = exe; *p; ++p)
+        if (*p == '\\' || *p == '/')
+            slash = p + 1;
+    lstrcpyA(slash, OPEN_MARKER_EXE);
+    lstrcpyA(ran, exe);
+    lstrcatA(ran, ".ran");
+}
+
+bool WaitForFile(const char* path, int milliseconds)
+{
+    for (int waited = 0; waited < milliseconds; waited += 50) {
+        if (GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES)
+            return true;
+        Sleep(50);
+    }
+    return false;
+}

@@ -1,0 +1,209 @@
+// Caption link: draws a text into the caption bar after every frame paint and
+// activation change, and turns the pointer into a hand over it.
+#include "widgets/caption_link.h"
+#include "widgets/hand_cursor.h"
+
+#include <shellapi.h>
+
+static const UINT CAPTION_LINK_FORMAT = DT_SINGLELINE | DT_BOTTOM | DT_RIGHT;
+static const int CAPTION_TEXT_READ = 64;   // the caption text compared, at most 63 characters
+
+struct CaptionMetrics {
+    int buttonWidth;    // Bw
+    int buttonHeight;   // Bh
+    int captionHeight;  // Ch
+    int frameHeight;    // Fh
+};
+
+static CaptionMetrics GetCaptionMetrics(HWND window)
+{
+    bool tool = (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0;
+    CaptionMetrics m;
+    m.buttonWidth = GetSystemMetrics(tool ? SM_CXSMSIZE : SM_CXSIZE);
+    m.buttonHeight = GetSystemMetrics(tool ? SM_CYSMSIZE : SM_CYSIZE);
+    m.captionHeight = GetSystemMetrics(tool ? SM_CYSMCAPTION : SM_CYCAPTION);
+    m.frameHeight = GetSystemMetrics(SM_CYFRAME);
+    return m;
+}
+
+static CaptionLinkRecord* GetCaptionRecord(HWND window)
+{
+    return (CaptionLinkRecord*)GetWindowLongPtrA(window, GWLP_USERDATA);
+}
+
+void AttachCaptionLink(HWND window, const char* text, const char* target)
+{
+    if (GetWindowLongPtrA(window, GWLP_USERDATA))
+        return;
+    CaptionLinkRecord* record = (CaptionLinkRecord*)HeapAlloc(GetProcessHeap(), 0, sizeof(CaptionLinkRecord));
+    if (!record)
+        return;   // the window simply has no caption link
+    record->active = 0;
+    record->hover = 0;
+    SetRectEmpty(&record->linkRect);
+    lstrcpynA(record->text, text ? text : "", CAPTION_LINK_TEXT_SIZE);
+    lstrcpynA(record->target, target ? target : "", CAPTION_LINK_TEXT_SIZE);
+    record->handCursor = 0;
+    record->savedCursor = 0;
+
+    // The record is in place before the new procedure can run.
+    SetWindowLongPtrA(window, GWLP_USERDATA, (LONG_PTR)record);
+    record->previousProc = (WNDPROC)SetWindowLongPtrA(window, GWLP_WNDPROC, (LONG_PTR)CaptionLinkProc);
+    record->handCursor = CreateHandCursor();
+}
+
+RECT GetCaptionLinkArea(HWND window)
+{
+    CaptionMetrics m = GetCaptionMetrics(window);
+    RECT outer;
+    GetWindowRect(window, &outer);
+    int width = outer.right - outer.left;
+    LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
+
+    RECT area;
+    area.left = 0;
+    if (style & WS_THICKFRAME)
+        area.right = width - m.buttonWidth - 8;
+    else if (style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX))
+        area.right = width - m.buttonWidth - 3;
+    else if (style & WS_SYSMENU)
+        area.right = width - 2;
+    else
+        area.right = width + m.buttonWidth - 2;
+    area.top = m.captionHeight + m.frameHeight - m.buttonHeight;
+    area.bottom = area.top - m.frameHeight + m.buttonHeight;   // = caption height
+    return area;
+}
+
+void DrawCaptionLink(CaptionLinkRecord* record, HWND window)
+{
+    RECT rect = GetCaptionLinkArea(window);
+    rect.right -= 2 * GetCaptionMetrics(window).buttonWidth;
+
+    HDC dc = GetWindowDC(window);
+    if (!dc)
+        return;
+    HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    int oldMode = SetBkMode(dc, TRANSPARENT);
+    COLORREF oldColour = SetTextColor(dc, GetSysColor(COLOR_CAPTIONTEXT));
+
+    SIZE extent = { 0, 0 };
+    GetTextExtentPoint32A(dc, record->text, lstrlenA(record->text), &extent);
+    rect.left = rect.right - extent.cx;
+    rect.top = rect.bottom - extent.cy;
+    DrawTextA(dc, record->text, -1, &rect, CAPTION_LINK_FORMAT);
+
+    SetTextColor(dc, oldColour);
+    SetBkMode(dc, oldMode);
+    SelectObject(dc, oldFont);
+    ReleaseDC(window, dc);
+    record->linkRect = rect;
+}
+
+// The pointer is mapped as the link has always done it: x from the client
+// area's left edge plus 4, y upwards from the client area's top edge.
+BOOL HitTestCaptionLink(CaptionLinkRecord* record, HWND window, POINT point)
+{
+    if (!record->active)
+        return FALSE;
+    point.x += 4;
+    ScreenToClient(window, &point);
+    point.y = -point.y - GetSystemMetrics(SM_CYMENUSIZE) + 4;
+    return PtInRect(&record->linkRect, point);
+}
+
+// A disabled window (a modal dialog is open) always counts as inactive.
+LRESULT OnCaptionNcActivate(CaptionLinkRecord* record, HWND window, WPARAM wParam)
+{
+    if (!IsWindowEnabled(window))
+        wParam = 0;
+    LRESULT result = TRUE;
+    if ((int)wParam != record->active) {
+        record->active = (int)wParam;
+        result = DefWindowProcA(window, WM_NCACTIVATE, wParam, 0);
+    }
+    DrawCaptionLink(record, window);
+    return result;
+}
+
+// Changes the caption without the default handling's own caption paint, then
+// repaints the frame once, link included. The same text again changes nothing.
+void SetCaptionTextQuietly(HWND window, const char* text)
+{
+    char current[CAPTION_TEXT_READ];
+    current[0] = 0;
+    GetWindowTextA(window, current, CAPTION_TEXT_READ);
+    if (lstrcmpA(text, current) == 0)
+        return;
+    LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
+    if (style & WS_VISIBLE)
+        SetWindowLongPtrA(window, GWL_STYLE, style & ~(LONG_PTR)WS_VISIBLE);
+    DefWindowProcA(window, WM_SETTEXT, 0, (LPARAM)text);
+    if (style & WS_VISIBLE)
+        SetWindowLongPtrA(window, GWL_STYLE, style);
+    RedrawWindow(window, 0, 0, RDW_INVALIDATE | RDW_ERASENOW | RDW_FRAME);
+}
+
+static void OnCaptionNcMouseMove(CaptionLinkRecord* record, HWND window, LPARAM lParam)
+{
+    POINT point = { (short)LOWORD(lParam), (short)HIWORD(lParam) };
+    if (HitTestCaptionLink(record, window, point) && !record->hover) {
+        SetCapture(window);
+        record->hover = 1;
+        record->savedCursor = SetCursor(record->handCursor);
+    }
+}
+
+static void OnCaptionMouseMove(CaptionLinkRecord* record, HWND window, LPARAM lParam)
+{
+    POINT point = { (short)LOWORD(lParam), (short)HIWORD(lParam) };
+    ClientToScreen(window, &point);
+    if (!HitTestCaptionLink(record, window, point) && record->hover) {
+        ReleaseCapture();
+        record->hover = 0;
+        SetCursor(record->savedCursor);
+    }
+}
+
+static LRESULT OnCaptionNcDestroy(CaptionLinkRecord* record, HWND window, WPARAM wParam, LPARAM lParam)
+{
+    WNDPROC previous = record->previousProc;
+    if (record->handCursor)
+        DestroyCursor(record->handCursor);
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    HeapFree(GetProcessHeap(), 0, record);
+    return CallWindowProcA(previous, window, WM_NCDESTROY, wParam, lParam);
+}
+
+LRESULT CALLBACK CaptionLinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CaptionLinkRecord* record = GetCaptionRecord(window);
+    if (!record)
+        return DefWindowProcA(window, message, wParam, lParam);
+
+    switch (message) {
+    case WM_SETTEXT:
+        if (lParam)
+            SetCaptionTextQuietly(window, (const char*)lParam);
+        return TRUE;
+    case WM_NCDESTROY:
+        return OnCaptionNcDestroy(record, window, wParam, lParam);
+    case WM_NCPAINT:
+        DefWindowProcA(window, WM_NCPAINT, wParam, lParam);
+        DrawCaptionLink(record, window);
+        return 0;
+    case WM_NCACTIVATE:
+        return OnCaptionNcActivate(record, window, wParam);
+    case WM_NCMOUSEMOVE:
+        OnCaptionNcMouseMove(record, window, lParam);
+        break;
+    case WM_MOUSEMOVE:
+        OnCaptionMouseMove(record, window, lParam);
+        break;
+    case WM_LBUTTONDOWN:
+        if (!record->hover) break;
+        ShellExecuteA(0, "open", record->target, 0, 0, SW_SHOWNORMAL);
+        return 0;   // no drag, hover and capture stay
+    }
+    return CallWindowProcA(record->previousProc, window, message, wParam, lParam);
+}
