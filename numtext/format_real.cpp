@@ -1,0 +1,135 @@
+// FormatReal: a double to value box text, with the correctly rounded 16
+// significant digits (ties to even), in integer arithmetic.
+//
+// A double is m * 2^e exactly. Its 16 digits are N = round(|v| * 10^(15 - E))
+// with E the decimal exponent of the leading digit. The product is formed
+// from a 128-bit truncated significand of 10^(15 - E), which leaves an error
+// below one unit of the 128th bit: a rounding decision that this error could
+// flip (the fraction within 2^-73 of one half) is settled by exact big-integer
+// comparison instead. That takes one value in about 2^60 random doubles, plus
+// the true ties, which only exact powers of ten (q >= 0) can produce.
+#include <cstring>
+
+#include "numtext/numtext.h"
+#include "numtext/numtext_internal.h"
+#include "numtext/pow10_table.h"
+#include "numtext/x87.h"
+
+typedef unsigned __int128 uint128_t;
+
+int ClampDecimals(int32_t decimals);  // format_extended.cpp
+
+namespace {
+
+const uint64_t kTen15 = 1000000000000000ull;   // smallest 16-digit N
+const uint64_t kTen16 = 10000000000000000ull;  // 10^16 = 2^53.15: one past the largest N
+
+// The 192-bit product of a 64-bit and a 128-bit integer.
+struct Product192 {
+    uint64_t high, middle, low;
+};
+
+inline Product192 Multiply(uint64_t a, const Pow10Entry& t)
+{
+    uint128_t low = (uint128_t)a * t.lo;
+    uint128_t high = (uint128_t)a * t.hi;
+    uint128_t middle = (low >> 64) + (uint64_t)high;
+    Product192 p;
+    p.low = (uint64_t)low;
+    p.middle = (uint64_t)middle;
+    p.high = (uint64_t)(high >> 64) + (uint64_t)(middle >> 64);
+    return p;
+}
+
+// |v| * 10^q for the normalised significand mn (top bit set) and v = mn * 2^b:
+// its integer part and whether it must be rounded up (ties to even).
+// Precondition: 10^15 <= |v| * 10^q < 10^17 + 1.
+struct Scaled {
+    uint64_t integer;
+    bool roundUp;
+};
+
+Scaled ScaleAndRound(uint64_t mn, int b, int q, uint64_t m, int e2)
+{
+    const Pow10Entry& t = kPow10Table[q - kPow10MinExponent];
+    Product192 p = Multiply(mn, t);
+    // |v| * 10^q = p * 2^(b + tq): the fraction has fractionBits bits, of
+    // which fractionBits - 128 lie in p.high. An integer part of 10^15 ..
+    // 10^17 has 50 .. 57 bits, so fractionBits is 135 .. 142.
+    int fractionBits = -(b + Pow10BinaryExponent(q));
+    int highFraction = fractionBits - 128;
+    Scaled s;
+    s.integer = p.high >> highFraction;
+    // The fraction down to the 64th bit of p, and one half on the same scale.
+    uint128_t fraction = ((uint128_t)(p.high & ((1ull << highFraction) - 1)) << 64) | p.middle;
+    uint128_t half = (uint128_t)1 << (highFraction - 1 + 64);
+    if (q >= 0 && q <= kPow10ExactMax) {
+        // Exact product: compare with one half directly, ties to even.
+        if (fraction != half) s.roundUp = fraction > half;
+        else s.roundUp = p.low != 0 || (s.integer & 1) != 0;
+    } else if (fraction + 2 <= half) {
+        // The truncated table entry makes p too small by less than mn units
+        // of its lowest word: less than 2 on the fraction's scale.
+        s.roundUp = false;
+    } else if (fraction >= half) {
+        s.roundUp = true;
+    } else {
+        // Too close to call: compare |v| * 10^q with integer + 1/2 exactly,
+        // as 2 * m * 2^e2 * 2^q * 5^q against 2 * integer + 1.
+        int c = CompareExact(m, e2 + 1 + q, q, 2 * s.integer + 1, 0, 0);
+        s.roundUp = c > 0 || (c == 0 && (s.integer & 1) != 0);
+    }
+    return s;
+}
+
+}  // namespace
+
+int FormatReal(double value, int decimals, char* out, int numFormat)
+{
+    uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    // Double layout: sign bit 63, biased exponent bits 52-62, fraction 0-51.
+    bool negative = (bits >> 63) != 0;
+    int biased = (int)((bits >> 52) & 0x7FF);
+    uint64_t fraction = bits & ((1ull << 52) - 1);
+
+    // NaN and infinities write nothing and leave the unit in its default
+    // state, as the general formatter does.
+    if (biased == 0x7FF) {
+        X87Reset();
+        return 0;
+    }
+    int clamped = ClampDecimals(decimals);
+    if (biased == 0 && fraction == 0) {
+        out[0] = '0';
+        out[1] = '\0';
+        return 1;
+    }
+
+    // v = m * 2^e2 exactly; denormals have no hidden bit and e2 = -1074.
+    uint64_t m = biased ? fraction | (1ull << 52) : fraction;
+    int e2 = (biased ? biased : 1) - 1075;
+    int shift = __builtin_clzll(m);
+    uint64_t mn = m << shift;
+    int b = e2 - shift;
+    // 2^k <= v < 2^(k+1) with k = b + 63, so E is E0 or E0 + 1.
+    int e0 = FloorLog10Pow2(b + 63);
+
+    DecimalDigits d;
+    d.negative = negative;
+    d.exponent = e0;
+    Scaled s = ScaleAndRound(mn, b, 15 - e0, m, e2);
+    if (s.integer >= kTen16) {
+        d.exponent = e0 + 1;
+        s = ScaleAndRound(mn, b, 15 - d.exponent, m, e2);
+    }
+    d.digits = s.integer + (s.roundUp ? 1 : 0);
+    if (d.digits == kTen16) {
+        // 9999999999999999.5 and above round into a 17th digit: the value is
+        // 10^(E+1) to 16 digits.
+        d.digits = kTen15;
+        d.exponent += 1;
+    }
+    WriteDecimalText(d, clamped, numFormat == 0, out);
+    return 1;
+}

@@ -1,0 +1,97 @@
+// ParseReal: value box text to the correctly rounded double, in integer
+// arithmetic.
+//
+// The text is w * 10^p with w < 10^18. The product of w with a 128-bit
+// truncated significand of 10^p gives the double's 53 bits and the fraction
+// below them with an error under 2^-73 of the last place; when that error
+// could decide the rounding, an exact big-integer comparison with the
+// midpoint settles it. Denormal results always take the exact comparison.
+#include <cstring>
+
+#include "numtext/numtext.h"
+#include "numtext/numtext_internal.h"
+#include "numtext/pow10_table.h"
+#include "numtext/x87.h"
+
+typedef unsigned __int128 uint128_t;
+
+namespace {
+
+const uint64_t kInfinityBits = 0x7FF0000000000000ull;
+const uint64_t kDefaultNaNBits = 0xFFF8000000000000ull;  // the x87 default NaN
+
+// Bits of the double nearest to w * 10^p, w > 0.
+uint64_t NearestDouble(uint64_t w, int p)
+{
+    if (p < kPow10MinExponent) return 0;       // below 10^-324 < 2^-1075: rounds to zero
+    if (p > 308) return kInfinityBits;         // at least 10^309 > DBL_MAX
+    const Pow10Entry& t = kPow10Table[p - kPow10MinExponent];
+    int shift = __builtin_clzll(w);
+    uint64_t wn = w << shift;
+    uint128_t low = (uint128_t)wn * t.lo;
+    uint128_t high = (uint128_t)wn * t.hi;
+    uint128_t middle128 = (low >> 64) + (uint64_t)high;
+    uint64_t productLow = (uint64_t)low;
+    uint64_t middle = (uint64_t)middle128;
+    uint64_t top = (uint64_t)(high >> 64) + (uint64_t)(middle128 >> 64);
+
+    // value = product * 2^scale, the product's leading bit at 191 or 190.
+    int scale = Pow10BinaryExponent(p) - shift;
+    int leading = (top >> 63) ? 191 : 190;
+    int e2 = leading + scale;  // 2^e2 <= value < 2^(e2+1), give or take the error
+    if (e2 > 1023) return kInfinityBits;
+
+    if (e2 >= -1022) {
+        // Normal: 53 bits from the leading one; their last at bit 138 or 139,
+        // that is bit 10 or 11 of the top word.
+        int lastInTop = leading - 52 - 128;
+        uint64_t m = top >> lastInTop;
+        uint128_t fraction = ((uint128_t)(top & ((1ull << lastInTop) - 1)) << 64) | middle;
+        uint128_t half = (uint128_t)1 << (lastInTop - 1 + 64);
+        bool roundUp;
+        if (p >= 0 && p <= kPow10ExactMax) {
+            if (fraction != half) roundUp = fraction > half;
+            else roundUp = productLow != 0 || (m & 1) != 0;
+        } else if (fraction + 2 <= half) {
+            roundUp = false;  // the table's truncation adds less than 2 here
+        } else if (fraction >= half) {
+            roundUp = true;
+        } else {
+            // w * 10^p against the midpoint (2m + 1) * 2^(e2 - 53).
+            int c = CompareExact(w, p, p, 2 * m + 1, e2 - 53, 0);
+            roundUp = c > 0 || (c == 0 && (m & 1) != 0);
+        }
+        // m carries the hidden bit, so a carry out of 53 bits steps the
+        // exponent field, and past 2^1024 - 2^970 it reaches infinity.
+        return ((uint64_t)(e2 + 1022) << 52) + m + (roundUp ? 1 : 0);
+    }
+
+    // Denormal (or zero): the last place is 2^-1074, at bit -1074 - scale of
+    // the product, which is above 138 here.
+    int lastBit = -1074 - scale;
+    uint64_t m = lastBit >= 192 ? 0 : top >> (lastBit - 128);
+    int c = CompareExact(w, p + 1, p, 2 * m + 1, -1074, 0);
+    bool roundUp = c > 0 || (c == 0 && (m & 1) != 0);
+    // 2^52 here is the smallest normal double's bit pattern.
+    return m + (roundUp ? 1 : 0);
+}
+
+}  // namespace
+
+int ParseReal(const char* text, double* result)
+{
+    // The x87 unit is left in its default state, as after the general parser.
+    X87ResetIfNeeded();
+    ScannedNumber n;
+    uint64_t bits;
+    if (!ScanNumber(text, &n)) {
+        bits = kDefaultNaNBits;
+        std::memcpy(result, &bits, sizeof bits);
+        return 0;
+    }
+    int p = n.exponent - (n.digitCount - n.integerDigits);
+    bits = n.digits ? NearestDouble(n.digits, p) : 0;
+    if (n.negative) bits |= 1ull << 63;
+    std::memcpy(result, &bits, sizeof bits);
+    return 1;
+}
