@@ -1,0 +1,33 @@
+// The menu side of the recent and favourites lists: a handful of plain
+// operations on the main window's menu bar. The Windows program implements
+// them with the real menus (list_menu_win32.cpp), the tests with a fake.
+// Ids name items anywhere in the menu bar, pop-ups included.
+#pragma once
+#include "core/window_handle.h"
+#include "lists/recent_list.h"
+
+const int GO_POPUP = 0;          // "&Go": recent conversions below its separator
+const int FAVORITES_POPUP = 2;   // "&Favorites": favourites below its separator
+
+// Adds a plain text item at the end of pop-up `popup` of the menu bar.
+void ListMenuAppend(WindowHandle window, int popup, int id, const char* text);
+// Inserts a plain text item right before the item with id `beforeId`.
+void ListMenuInsertBefore(WindowHandle window, int beforeId, int id, const char* text);
+// Deletes the item with id `id`.
+void ListMenuDelete(WindowHandle window, int id);
+// Gives the item with id `oldId` the id `newId`; its text and place stay.
+void ListMenuSetId(WindowHandle window, int oldId, int newId);
+// Redraws the menu bar after a change.
+void ListMenuRedraw(WindowHandle window);
+
+// "%s ~ %s" with the entry's from-unit and to-unit names, cut to fit `size`
+// bytes. An entry outside the catalogue gives an empty text.
+void FormatConversionText(const ConversionTriple& entry, char* buffer, int size);
+
+// The current category with the from-unit and to-unit choosers' selections;
+// false when a chooser has no selection.
+bool ReadChosenConversion(ConversionTriple* chosen);
+
+// Whether the entry names a category and two units that exist, so that its
+// indexes may be used on the catalogue tables.
+bool IsConversionInCatalog(const ConversionTriple& entry);

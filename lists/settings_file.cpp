@@ -1,0 +1,207 @@
+// The settings location and the settings file: both lists and the two display
+// options, read and written one key at a time through the profile functions.
+#include "lists/settings_file.h"
+
+#include <stdio.h>
+#include <string.h>
+
+#include "core/catalog.h"
+#include "core/conversion_state.h"
+#include "lists/favorites_list.h"
+#include "lists/recent_list.h"
+#include "lists/settings_profile.h"
+
+char SettingsBase[260] = ".";   // set once by FindSettingsBase
+int PortableMode;               // shown in the title
+int SaveOnExit;                 // flipped by the menu, set by LoadSettings
+
+// Formats into buffer; false when the text does not fit (the buffer then holds
+// a cut text that must not be used as a path).
+static bool FormatPath(char* buffer, int size, const char* format, const char* a, const char* b,
+                       const char* c = nullptr, const char* d = nullptr)
+{
+    const int written = snprintf(buffer, static_cast<size_t>(size), format, a, b, c, d);
+    return written >= 0 && written < size;
+}
+
+static void FormatKey(char* key, int size, const char* format, int number)
+{
+    snprintf(key, static_cast<size_t>(size), format, number);
+}
+
+int GetAppDataFolder(char* buffer)
+{
+    if (PlatformAppDataFolder(buffer, 260))
+        return 1;
+    strcpy(buffer, ".");
+    return 0;
+}
+
+int IsOnRemovableDrive()
+{
+    char path[260];
+    int length = PlatformExecutablePath(path, sizeof path);
+    if (length <= 0)
+        return 0;
+    if (length > static_cast<int>(sizeof path) - 1)
+        length = sizeof path - 1;
+    path[length] = '\0';
+    // A path without a drive colon (a network path) is not on a removable drive.
+    char* colon = static_cast<char*>(memchr(path, ':', static_cast<size_t>(length)));
+    if (!colon)
+        return 0;
+    colon[1] = '\0';
+    return PlatformIsRemovableDrive(path) ? 1 : 0;
+}
+
+void FindSettingsBase()
+{
+    GetAppDataFolder(SettingsBase);
+    PortableMode = IsOnRemovableDrive();
+    if (PortableMode)
+        strcpy(SettingsBase, ".");
+}
+
+int BuildSettingsPath(char* buffer, int size)
+{
+    return FormatPath(buffer, size, "%s\\%s\\%s\\%s", SettingsBase, SETTINGS_MAKER, SETTINGS_PRODUCT,
+                      SETTINGS_FILE_NAME) ? 1 : 0;
+}
+
+int EnsureSettingsFolders(const char* base, const char* maker, const char* product)
+{
+    char folder[SETTINGS_FOLDER_SIZE];
+    if (!FormatPath(folder, sizeof folder, "%s\\%s", base, maker) || !PlatformCreateFolder(folder))
+        return 0;
+    if (!FormatPath(folder, sizeof folder, "%s\\%s\\%s", base, maker, product) || !PlatformCreateFolder(folder))
+        return 0;
+    return 1;
+}
+
+// Reads entry n of a list; false when its three keys do not name a conversion
+// in the catalogue, which ends the list.
+static bool ReadStoredEntry(const char* path, const char* section, const char* catFormat, const char* fromFormat,
+                            const char* toFormat, int n, ConversionTriple* entry)
+{
+    char key[32];
+    FormatKey(key, sizeof key, catFormat, n);
+    const int category = ProfileReadInt(section, key, -1, path);
+    // Unsigned, so the default -1 of a missing key and negative values fail too.
+    if (static_cast<unsigned>(category) >= static_cast<unsigned>(CATEGORY_COUNT))
+        return false;
+    const unsigned units = static_cast<unsigned>(UnitCatalog[category].count);
+    FormatKey(key, sizeof key, fromFormat, n);
+    const int fromIndex = ProfileReadInt(section, key, -1, path);
+    if (static_cast<unsigned>(fromIndex) >= units)
+        return false;
+    FormatKey(key, sizeof key, toFormat, n);
+    const int toIndex = ProfileReadInt(section, key, -1, path);
+    if (static_cast<unsigned>(toIndex) >= units)
+        return false;
+    entry->category = category;
+    entry->fromIndex = fromIndex;
+    entry->toIndex = toIndex;
+    return true;
+}
+
+void LoadSettings()
+{
+    FavoritesList.count = 0;
+    RecentList.count = 0;
+    RecentList.nextSlot = 0;
+
+    char path[SETTINGS_PATH_SIZE];
+    if (!BuildSettingsPath(path, sizeof path) || !ProfileFileOpenable(path)) {
+        SaveOnExit = 0;
+        return;
+    }
+    SaveOnExit = 1;
+
+    for (int n = 1; n <= FAVORITES_MAX; n++) {
+        if (!ReadStoredEntry(path, SECTION_FAVORITES, KEY_FAVORITE_CAT, KEY_FAVORITE_FR, KEY_FAVORITE_TO, n,
+                             &FavoritesList.entries[n - 1]))
+            break;
+        FavoritesList.count = n;
+    }
+
+    // Entry 1 (the newest) lands in slot 9, entry 10 in slot 0: with nextSlot
+    // 0, slot 9 is the newest position of the ring.
+    int slot = RECENT_SLOTS - 1;
+    for (int n = 1; n <= RECENT_SLOTS; n++) {
+        if (!ReadStoredEntry(path, SECTION_RECENT, KEY_RECENT_CAT, KEY_RECENT_FR, KEY_RECENT_TO, n,
+                             &RecentList.slots[slot]))
+            break;
+        RecentList.count = n;
+        slot = (slot + 9) % RECENT_SLOTS;
+    }
+
+    Conversion.NumFormat = ProfileReadInt(SECTION_OPTIONS, KEY_NUM_FORMAT, 1, path);
+    // Kept as read (low 16 bits); the display clamps it to 15 decimals.
+    Conversion.DecimalPlaces = static_cast<unsigned short>(ProfileReadInt(SECTION_OPTIONS, KEY_DEC_PLACE, 6, path));
+}
+
+static bool WriteInt(const char* path, const char* section, const char* key, int value)
+{
+    char text[16];
+    snprintf(text, sizeof text, "%d", value);
+    return ProfileWriteString(section, key, text, path) != 0;
+}
+
+// Writes one list's entries as numbers 1..count, then removes the keys of the
+// numbers up to `limit` so that a longer earlier list leaves nothing behind.
+// A failed removal does not end the save: the next write tells.
+static bool WriteList(const char* path, const char* section, const char* catFormat, const char* fromFormat,
+                      const char* toFormat, const ConversionTriple* const* entries, int count, int limit)
+{
+    const char* formats[3] = { catFormat, fromFormat, toFormat };
+    char key[32];
+    for (int n = 1; n <= count; n++) {
+        const int values[3] = { entries[n - 1]->category, entries[n - 1]->fromIndex, entries[n - 1]->toIndex };
+        for (int field = 0; field < 3; field++) {
+            FormatKey(key, sizeof key, formats[field], n);
+            if (!WriteInt(path, section, key, values[field]))
+                return false;
+        }
+    }
+    for (int n = count + 1; n <= limit; n++) {
+        for (int field = 0; field < 3; field++) {
+            FormatKey(key, sizeof key, formats[field], n);
+            ProfileDeleteKey(section, key, path);
+        }
+    }
+    return true;
+}
+
+void SaveSettings()
+{
+    // Missing folders make the first write fail, which ends the save.
+    EnsureSettingsFolders(SettingsBase, SETTINGS_MAKER, SETTINGS_PRODUCT);
+
+    char path[SETTINGS_PATH_SIZE];
+    if (!BuildSettingsPath(path, sizeof path))
+        return;
+
+    const ConversionTriple* entries[FAVORITES_MAX];
+    int count = FavoritesList.count;
+    if (count < 0 || count > FAVORITES_MAX)
+        count = 0;
+    for (int i = 0; i < count; i++)
+        entries[i] = &FavoritesList.entries[i];
+    if (!WriteList(path, SECTION_FAVORITES, KEY_FAVORITE_CAT, KEY_FAVORITE_FR, KEY_FAVORITE_TO, entries, count,
+                   FAVORITES_MAX))
+        return;
+
+    // Newest first: the k-th newest entry is in slot (nextSlot + 9 (k + 1)) mod 10.
+    count = RecentList.count;
+    if (count < 0 || count > RECENT_SLOTS)
+        count = 0;
+    for (int k = 0; k < count; k++)
+        entries[k] = &RecentList.slots[(RecentList.nextSlot + 9 * (k + 1)) % RECENT_SLOTS];
+    if (!WriteList(path, SECTION_RECENT, KEY_RECENT_CAT, KEY_RECENT_FR, KEY_RECENT_TO, entries, count,
+                   RECENT_SLOTS))
+        return;
+
+    if (ProfileWriteString(SECTION_OPTIONS, KEY_NUM_FORMAT, Conversion.NumFormat ? "1" : "0", path) == 0)
+        return;
+    WriteInt(path, SECTION_OPTIONS, KEY_DEC_PLACE, Conversion.DecimalPlaces);
+}

@@ -1,0 +1,26 @@
+// A fake of the lists' menu seam: the main menu bar's five pop-ups as lists of
+// items, addressed by command id across all pop-ups as the real menus are.
+#pragma once
+#include <string>
+#include <vector>
+
+struct FakeMenuItem {
+    int id;             // 0 for a separator
+    std::string text;
+};
+
+struct FakeMenuBar {
+    std::vector<FakeMenuItem> popups[5];   // "&Go", "&View", "&Favorites", "&Options", "&Help"
+    int redraws;
+    int failedLookups;   // operations whose id named no item
+};
+
+extern FakeMenuBar FakeMenu;
+
+// The menu bar as the resource creates it, with no list items.
+void ResetFakeMenu();
+
+// The items after the pop-up's separator, top to bottom.
+std::vector<FakeMenuItem> ListItems(int popup);
+// The same as "id text" lines, for compact comparisons.
+std::vector<std::string> ListItemLines(int popup);
