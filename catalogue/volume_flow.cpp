@@ -161,7 +161,7 @@ const UnitEntry VolumeFlowUnits[168] = {
     { "million gallon/second [US]",   3785.4118              }, // 1e6 US gallons; approx.
     { "miner's inch [AZ, CA, OR] ",   0.000707921175         }, // 1/40 ft3/s; approx.
     { "miner's inch [CO]",            0.000737417890625      }, // 1/38.4 ft3/s; approx.
-    { "miner's inch [ID, WA, NM]",    0.0005678117700000001  }, // 9 US gallons/minute; approx.
+    { "miner's inch [ID, WA, NM]",    0.0005678117700000001  }, // 9 US gallons/minute (statute: 1/50 ft3/s); approx.
     { "ounce/day [UK]",               3.288548900462963e-10 },
     { "ounce/hour [UK]",              7.892517361111111e-09 },
     { "ounce/minute [UK]",            4.7355104166666667e-07 },
