@@ -103,6 +103,32 @@ TEST_F(LinkLabelTest, AutosizeFitsTheTextWithRoomForTheFocusRing)
     EXPECT_EQ(WindowSize().cx, TextSize("a much longer link text than before").cx + 2);
 }
 
+// LINK_RIGHT selects DT_RIGHT and LINK_CENTER DT_CENTER, though their bits
+// are the other way round; the vertical bits are the DT_ values themselves.
+TEST_F(LinkLabelTest, AlignmentBitsPlaceTheText)
+{
+    SetWindowTextA(link, "ab");
+    const COLORREF blue = RGB(0, 0, 255);
+    AttachLinkLabel(link, 0, blue, blue, 0);
+    RECT left = PaintedExtent(link, blue);
+    AttachLinkLabel(link, 0, blue, blue, LINK_RIGHT);
+    RECT right = PaintedExtent(link, blue);
+    AttachLinkLabel(link, 0, blue, blue, LINK_CENTER);
+    RECT centre = PaintedExtent(link, blue);
+    AttachLinkLabel(link, 0, blue, blue, LINK_RIGHT | LINK_CENTER | LINK_BOTTOM);
+    RECT bottomRight = PaintedExtent(link, blue);
+    AttachLinkLabel(link, 0, blue, blue, LINK_VCENTER);
+    RECT middle = PaintedExtent(link, blue);
+
+    EXPECT_LT(left.right, 40);
+    EXPECT_GT(right.left, 260);
+    EXPECT_GT(centre.left, 120);
+    EXPECT_LT(centre.right, 180);
+    EXPECT_EQ(bottomRight.left, right.left);       // LINK_RIGHT wins over LINK_CENTER
+    EXPECT_GT(bottomRight.bottom, middle.bottom);  // 40 pixels high: bottom, middle, top
+    EXPECT_GT(middle.top, left.top);
+}
+
 TEST_F(LinkLabelTest, OperationsOnAPlainStaticDoNothing)
 {
     RECT rect;

@@ -43,6 +43,12 @@ void PumpMessages()
 
 bool PaintedWithColour(HWND control, COLORREF colour)
 {
+    RECT extent = PaintedExtent(control, colour);
+    return !IsRectEmpty(&extent);
+}
+
+RECT PaintedExtent(HWND control, COLORREF colour)
+{
     RECT client;
     GetClientRect(control, &client);
     HDC screen = GetDC(control);
@@ -50,15 +56,22 @@ bool PaintedWithColour(HWND control, COLORREF colour)
     HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
     HGDIOBJ old = SelectObject(memory, bitmap);
     SendMessageA(control, WM_PAINT, (WPARAM)memory, 0);
-    bool found = false;
-    for (int y = 0; y < client.bottom && !found; ++y)
-        for (int x = 0; x < client.right && !found; ++x)
-            found = GetPixel(memory, x, y) == colour;
+    RECT extent = { client.right, client.bottom, 0, 0 };
+    for (int y = 0; y < client.bottom; ++y)
+        for (int x = 0; x < client.right; ++x)
+            if (GetPixel(memory, x, y) == colour) {
+                if (x < extent.left) extent.left = x;
+                if (y < extent.top) extent.top = y;
+                if (x + 1 > extent.right) extent.right = x + 1;
+                if (y + 1 > extent.bottom) extent.bottom = y + 1;
+            }
     SelectObject(memory, old);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(control, screen);
-    return found;
+    if (extent.right <= extent.left)
+        SetRectEmpty(&extent);
+    return extent;
 }
 
 void MarkerPaths(char* exe, char* ran)

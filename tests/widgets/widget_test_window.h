@@ -11,6 +11,9 @@ void PumpMessages();
 // pixel has the colour.
 bool PaintedWithColour(HWND control, COLORREF colour);
 
+// The bounding box of the pixels painted in colour (empty when there are none).
+RECT PaintedExtent(HWND control, COLORREF colour);
+
 // The full path of the marker program, and of the file it leaves when opened.
 void MarkerPaths(char* exe, char* ran);
 bool WaitForFile(const char* path, int milliseconds);
