@@ -1,132 +1,146 @@
-// Placeholder rows until the real table is transcribed.
+// Area units (category "Area"); every factor is an area in square meters,
+// the base units are "centiare" and "square meter".
 #include "catalogue/tables.h"
 
 const UnitEntry AreaUnits[127] = {
-    { "unit 0", 1.0 },
-    { "unit 1", 2.0 },
-    { "unit 2", 3.0 },
-    { "unit 3", 4.0 },
-    { "unit 4", 5.0 },
-    { "unit 5", 6.0 },
-    { "unit 6", 7.0 },
-    { "unit 7", 8.0 },
-    { "unit 8", 9.0 },
-    { "unit 9", 10.0 },
-    { "unit 10", 11.0 },
-    { "unit 11", 12.0 },
-    { "unit 12", 13.0 },
-    { "unit 13", 14.0 },
-    { "unit 14", 15.0 },
-    { "unit 15", 16.0 },
-    { "unit 16", 17.0 },
-    { "unit 17", 18.0 },
-    { "unit 18", 19.0 },
-    { "unit 19", 20.0 },
-    { "unit 20", 21.0 },
-    { "unit 21", 22.0 },
-    { "unit 22", 23.0 },
-    { "unit 23", 24.0 },
-    { "unit 24", 25.0 },
-    { "unit 25", 26.0 },
-    { "unit 26", 27.0 },
-    { "unit 27", 28.0 },
-    { "unit 28", 29.0 },
-    { "unit 29", 30.0 },
-    { "unit 30", 31.0 },
-    { "unit 31", 32.0 },
-    { "unit 32", 33.0 },
-    { "unit 33", 34.0 },
-    { "unit 34", 35.0 },
-    { "unit 35", 36.0 },
-    { "unit 36", 37.0 },
-    { "unit 37", 38.0 },
-    { "unit 38", 39.0 },
-    { "unit 39", 40.0 },
-    { "unit 40", 41.0 },
-    { "unit 41", 42.0 },
-    { "unit 42", 43.0 },
-    { "unit 43", 44.0 },
-    { "unit 44", 45.0 },
-    { "unit 45", 46.0 },
-    { "unit 46", 47.0 },
-    { "unit 47", 48.0 },
-    { "unit 48", 49.0 },
-    { "unit 49", 50.0 },
-    { "unit 50", 51.0 },
-    { "unit 51", 52.0 },
-    { "unit 52", 53.0 },
-    { "unit 53", 54.0 },
-    { "unit 54", 55.0 },
-    { "unit 55", 56.0 },
-    { "unit 56", 57.0 },
-    { "unit 57", 58.0 },
-    { "unit 58", 59.0 },
-    { "unit 59", 60.0 },
-    { "unit 60", 61.0 },
-    { "unit 61", 62.0 },
-    { "unit 62", 63.0 },
-    { "unit 63", 64.0 },
-    { "unit 64", 65.0 },
-    { "unit 65", 66.0 },
-    { "unit 66", 67.0 },
-    { "unit 67", 68.0 },
-    { "unit 68", 69.0 },
-    { "unit 69", 70.0 },
-    { "unit 70", 71.0 },
-    { "unit 71", 72.0 },
-    { "unit 72", 73.0 },
-    { "unit 73", 74.0 },
-    { "unit 74", 75.0 },
-    { "unit 75", 76.0 },
-    { "unit 76", 77.0 },
-    { "unit 77", 78.0 },
-    { "unit 78", 79.0 },
-    { "unit 79", 80.0 },
-    { "unit 80", 81.0 },
-    { "unit 81", 82.0 },
-    { "unit 82", 83.0 },
-    { "unit 83", 84.0 },
-    { "unit 84", 85.0 },
-    { "unit 85", 86.0 },
-    { "unit 86", 87.0 },
-    { "unit 87", 88.0 },
-    { "unit 88", 89.0 },
-    { "unit 89", 90.0 },
-    { "unit 90", 91.0 },
-    { "unit 91", 92.0 },
-    { "unit 92", 93.0 },
-    { "unit 93", 94.0 },
-    { "unit 94", 95.0 },
-    { "unit 95", 96.0 },
-    { "unit 96", 97.0 },
-    { "unit 97", 98.0 },
-    { "unit 98", 99.0 },
-    { "unit 99", 100.0 },
-    { "unit 100", 101.0 },
-    { "unit 101", 102.0 },
-    { "unit 102", 103.0 },
-    { "unit 103", 104.0 },
-    { "unit 104", 105.0 },
-    { "unit 105", 106.0 },
-    { "unit 106", 107.0 },
-    { "unit 107", 108.0 },
-    { "unit 108", 109.0 },
-    { "unit 109", 110.0 },
-    { "unit 110", 111.0 },
-    { "unit 111", 112.0 },
-    { "unit 112", 113.0 },
-    { "unit 113", 114.0 },
-    { "unit 114", 115.0 },
-    { "unit 115", 116.0 },
-    { "unit 116", 117.0 },
-    { "unit 117", 118.0 },
-    { "unit 118", 119.0 },
-    { "unit 119", 120.0 },
-    { "unit 120", 121.0 },
-    { "unit 121", 122.0 },
-    { "unit 122", 123.0 },
-    { "unit 123", 124.0 },
-    { "unit 124", 125.0 },
-    { "unit 125", 126.0 },
-    { "unit 126", 127.0 },
+    // 0
+    { "acre",                                  4046.8564224 },           // 43560 sq ft
+    { "acre [commercial]",                     3344.50944 },             // 36000 sq ft
+    { "acre [survey]",                         4046.8726267200004 },     // 43560 sq survey ft (rounded source value); approx.
+    { "acre [Ireland]",                        6555.2385024 },           // 7840 sq yd: 160 sq Irish perches of 7 yd
+    { "are",                                   100.0 },
+    { "arpent [Canada]",                       3418.8682833131784 },     // (180 pieds du roi)^2, Paris arpent
+    { "barn",                                  1e-28 },
+    { "bovate",                                60702.846336 },           // 15 acres (1/8 carucate)
+    { "bunder",                                10000.0 },
+    { "caballeria [Spain/Peru]",               386373.704984064 },       // 60 fanegas de tierra; approx.
+    // 10
+    { "caballeria [Central America]",          447186.4384 },            // 64 manzanas; approx.
+    { "caballeria [Cuba]",                     134202.064896 },          // 324 sq cordeles of 24 Cuban varas (0.848 m); approx.
+    { "carreau",                               12926.276688452603 },     // Haiti: (100 pas of 3.5 pieds du roi)^2; approx.
+    { "carucate",                              485622.770688 },          // 120 acres (8 oxgangs)
+    { "cawney",                                5351.215104 },            // Madras: 57600 sq ft
+    { "centiare",                              1.0 },
+    { "cong",                                  1000.0 },                 // Vietnam (South): 1000 m2; approx.
+    { "cover",                                 2697.9042816 },           // Wales (cyfar): 2/3 acre; approx.
+    { "cuerda",                                3930.395625 },            // Puerto Rico
+    { "dekare",                                1000.0 },
+    // 20
+    { "dessiatina",                            10925.397504 },           // 2400 sq sazhen of 7 ft
+    { "dhur",                                  16.93157904 },            // Nepal: 1/20 kattha = 182.25 sq ft
+    { "dunum, dunham",                         1000.0 },                 // metric dunam
+    { "fall [Scots]",                          32.14042464521483 },      // (6 Scots ells of 37 Scots inches)^2
+    { "fall [English]",                        47.032164 },              // (6 ells of 45 in)^2
+    { "fanega",                                6439.5617497344 },        // Castile: 9216 sq varas (0.835905 m); approx.
+    { "farthingdale",                          1011.7141056 },           // 1/4 acre
+    { "hacienda",                              89605555.55555555 },      // 5 sq leguas: 125e6 sq Texas varas
+    { "hectare",                               10000.0 },
+    { "hide",                                  485622.770688 },          // 120 acres
+    // 30
+    { "homestead",                             647499.6202752001 },      // 160 acres [survey]
+    { "hundred",                               48562277.0688 },          // 100 hides = 12000 acres
+    { "jerib",                                 2000.0 },                 // Afghanistan: 2000 m2; approx.
+    { "jitro, joch, jutro",                    5754.641528609833 },      // 1600 sq Austrian klafter
+    { "jo [Japan]",                            1.62 },                   // one tatami mat (Japanese real-estate rule); approx.
+    { "kappland",                              154.2618175 },            // Sweden: 1/32 tunnland
+    { "kattha [Nepal]",                        338.6315808 },            // Nepal: 3645 sq ft
+    { "labor",                                 716844.4444444445 },      // 1e6 sq Texas varas
+    { "legua",                                 17921111.111111112 },     // square legua: 25e6 sq Texas varas
+    { "manzana [Costa Rican]",                 6987.2881 },              // 10000 sq Costa Rican varas (0.8359 m); approx.
+    // 40
+    { "manzana [Argentina]",                   10000.0 },
+    { "morgen [Germany]",                      2500.0 },                 // 1/4 hectare; approx.
+    { "morgen [South Africa]",                 8565.334161168385 },      // 600 sq Cape roods of 12 Cape feet (1.033 ft)
+    { "mu",                                    666.6666666666666 },      // 1/15 hectare
+    { "ngarn",                                 400.0 },                  // Thailand: 1/4 rai
+    { "nook",                                  60702.846336 },           // 1/2 virgate of 30 acres
+    { "oxgang",                                60702.846336 },           // 15 acres
+    { "perch",                                 25.29285264 },            // square rod
+    { "perche [Canada]",                       34.18868283313178 },      // (18 pieds du roi)^2, 1/100 arpent
+    { "ping",                                  3.3057851239669422 },     // Taiwan: = tsubo, (6 shaku of 10/33 m)^2
+    // 50
+    { "pyong",                                 3.3057851239669422 },     // Korea: = tsubo
+    { "rai",                                   1600.0 },
+    { "rood",                                  1011.7141056 },           // 1/4 acre
+    { "section",                               2589998.5 },              // 1 sq mile [survey]; approx.
+    { "shed",                                  1e-52 },                  // 1e-24 barn
+    { "sitio",                                 17921111.111111112 },     // sitio de ganado mayor = square legua
+    { "square",                                9.290304 },               // 100 sq ft
+    { "square angstrom",                       1e-20 },
+    { "square astronomical unit",              2.2379522915281156e+22 }, // (149597870691 m)^2
+    { "square attometer",                      1e-36 },
+    // 60
+    { "square bicron",                         1e-24 },
+    { "square centimeter",                     0.0001 },
+    { "square chain [Gunter, survey]",         404.6872609874252 },      // (66 survey ft)^2
+    { "square chain [Ramden, Engineer]",       929.0304 },               // (100 ft)^2
+    { "square city block [East U.S.]",         6474.97027584 },          // (1/20 mile)^2
+    { "square city block [Midwest U.S.]",      10117.141056 },           // (1/16 mile)^2
+    { "square city block [South, West U.S.]",  25899.88110336 },         // (1/10 mile)^2
+    { "square cubit",                          0.20903184 },             // (18 in)^2
+    { "square decimeter",                      0.01 },
+    { "square dekameter",                      100.0 },
+    // 70
+    { "square exameter",                       1e+36 },
+    { "square fathom",                         3.34450944 },             // (6 ft)^2
+    { "square femtometer",                     1e-30 },
+    { "square fermi",                          1e-30 },
+    { "square foot",                           0.09290304 },             // (0.3048 m)^2
+    { "square foot [survey]",                  0.09290341161327484 },    // (1200/3937 m)^2
+    { "square furlong",                        40468.564224 },           // (660 ft)^2 = 10 acres
+    { "square gigameter",                      1e+18 },
+    { "square hectometer",                     10000.0 },
+    { "square inch",                           0.0006451600000000001 },  // (0.0254 m)^2
+    // 80
+    { "square inch [survey]",                  0.0006451625806477419 },  // (survey inch)^2
+    { "square kilometer",                      1000000.0 },
+    { "square league [nautical]",              30869136.0 },             // (3 nautical miles)^2
+    { "square league [U.S. statute]",          23309986.23287569 },      // (3 US survey miles)^2
+    { "square light year",                     8.950542107481893e+31 },  // (Julian light year)^2
+    { "square link [Gunter, survey]",          0.04046872609874252 },    // (0.66 survey ft)^2
+    { "square link [Ramden, Engineer]",        0.09290304 },             // (1 ft)^2
+    { "square megameter",                      1000000000000.0 },
+    { "square meter",                          1.0 },
+    { "square microinch",                      6.4516e-16 },
+    // 90
+    { "square micrometer",                     1e-12 },
+    { "square micromicron",                    1e-24 },
+    { "square micron",                         1e-12 },
+    { "square mil",                            6.4516e-10 },
+    { "square mile",                           2589988.110336 },         // (5280 ft)^2
+    { "square mile [nautical]",                3429904.0 },              // (1852 m)^2
+    { "square mile [survey, U.S. statute]",    2589998.5 },              // approx.
+    { "square millimeter",                     1e-06 },
+    { "square millimicron",                    1e-18 },
+    { "square myriameter",                     100000000.0 },
+    // 100
+    { "square nanometer",                      1e-18 },
+    { "square Paris foot",                     0.10552062602818452 },    // (pied du roi, 144/443.296 m)^2
+    { "square parsec",                         9.521405559027358e+32 },  // (parsec)^2
+    { "square perch",                          25.29285264 },            // square rod
+    { "square perche",                         51.07198299764131 },      // (perche royale of 22 pieds du roi)^2
+    { "square petameter",                      1e+30 },
+    { "square picometer",                      1e-24 },
+    { "square rod",                            25.29285264 },            // (16.5 ft)^2
+    { "square tenthmeter",                     1e-20 },
+    { "square terameter",                      1e+24 },
+    // 110
+    { "square thou",                           6.4516e-10 },
+    { "square vara [California]",              0.71850848814144 },       // (33.372 in)^2
+    { "square vara [Texas]",                   0.7168444444444444 },     // (33 1/3 in)^2
+    { "square yard",                           0.8361273600000001 },     // (3 ft)^2
+    { "square yard [survey]",                  0.8361307045194736 },     // (3 survey ft)^2
+    { "square yoctometer",                     1e-48 },
+    { "square yottameter",                     1e+48 },
+    { "stang",                                 2709.0526464 },           // Wales: 3240 sq yd
+    { "stremma",                               1000.0 },
+    { "tarea",                                 628.86 },                 // Dominican Republic; approx.
+    // 120
+    { "tatami [Japan]",                        1.62 },                   // as jo; approx.
+    { "tonde land",                            5516.10206 },             // Denmark: 14000 sq alen
+    { "township",                              93239945.3196288 },       // 36 sections of 640 acres [survey]; approx.
+    { "tsubo",                                 3.3057851239669422 },     // 36 sq shaku (shaku = 10/33 m)
+    { "tunnland",                              4936.37816 },             // Sweden: 56000 sq fot
+    { "yard",                                  0.8361273600000001 },     // square yard
+    { "virgate",                               120000.0 },               // about 30 acres; approx.
 };
