@@ -155,6 +155,7 @@ TEST(Power, EdgeCases)
 TEST(Power, KnownSizes)
 {
     const double footPoundForce = 0.3048 * 0.45359237 * 9.80665;
+    const double pi = 3.14159265358979323846;
     EXPECT_TRUE(WithinRelative(Factor("horsepower [international]"), 550 * footPoundForce, 1e-8));
     EXPECT_EQ(Factor("horsepower [metric]"), 75 * 9.80665);
     EXPECT_EQ(Factor("poncelet"), 100 * 9.80665);
@@ -165,7 +166,7 @@ TEST(Power, KnownSizes)
     EXPECT_NEAR(Factor("foot poundal/second"), 0.3048 * 0.3048 * 0.45359237, 1e-8);
     EXPECT_NEAR(Factor("clusec"), 1.3332237e-6, 1e-13);                      // 1 L x 1 um Hg / s
     EXPECT_NEAR(Factor("inch ounce-force revolution/minute"),
-                0.0254 * 0.45359237 / 16 * 9.80665 * 2 * M_PI / 60, 1e-11);
+                0.0254 * 0.45359237 / 16 * 9.80665 * 2 * pi / 60, 1e-11);
     EXPECT_NEAR(Factor("kilocalorie/hour [I.T.]"), 1.163, 1e-15);
 }
 
