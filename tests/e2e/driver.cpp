@@ -1,0 +1,455 @@
+// The test driver's side: process control, control access and the probe.
+#include "tests/e2e/driver.h"
+#include "tests/e2e/probe_protocol.h"
+#include <shlobj.h>
+#include <cstdio>
+#include <cstdlib>
+
+// Build-tree paths of the program and the probe, as Unix paths (see CMakeLists.txt).
+#ifndef METROVA_EXE
+#error "METROVA_EXE must name metrova.exe"
+#endif
+#ifndef METROVA_PROBE_DLL
+#error "METROVA_PROBE_DLL must name the probe DLL"
+#endif
+
+// Wine shows the Unix root as drive Z:.
+static std::string WindowsPath(const char* unixPath)
+{
+    std::string path = unixPath;
+    if (path.size() > 1 && path[0] == '/') path = "Z:" + path;
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return path;
+}
+
+// --- Starting and stopping -------------------------------------------------
+
+struct WindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+static BOOL CALLBACK FindMainWindow(HWND window, LPARAM lParam)
+{
+    WindowSearch* search = reinterpret_cast<WindowSearch*>(lParam);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    if (processId == search->processId && ClassOf(window) == "metrova" && IsWindowVisible(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+static HANDLE CreateKillingJob()
+{
+    HANDLE job = CreateJobObjectA(0, 0);
+    if (!job) return 0;
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+    return job;
+}
+
+static bool InstallProbe(MetrovaApp* app, std::string* why)
+{
+    static HMODULE probe = LoadLibraryA(WindowsPath(METROVA_PROBE_DLL).c_str());
+    HOOKPROC proc = probe ? reinterpret_cast<HOOKPROC>(
+                                reinterpret_cast<void*>(GetProcAddress(probe, PROBE_HOOK_NAME)))
+                          : 0;
+    if (!proc) {
+        *why = "cannot load the probe " + WindowsPath(METROVA_PROBE_DLL);
+        return false;
+    }
+    app->probe = SetWindowsHookExA(WH_CALLWNDPROC, proc, probe, app->process.dwThreadId);
+    if (!app->probe) {
+        *why = "cannot hook Metrova's window thread";
+        return false;
+    }
+    return true;
+}
+
+bool StartMetrova(MetrovaApp* app, std::string* why, const char* exePath, const char* currentDirectory)
+{
+    *app = MetrovaApp();
+    std::string exe = exePath ? exePath : WindowsPath(METROVA_EXE);
+    std::string commandLine = "\"" + exe + "\"";
+
+    // Metrova's output goes nowhere: an inherited pipe would keep the test runner waiting.
+    SECURITY_ATTRIBUTES inherit = { sizeof inherit, 0, TRUE };
+    HANDLE nul = CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                             &inherit, OPEN_EXISTING, 0, 0);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = startup.hStdOutput = startup.hStdError = nul;
+
+    app->job = CreateKillingJob();
+    BOOL started = CreateProcessA(exe.c_str(), &commandLine[0], 0, 0, TRUE, CREATE_SUSPENDED, 0,
+                                  currentDirectory, &startup, &app->process);
+    CloseHandle(nul);
+    if (!started) {
+        *why = "CreateProcess failed for " + exe;
+        app->process = PROCESS_INFORMATION();
+        return false;
+    }
+    if (app->job) AssignProcessToJobObject(app->job, app->process.hProcess);
+    ResumeThread(app->process.hThread);
+
+    // The main window appears, visible, when CreateWindowEx returns in Metrova.
+    DWORD started_at = GetTickCount();
+    WindowSearch search = { app->process.dwProcessId, 0 };
+    while (!search.found) {
+        if (WaitForSingleObject(app->process.hProcess, 50) == WAIT_OBJECT_0) {
+            *why = "Metrova ended before showing its window";
+            return false;
+        }
+        if (GetTickCount() - started_at > DRIVER_START_TIMEOUT_MS) {
+            *why = "no visible Metrova window after 20 s";
+            return false;
+        }
+        EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
+    }
+    app->window = search.found;
+    // The window thread is the one that created the window.
+    app->process.dwThreadId = GetWindowThreadProcessId(app->window, 0);
+    return InstallProbe(app, why);
+}
+
+bool IsRunning(const MetrovaApp* app)
+{
+    return app->process.hProcess && WaitForSingleObject(app->process.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool WaitForExit(MetrovaApp* app, DWORD timeoutMs, DWORD* exitCode)
+{
+    if (!app->process.hProcess) return false;
+    if (WaitForSingleObject(app->process.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
+    return GetExitCodeProcess(app->process.hProcess, exitCode) != 0;
+}
+
+void StopMetrova(MetrovaApp* app)
+{
+    if (app->probe) UnhookWindowsHookEx(app->probe);
+    if (IsRunning(app)) {
+        // Closing as the user would; a program that does not end is killed.
+        DWORD_PTR ignored;
+        SendMessageTimeoutA(app->window, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
+        if (WaitForSingleObject(app->process.hProcess, 3000) != WAIT_OBJECT_0) {
+            TerminateProcess(app->process.hProcess, 99);
+            WaitForSingleObject(app->process.hProcess, 3000);
+        }
+    }
+    if (app->process.hProcess) CloseHandle(app->process.hProcess);
+    if (app->process.hThread) CloseHandle(app->process.hThread);
+    if (app->job) CloseHandle(app->job);
+    *app = MetrovaApp();
+}
+
+// --- Windows and controls --------------------------------------------------
+
+struct ChildSearch {
+    const char* className;
+    int id;
+    HWND found;
+};
+
+static BOOL CALLBACK FindChildProc(HWND child, LPARAM lParam)
+{
+    ChildSearch* search = reinterpret_cast<ChildSearch*>(lParam);
+    if (GetDlgCtrlID(child) == search->id && lstrcmpiA(ClassOf(child).c_str(), search->className) == 0) {
+        search->found = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindChild(HWND parent, const char* className, int id)
+{
+    ChildSearch search = { className, id, 0 };
+    EnumChildWindows(parent, FindChildProc, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string WindowText(HWND window)
+{
+    char text[512] = "";
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                             SMTO_ABORTIFHUNG, DRIVER_TIMEOUT_MS, &copied))
+        return "<no answer>";
+    return std::string(text, copied < sizeof text ? copied : sizeof text - 1);
+}
+
+std::string ClassOf(HWND window)
+{
+    char name[128] = "";
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+RECT ClientRectOf(HWND child)
+{
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(0, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+HWND FromBox(const MetrovaApp& app) { return FindChild(app.window, "Edit", 1); }
+HWND ToBox(const MetrovaApp& app) { return FindChild(app.window, "Edit", 2); }
+HWND CategoryChooser(const MetrovaApp& app) { return FindChild(app.window, "ComboBox", 1); }
+HWND FromUnitChooser(const MetrovaApp& app) { return FindChild(app.window, "ComboBox", 2); }
+HWND ToUnitChooser(const MetrovaApp& app) { return FindChild(app.window, "ComboBox", 3); }
+
+// --- Acting as the user ----------------------------------------------------
+
+static bool Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result = 0)
+{
+    DWORD_PTR answer = 0;
+    if (!window) return false;
+    bool ok = SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG,
+                                  DRIVER_TIMEOUT_MS, &answer) != 0;
+    if (result) *result = LRESULT(answer);
+    return ok;
+}
+
+bool ClickInto(HWND control)
+{
+    RECT r;
+    if (!GetClientRect(control, &r)) return false;
+    // Near the right end: the value boxes are right-aligned, so the caret lands after the text.
+    LPARAM at = MAKELPARAM(r.right > 3 ? r.right - 3 : 0, (r.bottom - r.top) / 2);
+    return Send(control, WM_LBUTTONDOWN, MK_LBUTTON, at) && Send(control, WM_LBUTTONUP, 0, at);
+}
+
+bool TypeText(HWND edit, const char* text)
+{
+    if (!ClickInto(edit)) return false;
+    for (const char* p = text; *p; ++p)
+        if (!Send(edit, WM_CHAR, WPARAM(static_cast<unsigned char>(*p)), 1)) return false;
+    return true;
+}
+
+bool ClearBox(HWND edit)
+{
+    return ClickInto(edit) && Send(edit, EM_SETSEL, 0, -1) && Send(edit, WM_CHAR, VK_BACK, 1);
+}
+
+bool PickItem(HWND combo, int index)
+{
+    // Selecting from another process does not notify; the user's pick does.
+    return Send(combo, CB_SETCURSEL, WPARAM(index), 0) &&
+           Send(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+                reinterpret_cast<LPARAM>(combo));
+}
+
+bool SendCommand(HWND window, int id)
+{
+    return Send(window, WM_COMMAND, WPARAM(id), 0);
+}
+
+bool PostCommand(HWND window, int id)
+{
+    return PostMessageA(window, WM_COMMAND, WPARAM(id), 0) != 0;
+}
+
+// --- Reading back ----------------------------------------------------------
+
+int ComboSelection(HWND combo)
+{
+    LRESULT r = -2;
+    Send(combo, CB_GETCURSEL, 0, 0, &r);
+    return int(r);
+}
+
+int ComboCount(HWND combo)
+{
+    LRESULT r = -2;
+    Send(combo, CB_GETCOUNT, 0, 0, &r);
+    return int(r);
+}
+
+std::string ComboItem(HWND combo, int index)
+{
+    // The ANSI message comes back as UTF-16 across processes here: ask for wide text.
+    LRESULT length = 0;
+    Send(combo, CB_GETLBTEXTLEN, WPARAM(index), 0, &length);
+    if (length < 0 || length > 1000) return "<no item>";
+    std::vector<wchar_t> wide(size_t(length) + 1);
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(combo, CB_GETLBTEXT, WPARAM(index), reinterpret_cast<LPARAM>(wide.data()),
+                             SMTO_ABORTIFHUNG, DRIVER_TIMEOUT_MS, &copied))
+        return "<no answer>";
+    char text[2048] = "";
+    WideCharToMultiByte(1252, 0, wide.data(), -1, text, sizeof text, 0, 0);
+    return text;
+}
+
+static std::string ProbeAnswer;   // filled by the reply window
+static bool ProbeAnswered;
+
+static LRESULT CALLBACK ReplyWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_COPYDATA) {
+        const COPYDATASTRUCT* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        if (data->dwData == PROBE_REPLY && data->lpData) {
+            ProbeAnswer.assign(static_cast<const char*>(data->lpData),
+                               strnlen(static_cast<const char*>(data->lpData), data->cbData));
+            ProbeAnswered = true;
+            return TRUE;
+        }
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+static HWND ReplyWindow()
+{
+    static HWND window = 0;
+    if (!window) {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = ReplyWindowProc;
+        wc.hInstance = GetModuleHandleA(0);
+        wc.lpszClassName = "MetrovaProbeReply";
+        RegisterClassA(&wc);
+        window = CreateWindowA(wc.lpszClassName, "", WS_POPUP, 0, 0, 0, 0, 0, 0, wc.hInstance, 0);
+    }
+    return window;
+}
+
+bool ProbeQuery(MetrovaApp* app, const char* query, std::string* reply)
+{
+    ProbeAnswer.clear();
+    ProbeAnswered = false;
+    static const UINT probeMessage = RegisterWindowMessageA(PROBE_MESSAGE);
+    ATOM atom = GlobalAddAtomA(query);
+    // The answer arrives as a message sent to the reply window while this send waits.
+    bool sent = Send(app->window, probeMessage, reinterpret_cast<WPARAM>(ReplyWindow()), atom);
+    GlobalDeleteAtom(atom);
+    if (!sent || !ProbeAnswered) {
+        *reply = sent ? "the probe did not answer" : "Metrova did not answer";
+        return false;
+    }
+    *reply = ProbeAnswer;
+    return true;
+}
+
+static std::vector<std::string> SplitTabs(const std::string& line)
+{
+    std::vector<std::string> parts;
+    size_t start = 0;
+    for (;;) {
+        size_t tab = line.find('\t', start);
+        parts.push_back(line.substr(start, tab == std::string::npos ? tab : tab - start));
+        if (tab == std::string::npos) return parts;
+        start = tab + 1;
+    }
+}
+
+bool ReadMenu(MetrovaApp* app, std::vector<MenuEntry>* bar)
+{
+    std::string reply;
+    bar->clear();
+    if (!ProbeQuery(app, "menu", &reply)) return false;
+    size_t start = 0;
+    while (start < reply.size()) {
+        size_t end = reply.find('\n', start);
+        std::vector<std::string> f = SplitTabs(reply.substr(start, end - start));
+        start = end == std::string::npos ? reply.size() : end + 1;
+        if (f.size() < 4) return false;
+        MenuEntry entry = { std::atoi(f[1].c_str()), false, false, false, false, f[3], {} };
+        entry.checked = f[2].find('C') != std::string::npos;
+        entry.separator = f[2].find('S') != std::string::npos;
+        entry.popup = f[2].find('P') != std::string::npos;
+        entry.grayed = f[2].find('G') != std::string::npos;
+        // Walk down to the list this depth belongs to: the last pop-up at each level.
+        std::vector<MenuEntry>* list = bar;
+        for (int depth = std::atoi(f[0].c_str()); depth > 0 && !list->empty(); --depth)
+            list = &list->back().items;
+        list->push_back(entry);
+    }
+    return true;
+}
+
+const MenuEntry* FindMenuItem(const std::vector<MenuEntry>& bar, int id)
+{
+    for (const MenuEntry& entry : bar) {
+        if (!entry.popup && entry.id == id) return &entry;
+        if (const MenuEntry* inner = FindMenuItem(entry.items, id)) return inner;
+    }
+    return 0;
+}
+
+int FocusedControlId(MetrovaApp* app, std::string* className)
+{
+    std::string reply;
+    if (!ProbeQuery(app, "focus", &reply)) return 0;
+    std::vector<std::string> f = SplitTabs(reply);
+    if (f.size() < 3) return 0;
+    if (className) *className = f[2];
+    return std::atoi(f[1].c_str());
+}
+
+// --- Settings --------------------------------------------------------------
+
+std::string AppDataFolder()
+{
+    char folder[MAX_PATH] = "";
+    if (FAILED(SHGetFolderPathA(0, CSIDL_APPDATA, 0, 0, folder))) return "";
+    return folder;
+}
+
+std::string SettingsFilePath()
+{
+    return AppDataFolder() + "\\Brisklane\\Metrova\\metrova.ini";
+}
+
+void ClearSettings()
+{
+    std::string base = AppDataFolder();
+    if (base.empty()) return;
+    DeleteFileA(SettingsFilePath().c_str());
+    RemoveDirectoryA((base + "\\Brisklane\\Metrova").c_str());
+    RemoveDirectoryA((base + "\\Brisklane").c_str());
+}
+
+bool WriteSettingsFile(const std::string& contents)
+{
+    std::string base = AppDataFolder();
+    if (base.empty()) return false;
+    CreateDirectoryA((base + "\\Brisklane").c_str(), 0);
+    CreateDirectoryA((base + "\\Brisklane\\Metrova").c_str(), 0);
+    FILE* f = std::fopen(SettingsFilePath().c_str(), "wb");
+    if (!f) return false;
+    bool ok = std::fwrite(contents.data(), 1, contents.size(), f) == contents.size();
+    return std::fclose(f) == 0 && ok;
+}
+
+bool ReadSettingsFile(std::string* contents)
+{
+    contents->clear();
+    FILE* f = std::fopen(SettingsFilePath().c_str(), "rb");
+    if (!f) return false;
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) contents->append(buffer, n);
+    std::fclose(f);
+    return true;
+}
+
+// --- The fixture -----------------------------------------------------------
+
+void MetrovaTest::SetUp()
+{
+    ClearSettings();
+    BeforeStart();
+    std::string why;
+    ASSERT_TRUE(StartMetrova(&app, &why)) << why;
+}
+
+void MetrovaTest::TearDown()
+{
+    StopMetrova(&app);
+    ClearSettings();
+}

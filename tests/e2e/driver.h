@@ -1,0 +1,94 @@
+// Drives the real metrova.exe from a test: starts it, finds its window and
+// controls, types, picks, sends menu commands and reads back what it shows.
+// Every call that talks to Metrova gives up after a few seconds, so a hung or
+// crashed program fails the test instead of hanging it; the program is killed
+// when the test ends (and, through a job object, when the driver dies).
+#pragma once
+#include <windows.h>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+const DWORD DRIVER_TIMEOUT_MS = 5000;      // any single exchange with Metrova
+const DWORD DRIVER_START_TIMEOUT_MS = 20000; // from CreateProcess to a visible window
+
+struct MetrovaApp {
+    PROCESS_INFORMATION process;   // zero when not running
+    HANDLE job;                    // kills Metrova when the driver goes
+    HWND window;                   // the main window (class "metrova")
+    HHOOK probe;                   // the probe hook in Metrova's window thread
+};
+
+// --- Starting and stopping -------------------------------------------------
+// Starts metrova.exe (or exePath) in currentDirectory (0: the driver's own)
+// and waits for its visible main window. False, with the reason in *why.
+bool StartMetrova(MetrovaApp* app, std::string* why, const char* exePath = 0,
+                  const char* currentDirectory = 0);
+// Waits for Metrova to end by itself; true and its exit code when it did.
+bool WaitForExit(MetrovaApp* app, DWORD timeoutMs, DWORD* exitCode);
+// Ends Metrova if it still runs (killing it when it does not close) and frees everything.
+void StopMetrova(MetrovaApp* app);
+bool IsRunning(const MetrovaApp* app);
+
+// --- Windows and controls --------------------------------------------------
+HWND FindChild(HWND parent, const char* className, int id);   // 0 when missing
+std::string WindowText(HWND window);
+std::string ClassOf(HWND window);
+RECT ClientRectOf(HWND child);   // the child's rectangle in its parent's client pixels
+
+// The main window's controls by their ids.
+HWND FromBox(const MetrovaApp& app);
+HWND ToBox(const MetrovaApp& app);
+HWND CategoryChooser(const MetrovaApp& app);
+HWND FromUnitChooser(const MetrovaApp& app);
+HWND ToUnitChooser(const MetrovaApp& app);
+
+// --- Acting as the user ----------------------------------------------------
+bool ClickInto(HWND control);                    // left click near the right end: focus, caret at the end
+bool TypeText(HWND edit, const char* text);      // click into it, then one WM_CHAR per character
+bool ClearBox(HWND edit);                        // click, select all, Backspace
+bool PickItem(HWND combo, int index);            // select and notify the parent, as a user's pick does
+bool SendCommand(HWND window, int id);           // a menu command; returns when it has been handled
+bool PostCommand(HWND window, int id);           // a menu command that opens a modal box
+
+// --- Reading back ----------------------------------------------------------
+int ComboSelection(HWND combo);                  // -1 when none
+int ComboCount(HWND combo);
+std::string ComboItem(HWND combo, int index);    // Windows-1252
+
+struct MenuEntry {
+    int id;                      // -1 for a pop-up
+    bool checked, separator, popup, grayed;
+    std::string text;
+    std::vector<MenuEntry> items;   // a pop-up's items
+};
+
+// Asks the probe inside Metrova; false (with *reply holding the reason) on failure.
+bool ProbeQuery(MetrovaApp* app, const char* query, std::string* reply);
+// The whole menu bar: its pop-ups and their items.
+bool ReadMenu(MetrovaApp* app, std::vector<MenuEntry>* bar);
+// The item with this id anywhere in the menu bar, or 0.
+const MenuEntry* FindMenuItem(const std::vector<MenuEntry>& bar, int id);
+// Control id of the window holding the keyboard focus inside Metrova (0: none).
+int FocusedControlId(MetrovaApp* app, std::string* className = 0);
+
+// --- Settings --------------------------------------------------------------
+// The application-data folder Metrova keeps its settings under when it does
+// not run from a removable drive (the same prefix, so the same folder).
+std::string AppDataFolder();
+// <app data>\Brisklane\Metrova\metrova.ini
+std::string SettingsFilePath();
+// Deletes the settings file and its two folders (when empty).
+void ClearSettings();
+bool WriteSettingsFile(const std::string& contents);
+bool ReadSettingsFile(std::string* contents);
+
+// A test with a fresh Metrova on empty settings; stopped again afterwards.
+// Derived fixtures may write settings in BeforeStart().
+class MetrovaTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    virtual void BeforeStart() {}
+    MetrovaApp app = {};
+};

@@ -1,0 +1,83 @@
+// The probe: a hook DLL that Wine loads into Metrova so the tests can read
+// what another process cannot, such as menus, the focus and fonts.
+#include "tests/e2e/probe_protocol.h"
+#include <windows.h>
+#include <cstdio>
+#include <string>
+
+static std::string MenuText(HMENU menu, int position)
+{
+    char text[256] = "";
+    GetMenuStringA(menu, UINT(position), text, sizeof text, MF_BYPOSITION);
+    return text;
+}
+
+static void DescribeMenu(HMENU menu, int depth, std::string* out)
+{
+    int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        UINT state = GetMenuState(menu, UINT(i), MF_BYPOSITION);
+        HMENU popup = GetSubMenu(menu, i);
+        std::string flags;
+        if (state & MF_CHECKED) flags += 'C';
+        if (state & MF_SEPARATOR) flags += 'S';
+        if (popup) flags += 'P';
+        if (state & MF_GRAYED) flags += 'G';
+        int id = popup ? -1 : int(GetMenuItemID(menu, i));
+        char head[64];
+        std::snprintf(head, sizeof head, "%d\t%d\t", depth, id);
+        *out += head + flags + "\t" + MenuText(menu, i) + "\n";
+        if (popup) DescribeMenu(popup, depth + 1, out);
+    }
+}
+
+static std::string DescribeFocus()
+{
+    HWND focus = GetFocus();
+    char className[64] = "";
+    if (focus) GetClassNameA(focus, className, sizeof className);
+    char line[160];
+    std::snprintf(line, sizeof line, "%llx\t%d\t%s", (unsigned long long)(UINT_PTR)focus,
+                  focus ? GetDlgCtrlID(focus) : 0, className);
+    return line;
+}
+
+static std::string DescribeFont(const char* handleText)
+{
+    HWND window = HWND(UINT_PTR(std::strtoull(handleText, 0, 16)));
+    HFONT font = HFONT(SendMessageA(window, WM_GETFONT, 0, 0));
+    LOGFONTA f;
+    if (!font || !GetObjectA(font, sizeof f, &f)) return "none";
+    char line[160];
+    std::snprintf(line, sizeof line, "%llx\t%s\t%ld\t%ld", (unsigned long long)(UINT_PTR)font,
+                  f.lfFaceName, long(f.lfHeight), long(f.lfWeight));
+    return line;
+}
+
+static std::string Answer(HWND window, const std::string& query)
+{
+    if (query == "menu") {
+        std::string out;
+        DescribeMenu(GetMenu(window), 0, &out);
+        return out;
+    }
+    if (query == "focus") return DescribeFocus();
+    if (query.compare(0, 5, "font ") == 0) return DescribeFont(query.c_str() + 5);
+    return "unknown query";
+}
+
+extern "C" __declspec(dllexport) LRESULT CALLBACK ProbeHookProc(int code, WPARAM wParam, LPARAM lParam)
+{
+    static const UINT probeMessage = RegisterWindowMessageA(PROBE_MESSAGE);
+    const CWPSTRUCT* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && message->message == probeMessage) {
+        char query[256] = "";
+        GlobalGetAtomNameA(ATOM(message->lParam), query, sizeof query);
+        std::string reply = Answer(message->hwnd, query);
+        COPYDATASTRUCT data = { PROBE_REPLY, DWORD(reply.size() + 1), (void*)reply.c_str() };
+        DWORD_PTR ignored;
+        SendMessageTimeoutA(HWND(message->wParam), WM_COPYDATA, WPARAM(message->hwnd),
+                            LPARAM(&data), SMTO_ABORTIFHUNG, 5000, &ignored);
+    }
+    return CallNextHookEx(0, code, wParam, lParam);
+}

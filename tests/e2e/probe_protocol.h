@@ -1,0 +1,22 @@
+// What the test driver and the probe DLL inside Metrova say to each other.
+//
+// The driver sends Metrova's main window the registered message PROBE_MESSAGE
+// with wParam its own reply window and lParam a global atom holding the query
+// text. The probe's WH_CALLWNDPROC hook sees the message inside Metrova, on its
+// window thread, and answers with WM_COPYDATA (dwData PROBE_REPLY) to the reply
+// window before the driver's send returns; the main window ignores the message.
+// (The query is not itself sent as WM_COPYDATA: this Wine hands the hook the
+// sender's pointer, not the copy.)
+//
+// Queries and their answers (text, lines end in '\n'):
+//   "menu"         one line per menu item, depth first, in menu order:
+//                  depth TAB id TAB flags TAB text; id -1 for a pop-up; flags are
+//                  letters: C checked, S separator, P pop-up, G greyed.
+//   "focus"        hex handle TAB control id TAB class name of the focus window.
+//   "font HEX"     font handle TAB face TAB height TAB weight of the font the
+//                  window with that handle uses (WM_GETFONT), or "none".
+#pragma once
+
+const char PROBE_MESSAGE[] = "MetrovaProbeQuery";   // RegisterWindowMessageA
+const unsigned long PROBE_REPLY = 0x4D505250;   // 'MPRP'
+const char PROBE_HOOK_NAME[] = "ProbeHookProc";

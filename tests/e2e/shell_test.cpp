@@ -1,0 +1,306 @@
+// The main window as the user sees it: layout, start state, live conversion,
+// the options and the menu.
+#include "tests/e2e/driver.h"
+#include <cstring>
+
+namespace {
+
+const int METRIC_LENGTH = 24;
+const int KILOMETER = 8;
+const int METER = 10;
+
+// Picks kilometer -> meter in "Metric Length & Distance" and empties the From box.
+void SetUpKilometerToMeter(const MetrovaApp& app)
+{
+    ASSERT_TRUE(PickItem(CategoryChooser(app), METRIC_LENGTH));
+    ASSERT_TRUE(PickItem(FromUnitChooser(app), KILOMETER));
+    ASSERT_TRUE(PickItem(ToUnitChooser(app), METER));
+    ASSERT_EQ(ComboItem(FromUnitChooser(app), KILOMETER), "kilometer");
+    ASSERT_EQ(ComboItem(ToUnitChooser(app), METER), "meter");
+    ASSERT_TRUE(ClearBox(FromBox(app)));
+}
+
+using MainWindow = MetrovaTest;
+
+TEST_F(MainWindow, TitleClassAndFixedSize)
+{
+    EXPECT_EQ(WindowText(app.window), "Metrova [Desktop]");
+    EXPECT_EQ(ClassOf(app.window), "metrova");
+    RECT r;
+    GetWindowRect(app.window, &r);
+    EXPECT_EQ(r.right - r.left, 470);                          // outer size
+    EXPECT_EQ(r.bottom - r.top, 250);
+    LONG style = GetWindowLongA(app.window, GWL_STYLE);
+    EXPECT_FALSE(style & WS_THICKFRAME);                        // cannot be resized...
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);                       // ...nor maximised
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_TRUE(GetWindowLongA(app.window, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+}
+
+TEST_F(MainWindow, OpensCentredOnTheScreen)
+{
+    RECT r;
+    GetWindowRect(app.window, &r);
+    int x = (GetSystemMetrics(SM_CXSCREEN) - 470) / 2;
+    int y = (GetSystemMetrics(SM_CYSCREEN) - 250) / 2;
+    EXPECT_NEAR(r.left, x, 1);
+    EXPECT_NEAR(r.top, y, 1);
+}
+
+struct ExpectedChild {
+    const char* className;
+    int id;
+    int x, y, width, height;   // height as shown: a closed chooser is shorter than 200
+    DWORD style;
+    const char* text;
+};
+
+TEST_F(MainWindow, ChildrenWhereTheyBelong)
+{
+    const DWORD box = WS_CHILD | WS_VISIBLE | ES_RIGHT;
+    const DWORD chooser = WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | CBS_AUTOHSCROLL;
+    const ExpectedChild children[] = {
+        { "Edit", 1, 10, 150, 200, 20, box, "0" },
+        { "Edit", 2, 250, 150, 200, 20, box, "0" },
+        { "ComboBox", 1, 10, 30, 200, 0, chooser, 0 },
+        { "ComboBox", 2, 10, 90, 200, 0, chooser, 0 },
+        { "ComboBox", 3, 250, 90, 200, 0, chooser, 0 },
+        { "Static", 1, 10, 10, 200, 20, WS_CHILD | WS_VISIBLE, "Category:" },
+        { "Static", 2, 10, 70, 200, 20, WS_CHILD | WS_VISIBLE, "From:" },
+        { "Static", 4, 250, 70, 200, 20, WS_CHILD | WS_VISIBLE, "To:" },
+        { "Static", 3, 10, 130, 200, 20, WS_CHILD | WS_VISIBLE, "From Unit:" },
+        { "Static", 5, 250, 130, 200, 20, WS_CHILD | WS_VISIBLE, "To Unit:" },
+    };
+    for (const ExpectedChild& e : children) {
+        SCOPED_TRACE(std::string(e.className) + " " + std::to_string(e.id));
+        HWND child = FindChild(app.window, e.className, e.id);
+        ASSERT_NE(child, HWND(0));
+        RECT r = ClientRectOf(child);
+        EXPECT_EQ(r.left, e.x);
+        EXPECT_EQ(r.top, e.y);
+        EXPECT_EQ(r.right - r.left, e.width);
+        if (e.height) { EXPECT_EQ(r.bottom - r.top, e.height); }
+        EXPECT_EQ(DWORD(GetWindowLongA(child, GWL_STYLE)) & e.style, e.style);
+        if (e.text) { EXPECT_EQ(WindowText(child), e.text); }
+    }
+    EXPECT_TRUE(GetWindowLongA(FromBox(app), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    EXPECT_TRUE(GetWindowLongA(ToBox(app), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    RECT dropped;
+    SendMessageA(CategoryChooser(app), CB_GETDROPPEDCONTROLRECT, 0, LPARAM(&dropped));
+    EXPECT_GT(dropped.bottom - dropped.top, 100);              // created 200 high: a long list
+}
+
+TEST_F(MainWindow, AllChildrenShareOneFont)
+{
+    std::string first;
+    const char* classes[] = { "Edit", "Edit", "ComboBox", "ComboBox", "ComboBox",
+                              "Static", "Static", "Static", "Static", "Static" };
+    const int ids[] = { 1, 2, 1, 2, 3, 1, 2, 3, 4, 5 };
+    for (int i = 0; i < 10; ++i) {
+        char query[64];
+        std::snprintf(query, sizeof query, "font %llx",
+                      (unsigned long long)(UINT_PTR)FindChild(app.window, classes[i], ids[i]));
+        std::string reply;
+        ASSERT_TRUE(ProbeQuery(&app, query, &reply)) << reply;
+        ASSERT_NE(reply, "none") << classes[i] << " " << ids[i];
+        if (i == 0) first = reply;
+        EXPECT_EQ(reply, first) << classes[i] << " " << ids[i];   // same handle, face, size
+    }
+}
+
+TEST_F(MainWindow, StartState)
+{
+    EXPECT_EQ(ComboCount(CategoryChooser(app)), 32);
+    EXPECT_EQ(ComboItem(CategoryChooser(app), 0), "All Length & Distance");
+    EXPECT_EQ(ComboItem(CategoryChooser(app), 24), "Metric Length & Distance");
+    EXPECT_EQ(ComboSelection(CategoryChooser(app)), 0);
+    EXPECT_EQ(ComboSelection(FromUnitChooser(app)), 0);
+    EXPECT_EQ(ComboSelection(ToUnitChooser(app)), 0);
+    EXPECT_EQ(ComboCount(FromUnitChooser(app)), 315);           // category 0's units
+    EXPECT_EQ(WindowText(FromBox(app)), "0");
+    EXPECT_EQ(WindowText(ToBox(app)), "0");
+    EXPECT_EQ(FocusedControlId(&app), 1);                       // typing goes to the From box
+}
+
+TEST_F(MainWindow, TypingConvertsAtEveryKeystroke)
+{
+    SetUpKilometerToMeter(app);
+    ASSERT_TRUE(TypeText(FromBox(app), "2"));
+    EXPECT_EQ(WindowText(ToBox(app)), " 2000.000000");
+    ASSERT_TRUE(TypeText(FromBox(app), "0"));
+    EXPECT_EQ(WindowText(ToBox(app)), " 20000.000000");
+    EXPECT_EQ(WindowText(FromBox(app)), "20");                 // not rewritten by the To box's change
+}
+
+TEST_F(MainWindow, ValueBoxTakesAtMost20Characters)
+{
+    ASSERT_TRUE(ClearBox(FromBox(app)));
+    ASSERT_TRUE(TypeText(FromBox(app), "1234567890123456789012345"));
+    EXPECT_EQ(WindowText(FromBox(app)), "12345678901234567890");
+}
+
+TEST_F(MainWindow, TextThatIsNoNumberPassesThrough)
+{
+    SetUpKilometerToMeter(app);
+    EXPECT_EQ(WindowText(ToBox(app)), "");                      // emptied with the From box
+    ASSERT_TRUE(TypeText(FromBox(app), "abc"));
+    EXPECT_EQ(WindowText(ToBox(app)), "abc");
+}
+
+TEST_F(MainWindow, TypingInToBoxConvertsBackwards)
+{
+    SetUpKilometerToMeter(app);
+    ASSERT_TRUE(ClearBox(ToBox(app)));
+    ASSERT_TRUE(TypeText(ToBox(app), "3"));
+    EXPECT_EQ(WindowText(FromBox(app)), " 0.003000");
+    EXPECT_EQ(FocusedControlId(&app), 2);
+    ASSERT_TRUE(PickItem(FromUnitChooser(app), METER));         // a unit change now rewrites From
+    EXPECT_EQ(WindowText(FromBox(app)), " 3.000000");
+    EXPECT_EQ(WindowText(ToBox(app)), "3");
+}
+
+TEST_F(MainWindow, CategoryChangeResetsUnits)
+{
+    SetUpKilometerToMeter(app);
+    ASSERT_TRUE(TypeText(FromBox(app), "5"));
+    ASSERT_TRUE(PickItem(CategoryChooser(app), 28));            // Temperature
+    EXPECT_EQ(ComboCount(FromUnitChooser(app)), 5);
+    EXPECT_EQ(ComboItem(ToUnitChooser(app), 4), "kelvin");
+    EXPECT_EQ(ComboSelection(FromUnitChooser(app)), 0);
+    EXPECT_EQ(ComboSelection(ToUnitChooser(app)), 0);
+    EXPECT_EQ(WindowText(ToBox(app)), " 5.000000");             // Celsius to Celsius
+}
+
+TEST_F(MainWindow, SwapExchangesUnits)
+{
+    SetUpKilometerToMeter(app);
+    ASSERT_TRUE(TypeText(FromBox(app), "2"));
+    ASSERT_TRUE(SendCommand(app.window, 51));
+    EXPECT_EQ(ComboSelection(FromUnitChooser(app)), METER);
+    EXPECT_EQ(ComboSelection(ToUnitChooser(app)), KILOMETER);
+    EXPECT_EQ(WindowText(FromBox(app)), "2");                  // values are not exchanged
+    EXPECT_EQ(WindowText(ToBox(app)), " 0.002000");
+    ASSERT_TRUE(SendCommand(app.window, 51));
+    EXPECT_EQ(ComboSelection(FromUnitChooser(app)), KILOMETER);
+    EXPECT_EQ(WindowText(ToBox(app)), " 2000.000000");
+}
+
+TEST_F(MainWindow, DecimalPlacesReformatPassiveBox)
+{
+    SetUpKilometerToMeter(app);
+    ASSERT_TRUE(TypeText(FromBox(app), "1.23456"));
+    ASSERT_TRUE(SendCommand(app.window, 82));                   // "2"
+    EXPECT_EQ(WindowText(ToBox(app)), " 1234.56");
+    std::vector<MenuEntry> bar;
+    ASSERT_TRUE(ReadMenu(&app, &bar));
+    for (int id = 80; id <= 95; ++id)                           // the one check moved from 6 to 2
+        EXPECT_EQ(FindMenuItem(bar, id)->checked, id == 82) << id;
+    ASSERT_TRUE(SendCommand(app.window, 95));                   // "15"
+    EXPECT_EQ(WindowText(ToBox(app)), " 1234.560000000000");
+}
+
+TEST_F(MainWindow, ScientificNotationSwitchesBackAndForth)
+{
+    SetUpKilometerToMeter(app);
+    ASSERT_TRUE(TypeText(FromBox(app), "2"));
+    ASSERT_TRUE(SendCommand(app.window, 65));
+    EXPECT_EQ(WindowText(ToBox(app)), " 2.000000E+0003");
+    std::vector<MenuEntry> bar;
+    ASSERT_TRUE(ReadMenu(&app, &bar));
+    EXPECT_TRUE(FindMenuItem(bar, 65)->checked);
+    ASSERT_TRUE(SendCommand(app.window, 65));
+    EXPECT_EQ(WindowText(ToBox(app)), " 2000.000000");
+    ASSERT_TRUE(ReadMenu(&app, &bar));
+    EXPECT_FALSE(FindMenuItem(bar, 65)->checked);
+}
+
+TEST_F(MainWindow, SaveOnExitCheckFollowsTheCommand)
+{
+    std::vector<MenuEntry> bar;
+    ASSERT_TRUE(ReadMenu(&app, &bar));
+    EXPECT_FALSE(FindMenuItem(bar, 50)->checked);               // no settings file: off
+    ASSERT_TRUE(SendCommand(app.window, 50));
+    ASSERT_TRUE(ReadMenu(&app, &bar));
+    EXPECT_TRUE(FindMenuItem(bar, 50)->checked);
+    ASSERT_TRUE(SendCommand(app.window, 50));
+    ASSERT_TRUE(ReadMenu(&app, &bar));
+    EXPECT_FALSE(FindMenuItem(bar, 50)->checked);
+}
+
+TEST_F(MainWindow, UnknownCommandsAndNotificationsChangeNothing)
+{
+    SetUpKilometerToMeter(app);
+    ASSERT_TRUE(TypeText(FromBox(app), "2"));
+    ASSERT_TRUE(SendCommand(app.window, 112));                  // no favourite yet
+    ASSERT_TRUE(SendCommand(app.window, 79));                   // just below the decimal places
+    ASSERT_TRUE(SendCommand(app.window, 106));                  // just past the recent slots
+    ASSERT_TRUE(SendCommand(app.window, 0x10000 | 65));         // not a menu command as a whole
+    EXPECT_EQ(ComboSelection(CategoryChooser(app)), METRIC_LENGTH);
+    EXPECT_EQ(WindowText(ToBox(app)), " 2000.000000");
+}
+
+TEST_F(MainWindow, MenuAsBuilt)
+{
+    std::vector<MenuEntry> bar;
+    ASSERT_TRUE(ReadMenu(&app, &bar));
+    ASSERT_EQ(bar.size(), 5u);
+    const char* popups[] = { "&Go", "&View", "&Favorites", "&Options", "&Help" };
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(bar[i].text, popups[i]);
+
+    ASSERT_EQ(bar[0].items.size(), 2u);                         // no recent conversions yet
+    EXPECT_EQ(bar[0].items[0].text, "E&xit");
+    EXPECT_EQ(bar[0].items[0].id, 34);
+    EXPECT_TRUE(bar[0].items[1].separator);
+
+    ASSERT_EQ(bar[1].items.size(), 1u);
+    EXPECT_EQ(bar[1].items[0].text, "Swap");
+    EXPECT_EQ(bar[1].items[0].id, 51);
+
+    ASSERT_EQ(bar[2].items.size(), 3u);                         // no favourites yet
+    EXPECT_EQ(bar[2].items[0].text, "Add to Favoriates");
+    EXPECT_EQ(bar[2].items[0].id, 48);
+    EXPECT_EQ(bar[2].items[1].text, "Remove from Favoriates");
+    EXPECT_EQ(bar[2].items[1].id, 49);
+    EXPECT_TRUE(bar[2].items[2].separator);
+
+    const std::vector<MenuEntry>& options = bar[3].items;
+    ASSERT_EQ(options.size(), 4u);
+    EXPECT_EQ(options[0].text, "Save Settings Upon Exit");
+    EXPECT_EQ(options[0].id, 50);
+    EXPECT_TRUE(options[1].separator);
+    EXPECT_EQ(options[2].text, "Select Decimal Place");
+    EXPECT_TRUE(options[2].popup);
+    EXPECT_EQ(options[3].text, "Scientific Notation");
+    EXPECT_EQ(options[3].id, 65);
+    EXPECT_FALSE(options[3].checked);                           // fixed notation at first
+    ASSERT_EQ(options[2].items.size(), 16u);
+    for (int i = 0; i < 16; ++i) {
+        EXPECT_EQ(options[2].items[i].text, std::to_string(i));
+        EXPECT_EQ(options[2].items[i].id, 80 + i);
+        EXPECT_EQ(options[2].items[i].checked, i == 6);         // 6 decimals at first
+    }
+
+    ASSERT_EQ(bar[4].items.size(), 1u);
+    EXPECT_EQ(bar[4].items[0].text, "&About");
+    EXPECT_EQ(bar[4].items[0].id, 32);
+}
+
+TEST_F(MainWindow, ExitEndsTheProgram)
+{
+    ASSERT_TRUE(SendCommand(app.window, 34));
+    DWORD exitCode = 1;
+    ASSERT_TRUE(WaitForExit(&app, 5000, &exitCode));
+    EXPECT_EQ(exitCode, 0u);
+    std::string ignored;
+    EXPECT_FALSE(ReadSettingsFile(&ignored));                   // saving was off: nothing written
+}
+
+TEST_F(MainWindow, CloseButtonEndsTheProgram)
+{
+    ASSERT_TRUE(PostMessageA(app.window, WM_SYSCOMMAND, SC_CLOSE, 0));
+    DWORD exitCode = 1;
+    ASSERT_TRUE(WaitForExit(&app, 5000, &exitCode));
+    EXPECT_EQ(exitCode, 0u);
+}
+
+}  // namespace
