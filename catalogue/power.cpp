@@ -12,7 +12,7 @@ const UnitEntry PowerUnits[69] = {
     { "calorie/second [I.T.]",              4.1868 },
     { "centiwatt",                          0.01 },
     { "cheval vapeur",                      735.49875 },               // metric horsepower, 75 kgf m/s
-    { "clusec",                             1.3332237e-06 },           // 1 liter micron of mercury/s; approx.
+    { "clusec",                             1.3332237e-06 },           // 0.01 lusec (liter micron of mercury/s); approx.
     // 10
     { "deciwatt",                           0.1 },
     { "dekawatt",                           10.0 },

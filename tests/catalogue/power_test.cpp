@@ -164,7 +164,7 @@ TEST(Power, KnownSizes)
     EXPECT_NEAR(Factor("Btu/hour [I.T.]"), 0.2930711, 1e-7);                 // SP 811
     EXPECT_NEAR(Factor("foot pound-force/second"), footPoundForce, 1e-7);
     EXPECT_NEAR(Factor("foot poundal/second"), 0.3048 * 0.3048 * 0.45359237, 1e-8);
-    EXPECT_NEAR(Factor("clusec"), 1.3332237e-6, 1e-13);                      // 1 L x 1 um Hg / s
+    EXPECT_NEAR(Factor("clusec"), 1.3332237e-6, 1e-13);                      // 0.01 lusec: 0.01 L x 1 um Hg / s
     EXPECT_NEAR(Factor("inch ounce-force revolution/minute"),
                 0.0254 * 0.45359237 / 16 * 9.80665 * 2 * pi / 60, 1e-11);
     EXPECT_NEAR(Factor("kilocalorie/hour [I.T.]"), 1.163, 1e-15);
