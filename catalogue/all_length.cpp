@@ -15,7 +15,7 @@ const UnitEntry AllLengthUnits[315] = {
     { "arsheen [Russia]",                                0.7112 },  // Russian arshin, 28 in
     { "arshin [iran]",                                     1.04 },  // Persian zar (gaz) before 1926, 1.04 m  approx.
     // 10
-    { "arshin [iraq]",                                     0.75 },  // Iraqi dhira (arshin), about 75 cm  approx.
+    { "arshin [iraq]",                                  0.75946 },  // Diyarbakir dhara (arshin), 29.9 in  approx.
     { "astronomical unit",                       149597870691.0 },
     { "attometer",                                        1e-18 },
     { "bamboo",                                           3.912 },  // Burmese bamboo (ta), 7 cubits  approx.
@@ -70,14 +70,14 @@ const UnitEntry AllLengthUnits[315] = {
     { "douzi\xE8me [watchmaking]",                     0.000188 },
     { "douzi\xE8me [print]",                   0.00017638888889 },
     // 60
-    { "dra [Iraq]",                                        0.75 },  // Iraqi dhira, about 75 cm  approx.
+    { "dra [Iraq]",                                      0.7493 },  // Baghdad dhara, 29.5 in  approx.
     { "dra [Russia]",                                    0.7112 },  // Russian arshin, 28 in
     { "el [Dutch]",                                      0.6878 },  // Amsterdam el, 68.78 cm  approx.
     { "ell [English]",                                    1.143 },  // 45 in
     { "ell [Scotland]",                          0.944875427492 },  // 37 Scots inches
     { "elle [Germany]",                                 0.66694 },  // Prussian Elle, 66.694 cm  approx.
     { "elle [Vienna]",                                   0.7792 },  // Vienna Elle, 77.92 cm  approx.
-    { "em",                                        0.0042175176 },  // 12 printer's points (pica em)
+    { "em",                                0.004233333333333334 },  // pica em, 1/6 in
     { "estadio [Portugal]",                               258.0 },  // Portuguese estadio, 258 m  approx.
     { "estadio [Spain]",                                  167.2 },  // Spanish estadio, 1/8 milla  approx.
     // 70
@@ -88,7 +88,7 @@ const UnitEntry AllLengthUnits[315] = {
     { "fall [Scotland]",                         5.669252564952 },  // 6 Scots ells
     { "fathom",                              1.8288000000000002 },
     { "fathom [ancient]",                               1.89738 },  // Greek orguia, 6 Greek feet  approx.
-    { "faust [Hungary]",                                    0.1 },  // Hungarian fist (ököl), about 10 cm  approx.
+    { "faust [Hungary]",                    0.10536021333333333 },  // Faust (marok), 4 Zoll = 1/18 Austrian Klafter
     { "feet [pre-1963 Canada]",                           0.325 },  // Quebec pied, 325 mm  approx.
     { "feet [Egypt]",                                     0.308 },  // Egyptian foot, 30.8 cm  approx.
     // 80
@@ -257,7 +257,7 @@ const UnitEntry AllLengthUnits[315] = {
     { "pes",                                              0.296 },  // Roman foot, 296 mm  approx.
     { "petameter",                           1000000000000000.0 },  // petameter
     // 230
-    { "pica",                                      0.0042175176 },  // 12 printer's points
+    { "pica",                              0.004233333333333334 },  // 1/6 in, 12 PostScript points
     { "picometer",                                        1e-12 },  // picometer
     { "pie [Argentina]",                    0.28886666666666666 },  // 1/3 Argentine vara
     { "pie [Italian]",                                   0.2979 },  // Italian piede, about 29.8 cm  approx.
