@@ -6,7 +6,7 @@ const UnitEntry AreaUnits[127] = {
     // 0
     { "acre",                                  4046.8564224 },           // 43560 sq ft
     { "acre [commercial]",                     3344.50944 },             // 36000 sq ft
-    { "acre [survey]",                         4046.8726267200004 },     // 43560 sq survey ft (rounded source value); approx.
+    { "acre [survey]",                         4046.8726267200004 },     // 43560 sq survey ft, rounded; approx.
     { "acre [Ireland]",                        6555.2385024 },           // 7840 sq yd: 160 sq Irish perches of 7 yd
     { "are",                                   100.0 },
     { "arpent [Canada]",                       3418.8682833131784 },     // (180 pieds du roi)^2, Paris arpent
@@ -41,7 +41,7 @@ const UnitEntry AreaUnits[127] = {
     { "hundred",                               48562277.0688 },          // 100 hides = 12000 acres
     { "jerib",                                 2000.0 },                 // Afghanistan: 2000 m2; approx.
     { "jitro, joch, jutro",                    5754.641528609833 },      // 1600 sq Austrian klafter
-    { "jo [Japan]",                            1.62 },                   // one tatami mat (Japanese real-estate rule); approx.
+    { "jo [Japan]",                            1.6528925619834711 },     // one tatami mat, 3 x 6 shaku = 1/2 tsubo; approx.
     { "kappland",                              154.2618175 },            // Sweden: 1/32 tunnland
     { "kattha [Nepal]",                        338.6315808 },            // Nepal: 3645 sq ft
     { "labor",                                 716844.4444444445 },      // 1e6 sq Texas varas
@@ -53,7 +53,7 @@ const UnitEntry AreaUnits[127] = {
     { "morgen [South Africa]",                 8565.334161168385 },      // 600 sq Cape roods of 12 Cape feet (1.033 ft)
     { "mu",                                    666.6666666666666 },      // 1/15 hectare
     { "ngarn",                                 400.0 },                  // Thailand: 1/4 rai
-    { "nook",                                  60702.846336 },           // 1/2 virgate of 30 acres
+    { "nook",                                  80937.128448 },           // northern England: 1/2 yardland of 40 acres = 20 acres
     { "oxgang",                                60702.846336 },           // 15 acres
     { "perch",                                 25.29285264 },            // square rod
     { "perche [Canada]",                       34.18868283313178 },      // (18 pieds du roi)^2, 1/100 arpent
@@ -134,9 +134,9 @@ const UnitEntry AreaUnits[127] = {
     { "square yottameter",                     1e+48 },
     { "stang",                                 2709.0526464 },           // Wales: 3240 sq yd
     { "stremma",                               1000.0 },
-    { "tarea",                                 628.86 },                 // Dominican Republic; approx.
+    { "tarea",                                 628.855929 },             // Dominican Republic: 900 sq varas (0.8359 m); approx.
     // 120
-    { "tatami [Japan]",                        1.62 },                   // as jo; approx.
+    { "tatami [Japan]",                        1.6528925619834711 },     // 3 x 6 shaku = 1/2 tsubo; approx.
     { "tonde land",                            5516.10206 },             // Denmark: 14000 sq alen
     { "township",                              93239945.3196288 },       // 36 sections of 640 acres [survey]; approx.
     { "tsubo",                                 3.3057851239669422 },     // 36 sq shaku (shaku = 10/33 m)

@@ -116,6 +116,7 @@ TEST(Area, SynonymsCarryOneFactor)
     EXPECT_EQ(Area("tsubo"), Area("pyong"));
     EXPECT_EQ(Area("legua"), Area("sitio"));             // the square league is called a sitio in Mexico and Texas
     EXPECT_EQ(Area("bovate"), Area("oxgang"));
+    EXPECT_EQ(Area("jo [Japan]"), Area("tatami [Japan]"));
 }
 
 // SI squares: the prefix squared, exactly as the decimal literal reads.
@@ -192,6 +193,7 @@ TEST(Area, LandMeasuresAgainstTheirDefinitions)
         { "carucate", 120 * acre, 1e-15 },
         { "hide", 120 * acre, 1e-15 },
         { "hundred", 100 * 120 * acre, 1e-15 },
+        { "nook", 20 * acre, 1e-15 },                              // half a 40-acre northern yardland
         { "square furlong", 10 * acre, 1e-15 },
         { "square mile", 640 * acre, 1e-15 },
         { "homestead", 160 * 43560 * surveyFt * surveyFt, 1e-8 },  // quarter section
@@ -201,6 +203,7 @@ TEST(Area, LandMeasuresAgainstTheirDefinitions)
         { "hectare", 1e4, 0 },
         { "mu", 1e4 / 15, 1e-16 },
         { "tsubo", 400.0 / 121, 1e-15 },                          // 36 sq shaku of 10/33 m
+        { "jo [Japan]", 200.0 / 121, 1e-15 },                     // one mat, half a tsubo
         { "labor", 1e6 * texasVara * texasVara, 1e-15 },
         { "legua", 25e6 * texasVara * texasVara, 1e-15 },         // 4428.4 acres
         { "hacienda", 125e6 * texasVara * texasVara, 1e-15 },
@@ -220,6 +223,7 @@ TEST(Area, LandMeasuresAgainstTheirDefinitions)
         { "cuerda", 3930.395625, 0 },
         { "caballeria [Cuba]", 134202, 1e-5 },                     // 13.4202 ha
         { "manzana [Costa Rican]", 6987.29, 1e-5 },
+        { "tarea", 628.86, 1e-5 },
         { "caballeria [Central America]", 64 * 6987.29, 1e-5 },
     };
     for (const auto& r : rows) EXPECT_LE(Rel(Area(r.name), r.size), r.tolerance) << r.name;
