@@ -304,3 +304,53 @@ TEST_F(MainWindow, CloseButtonEndsTheProgram)
 }
 
 }  // namespace
+
+namespace {
+
+// Options as a hand-edited settings file may carry them.
+class HandEditedOptions : public MetrovaTest {
+protected:
+    void BeforeStart() override
+    {
+        // Six recent conversions fill slots 9 down to 4: the oldest has id 96 + 4 = 100,
+        // which is also 80 + DEC_PLACE. The newest (kilometer -> meter) is applied at start.
+        std::string file = "[Recent List]\r\n";
+        const int units[6][2] = { { 8, 10 }, { 10, 8 }, { 1, 2 }, { 2, 1 }, { 3, 4 }, { 4, 3 } };
+        for (int n = 1; n <= 6; ++n) {
+            file += "RECENT_CAT_" + std::to_string(n) + "=24\r\n";
+            file += "RECENT_FR_" + std::to_string(n) + "=" + std::to_string(units[n - 1][0]) + "\r\n";
+            file += "RECENT_TO_" + std::to_string(n) + "=" + std::to_string(units[n - 1][1]) + "\r\n";
+        }
+        file += "[Options]\r\nNUM_FORMAT=2\r\nDEC_PLACE=20\r\n";
+        ASSERT_TRUE(WriteSettingsFile(file));
+    }
+};
+
+TEST_F(HandEditedOptions, ScientificNotationFlipsFromAnyFixedValue)
+{
+    ASSERT_TRUE(ClearBox(FromBox(app)));
+    ASSERT_TRUE(TypeText(FromBox(app), "2"));
+    EXPECT_EQ(WindowText(ToBox(app)), " 2000.000000000000");      // NUM_FORMAT=2 is fixed; 16 digits shown
+    ASSERT_TRUE(SendCommand(app.window, 65));
+    EXPECT_EQ(WindowText(ToBox(app)), " 2.000000000000000E+0003"); // 2 -> scientific, not 3 (still fixed)
+    std::vector<MenuEntry> bar;
+    ASSERT_TRUE(ReadMenu(&app, &bar));
+    EXPECT_TRUE(FindMenuItem(bar, 65)->checked);
+}
+
+TEST_F(HandEditedOptions, DecimalPlacesAbove15CheckOnly15)
+{
+    std::vector<MenuEntry> bar;
+    ASSERT_TRUE(ReadMenu(&app, &bar));
+    const MenuEntry* oldest = FindMenuItem(bar, 100);
+    ASSERT_NE(oldest, nullptr);
+    EXPECT_FALSE(oldest->checked);                                  // 80 + 20 is a recent item's id
+    for (int id = 80; id <= 95; ++id)
+        EXPECT_EQ(FindMenuItem(bar, id)->checked, id == 95) << id;  // shown as 15, checked as 15
+    ASSERT_TRUE(SendCommand(app.window, 83));
+    ASSERT_TRUE(ReadMenu(&app, &bar));
+    for (int id = 80; id <= 95; ++id)
+        EXPECT_EQ(FindMenuItem(bar, id)->checked, id == 83) << id;  // the single mark moved
+}
+
+}  // namespace
