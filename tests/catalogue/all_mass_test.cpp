@@ -167,16 +167,16 @@ TEST(AllMass, NamesSharedWithTheSmallMassTablesCarryTheSameFactor)
 
 TEST(AllMass, SiPrefixesOfTheGramAndTheTonne)
 {
-    const struct { const char* name; int power; } grams[] = {
-        { "yoctogram", -24 }, { "zeptogram", -21 }, { "femtogram", -15 }, { "picogram", -12 },
-        { "nanogram", -9 }, { "microgram", -6 }, { "milligram", -3 }, { "centigram", -2 },
-        { "decigram", -1 }, { "gram", 0 }, { "dekagram", 1 }, { "hectogram", 2 },
-        { "kilogram", 3 }, { "myriagram", 4 }, { "megagram", 6 }, { "gigagram", 9 },
-        { "teragram", 12 }, { "petagram", 15 }, { "exagram", 18 }, { "zettagram", 21 },
-        { "yottagram", 24 }, { "etto [Italy]", 2 },
+    const struct { const char* name; double kg; } grams[] = {  // literals: MinGW's pow is not exact
+        { "yoctogram", 1e-27 }, { "zeptogram", 1e-24 }, { "femtogram", 1e-18 }, { "picogram", 1e-15 },
+        { "nanogram", 1e-12 }, { "microgram", 1e-9 }, { "milligram", 1e-6 }, { "centigram", 1e-5 },
+        { "decigram", 1e-4 }, { "gram", 1e-3 }, { "dekagram", 1e-2 }, { "hectogram", 1e-1 },
+        { "kilogram", 1e0 }, { "myriagram", 1e1 }, { "megagram", 1e3 }, { "gigagram", 1e6 },
+        { "teragram", 1e9 }, { "petagram", 1e12 }, { "exagram", 1e15 }, { "zettagram", 1e18 },
+        { "yottagram", 1e21 }, { "etto [Italy]", 1e-1 },
     };
     for (const auto& g : grams)
-        EXPECT_TRUE(WithinUlps(Kg(g.name), std::pow(10.0, g.power - 3), 1)) << g.name;
+        EXPECT_EQ(Kg(g.name), g.kg) << g.name;
     EXPECT_EQ(Kg("decitonne"), 100.0);
     EXPECT_EQ(Kg("dekatonne"), 10000.0);
     EXPECT_EQ(Kg("kilotonne"), 1e6);

@@ -106,18 +106,18 @@ TEST(Density, EdgeCasesOfTheTable)
 // Every metric row is a power of ten: mass prefix over volume prefix.
 TEST(Density, MetricRowsArePowersOfTen)
 {
-    const struct { const char* name; int power; } rows[] = {
-        { "gram/cubic centimeter", 3 }, { "gram/cubic meter", -3 }, { "gram/milliliter", 3 },
-        { "kilogram/cubic centimeter", 6 }, { "kilogram/cubic decimeter", 3 },
-        { "kilogram/liter", 3 }, { "kilogram/milliliter", 6 },
-        { "megagram/cubic decimeter", 6 }, { "megagram/cubic meter", 3 }, { "megagram/liter", 6 },
-        { "microgram/cubic centimeter", -3 }, { "microgram/cubic decimeter", -6 },
-        { "microgram/liter", -6 }, { "microgram/milliliter", -3 },
-        { "milligram/cubic decimeter", -3 }, { "milligram/cubic meter", -6 }, { "milligram/liter", -3 },
-        { "tonne/cubic decimeter", 6 }, { "tonne/cubic meter", 3 }, { "tonne/liter", 6 },
+    const struct { const char* name; double value; } rows[] = {  // literals: MinGW's pow is not exact
+        { "gram/cubic centimeter", 1e3 }, { "gram/cubic meter", 1e-3 }, { "gram/milliliter", 1e3 },
+        { "kilogram/cubic centimeter", 1e6 }, { "kilogram/cubic decimeter", 1e3 },
+        { "kilogram/liter", 1e3 }, { "kilogram/milliliter", 1e6 },
+        { "megagram/cubic decimeter", 1e6 }, { "megagram/cubic meter", 1e3 }, { "megagram/liter", 1e6 },
+        { "microgram/cubic centimeter", 1e-3 }, { "microgram/cubic decimeter", 1e-6 },
+        { "microgram/liter", 1e-6 }, { "microgram/milliliter", 1e-3 },
+        { "milligram/cubic decimeter", 1e-3 }, { "milligram/cubic meter", 1e-6 }, { "milligram/liter", 1e-3 },
+        { "tonne/cubic decimeter", 1e6 }, { "tonne/cubic meter", 1e3 }, { "tonne/liter", 1e6 },
     };
     for (const auto& row : rows)
-        EXPECT_EQ(Density(row.name), std::pow(10.0, row.power)) << row.name;
+        EXPECT_EQ(Density(row.name), row.value) << row.name;
 }
 
 // A customary row is the "All Weight & Mass" unit it names over the volume it names.
