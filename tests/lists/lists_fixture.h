@@ -17,8 +17,9 @@
 #include "tests/lists/fake_profile.h"
 #include "tests/lists/fake_view.h"
 
-// keepFiles: a restart of the program on the same machine.
-inline void ResetListsWorld(bool keepFiles = false)
+// A fresh program: empty lists, built-in options, the resource's menu bar and
+// the controls on category 0 with units 0 and 0.
+inline void ResetProgramState()
 {
     RecentList = RecentListState();
     FavoritesList = FavoritesListState();
@@ -31,8 +32,14 @@ inline void ResetListsWorld(bool keepFiles = false)
     strcpy(SettingsBase, ".");
     ResetFakeMenu();
     ResetFakeControls();
-    if (!keepFiles) ResetFakePlatform();
     OnChooserChanged(0);
+}
+
+// keepFiles: a restart of the program on the same machine.
+inline void ResetListsWorld(bool keepFiles = false)
+{
+    if (!keepFiles) ResetFakePlatform();
+    ResetProgramState();
 }
 
 // The user picks a unit in a chooser (which offers the conversion to the recent list).
