@@ -6,7 +6,7 @@ const UnitEntry AllLengthUnits[315] = {
     // 0
     { "agate [Adobe]",                    0.0019402777777777777 },  // 5.5 PostScript points
     { "alen [Danish]",                                   0.6277 },  // Danish alen of 1835, 2 fod (0.6277 m)  approx.
-    { "alen [Scandinavia]",                                 0.6 },  // generic Scandinavian alen, about 60 cm  approx.
+    { "alen [Scandinavia]",                             0.62748 },  // Norwegian alen of 1824, 2 fot of 313.74 mm  approx.
     { "alen [Swedish]",                                0.593802 },  // Swedish aln of 1739, 2 fot
     { "angstrom",                                         1e-10 },
     { "arms-length",                                     0.7112 },  // arm's length, 28 in  approx.
@@ -27,7 +27,7 @@ const UnitEntry AllLengthUnits[315] = {
     { "block [South, West U.S.]",                      160.9344 },  // 1/10 mile
     // 20
     { "bohr",                                 5.29177210544e-11 },  // Bohr radius, CODATA 2022  approx.
-    { "braccio [Italy]",                                   0.68 },  // Italian braccio, about 68 cm  approx.
+    { "braccio [Italy]",                                 0.5836 },  // Florentine braccio, 58.36 cm  approx.
     { "braza [Argentina]",                               1.7332 },  // 2 Argentine varas
     { "braza [Spain]",                                  1.67181 },  // 2 Spanish varas
     { "braza [Texas]",                       1.6933333333333334 },  // 2 Texas varas
@@ -43,7 +43,7 @@ const UnitEntry AllLengthUnits[315] = {
     { "centimeter",                                        0.01 },
     { "chain [Gunter, survey]",              20.116840233680467 },  // 66 US survey ft
     { "chain [Ramsden, engineer]",                        30.48 },  // 100 ft
-    { "ch'ih [China]",                       0.3333333333333333 },  // chi, 1/3 m
+    { "ch'ih [China]",                                  0.35814 },  // treaty ch'ih, 14.1 in
     { "chinese foot",                        0.3333333333333333 },  // chi, 1/3 m
     { "chinese inch",                       0.03333333333333333 },  // cun, 1/30 m
     { "chinese mile",                                     500.0 },  // li, 500 m
@@ -60,7 +60,7 @@ const UnitEntry AllLengthUnits[315] = {
     { "cubit [English]",                                 0.4572 },  // 18 in
     // 50
     { "cubit [Roman]",                                    0.444 },  // 1.5 Roman feet
-    { "cuerda",                                          20.352 },  // cuerda, 20.352 m  approx.
+    { "cuerda",                                       20.897625 },  // cuerda, 25 varas  approx.
     { "decimeter",                                          0.1 },
     { "dekameter",                                         10.0 },
     { "didot point",                                0.000376065 },  // Didot point, 0.376065 mm (DIN 16507)
@@ -78,16 +78,16 @@ const UnitEntry AllLengthUnits[315] = {
     { "elle [Germany]",                                 0.66694 },  // Prussian Elle, 66.694 cm  approx.
     { "elle [Vienna]",                                   0.7792 },  // Vienna Elle, 77.92 cm  approx.
     { "em",                                0.004233333333333334 },  // pica em, 1/6 in
-    { "estadio [Portugal]",                               258.0 },  // Portuguese estadio, 258 m  approx.
-    { "estadio [Spain]",                                  167.2 },  // Spanish estadio, 1/8 milla  approx.
+    { "estadio [Portugal]",                   257.2083333333333 },  // Portuguese estadio, 1/8 milha  approx.
+    { "estadio [Spain]",                             174.146875 },  // Spanish estadio, 625 pies (1/8 milla)  approx.
     // 70
     { "exameter",                                         1e+18 },  // exameter
     { "faden [Austria]",                             1.89648384 },  // Austrian Klafter of 1871
     { "faden [Switzerland]",                                1.8 },  // Swiss Klafter, 6 Swiss feet
-    { "fall [English]",                                   6.858 },  // 6 English ells  approx.
+    { "fall [English]",                                  5.0292 },  // 1/40 furlong, a rod of 16.5 ft
     { "fall [Scotland]",                         5.669252564952 },  // 6 Scots ells
     { "fathom",                              1.8288000000000002 },
-    { "fathom [ancient]",                               1.89738 },  // Greek orguia, 6 Greek feet  approx.
+    { "fathom [ancient]",                                 1.776 },  // Attic orguia, 6 feet of 296 mm  approx.
     { "faust [Hungary]",                    0.10536021333333333 },  // Faust (marok), 4 Zoll = 1/18 Austrian Klafter
     { "feet [pre-1963 Canada]",                           0.325 },  // Quebec pied, 325 mm  approx.
     { "feet [Egypt]",                                     0.308 },  // Egyptian foot, 30.8 cm  approx.
@@ -131,7 +131,7 @@ const UnitEntry AllLengthUnits[315] = {
     { "hat [Cambodia]",                                     0.5 },  // Cambodian hat, 50 cm
     { "hectometer",                                       100.0 },  // hectometer
     { "heer",                                            548.64 },  // heer of yarn, 600 yd
-    { "hiro [Japan]",                        1.5151515151515151 },  // hiro, 5 shaku  approx.
+    { "hiro [Japan]",                        1.8181818181818181 },  // hiro, 6 shaku (also reckoned 5)  approx.
     { "hubble",                             9.4607304725808e+24 },  // 1e9 Julian light years
     { "hvat [Croatia]",                              1.89648384 },  // Austrian Klafter
     { "inch [international, U.S.]",        0.025400000000000002 },
@@ -165,7 +165,7 @@ const UnitEntry AllLengthUnits[315] = {
     { "legua [Spanish, pre-1568]",                     4179.525 },  // 5000 Spanish varas
     { "legua [Spanish, post-1568]",                      5572.7 },  // 20000 Castilian pies
     { "li [ancient China]",                               405.0 },  // pre-Qin li, about 405 m  approx.
-    { "li [imperial China]",                            644.652 },  // late Qing li, 2115 ft  approx.
+    { "li [imperial China]",                            644.652 },  // treaty li, 1800 ch'ih (2115 ft)
     { "li [modern China]",                                500.0 },  // 500 m
     { "lieue [France]",                                  4444.8 },  // lieue commune, 1/25 degree  approx.
     // 150
@@ -193,7 +193,7 @@ const UnitEntry AllLengthUnits[315] = {
     // 170
     { "megaparsec",                               3.0856776e+22 },
     { "meile [Austria]",                             7585.93536 },  // 4000 Austrian Klafter
-    { "meile [geographische]",                           7420.4 },  // 1/15 equatorial degree  approx.
+    { "meile [geographische]",                          7420.44 },  // 1/15 equatorial degree, 7420.44 m  approx.
     { "meile [North Germany]",                           7532.4 },  // 24000 Prussian Fuss
     { "meter",                                              1.0 },
     { "metre",                                              1.0 },
@@ -221,7 +221,7 @@ const UnitEntry AllLengthUnits[315] = {
     { "mile [Scottish]",                       1814.16082078464 },  // 8 Scots furlongs
     { "mile [statute]",                                1609.344 },  // 5280 ft
     { "mile [survey, US]",                   1609.3472186944373 },
-    { "milha [Portuguese]",                              2057.4 },  // Portuguese milha, 1/3 legoa  approx.
+    { "milha [Portuguese]",                  2057.6666666666665 },  // Portuguese milha, 1/3 legoa  approx.
     { "military pace",                                    0.762 },  // 30 in
     // 200
     { "military pace [double time]",                     0.9144 },  // 36 in
@@ -260,7 +260,7 @@ const UnitEntry AllLengthUnits[315] = {
     { "pica",                              0.004233333333333334 },  // 1/6 in, 12 PostScript points
     { "picometer",                                        1e-12 },  // picometer
     { "pie [Argentina]",                    0.28886666666666666 },  // 1/3 Argentine vara
-    { "pie [Italian]",                                   0.2979 },  // Italian piede, about 29.8 cm  approx.
+    { "pie [Italian]",                                   0.2979 },  // Roman piede, 29.79 cm  approx.
     { "pie [Spanish]",                                 0.278635 },  // 1/3 Spanish vara
     { "pie [Texas]",                         0.2822222222222222 },  // 1/3 Texas vara
     { "pied de roi",                         0.3248393849707645 },  // pied de roi
@@ -274,7 +274,7 @@ const UnitEntry AllLengthUnits[315] = {
     { "pole",                                            5.0292 },  // 16.5 ft
     { "polegada [Portuguese]",                           0.0275 },  // Portuguese polegada, 27.5 mm
     { "pouce",                             0.027069948747563705 },  // 1/12 pied de roi
-    { "pu [China]",                          1.6666666666666667 },  // bu, 5 chi
+    { "pu [China]",                                      1.7907 },  // pu, 5 treaty ch'ih
     { "pulgada",                            0.02321958333333333 },  // 1/36 Spanish vara
     { "pygme [Greece]",                                   0.333 },  // pygme, 18 dactyls (Attic)  approx.
     { "Q",                                              0.00025 },  // 1/4 mm
@@ -324,8 +324,8 @@ const UnitEntry AllLengthUnits[315] = {
     { "toise",                               1.9490363098245866 },  // 6 pieds de roi
     // 290
     { "township",                             9656.083312166624 },  // 6 US survey miles
-    { "t'sun",                              0.03333333333333333 },  // cun, 1/30 m
-    { "tu",                                            161163.0 },  // 250 li of 2115 ft  approx.
+    { "t'sun",                                         0.035814 },  // treaty ts'un, 1.41 in
+    { "tu",                                            161163.0 },  // 250 treaty li
     { "twain",                                           3.6576 },  // 2 fathoms
     { "twip",                             1.763888888888889e-05 },  // 1/20 point, 1/1440 in
     { "U",                                              0.04445 },  // 1.75 in rack unit

@@ -282,6 +282,11 @@ TEST(AllLength, DerivedRowsMatchTheirAnchors)
     EXPECT_EQ(F("chinese mile"), F("li [modern China]"));
     EXPECT_LT(Rel(F("chinese inch"), F("chinese foot") / 10), 1e-15);
     EXPECT_LT(Rel(F("chinese yard"), 10 * F("chinese foot")), 1e-15);
+    // The treaty (customs) measures: ch'ih of 14.1 in, li of 1800 ch'ih.
+    EXPECT_LT(Rel(F("t'sun"), F("ch'ih [China]") / 10), 1e-15);
+    EXPECT_LT(Rel(F("pu [China]"), 5 * F("ch'ih [China]")), 1e-15);
+    EXPECT_LT(Rel(F("li [imperial China]"), 1800 * F("ch'ih [China]")), 1e-15);
+    EXPECT_LT(Rel(F("tu"), 250 * F("li [imperial China]")), 1e-15);
     EXPECT_LT(Rel(F("sagene"), 3 * F("arsheen [Russia]")), 1e-15);
     EXPECT_LT(Rel(F("verst"), 500 * F("sagene")), 1e-15);
     EXPECT_LT(Rel(F("vershok"), F("arsheen [Russia]") / 16), 1e-15);
@@ -341,6 +346,10 @@ TEST(AllLength, ResearchedRowsMatchIndependentValues)
         { "vara [California]", 0.8382, 1e-15 },                  // 33 in
         { "alen [Swedish]", 0.5938, 1e-4 },
         { "meile [North Germany]", 7532.4, 1e-4 },
+        { "faust [Hungary]", 0.1053602, 1e-6 },                  // Austrian law of 1871
+        { "alen [Scandinavia]", 0.62748, 1e-15 },                // Norway, 1824
+        { "li [imperial China]", 644.652, 1e-15 },               // 2115 ft
+        { "fall [English]", 5.0292, 1e-15 },                     // 1/40 furlong
     };
     for (const Known& k : rows) {
         if (k.tolerance == 0) {
