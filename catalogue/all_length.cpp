@@ -90,12 +90,12 @@ const UnitEntry AllLengthUnits[315] = {
     { "fathom [ancient]",                                 1.776 },  // Attic orguia, 6 feet of 296 mm  approx.
     { "faust [Hungary]",                    0.10536021333333333 },  // Faust (marok), 4 Zoll = 1/18 Austrian Klafter
     { "feet [pre-1963 Canada]",                           0.325 },  // Quebec pied, 325 mm  approx.
-    { "feet [Egypt]",                                     0.308 },  // Egyptian foot, 30.8 cm  approx.
+    { "feet [Egypt]",                                      0.29 },  // Egyptian kadam, 1/2 dirra (1891)
     // 80
     { "feet [France]",                       0.3248393849707645 },  // pied de roi
     { "feet [international, U.S.]",                      0.3048 },
     { "feet [iraq]",                                     0.3048 },  // Iraqi foot, taken as the English foot  approx.
-    { "feet [Netherlands]",                              0.2831 },  // Amsterdam voet, 28.31 cm  approx.
+    { "feet [Netherlands]",                           0.2830594 },  // Amsterdam voet, 0.2830594 m  approx.
     { "feet [Rome]",                                      0.296 },  // Roman pes, 296 mm  approx.
     { "feet [survey]",                       0.3048006096012192 },
     { "femtometer",                                       1e-15 },  // femtometer
@@ -105,11 +105,11 @@ const UnitEntry AllLengthUnits[315] = {
     // 90
     { "fist",                                            0.1016 },  // fist, 4 in  approx.
     { "fod",                                            0.31385 },  // Danish fod of 1835, 31.385 cm
-    { "foot [Egypt]",                                     0.308 },  // Egyptian foot, 30.8 cm  approx.
+    { "foot [Egypt]",                                      0.29 },  // Egyptian kadam, 1/2 dirra (1891)
     { "foot [France]",                       0.3248393849707645 },  // pied de roi
     { "foot [international, U.S.]",                      0.3048 },
     { "foot [iraq]",                                     0.3048 },  // Iraqi foot, taken as the English foot  approx.
-    { "foot [Netherlands]",                              0.2831 },  // Amsterdam voet, 28.31 cm  approx.
+    { "foot [Netherlands]",                           0.2830594 },  // Amsterdam voet, 0.2830594 m  approx.
     { "foot [Rome]",                                      0.296 },  // Roman pes, 296 mm  approx.
     { "foot [survey]",                       0.3048006096012192 },
     { "football field [Canada]",                        100.584 },  // 110 yd
@@ -284,7 +284,7 @@ const UnitEntry AllLengthUnits[315] = {
     { "quarter [cloth]",                                 0.2286 },  // 1/4 yd
     { "quarter [print]",                                0.00025 },  // 1/4 mm
     { "range",                                9656.083312166624 },  // 6 US survey miles
-    { "reed [Israel]",                                   2.7432 },  // 6 cubits  approx.
+    { "reed [Israel]",                                   3.2004 },  // Ezekiel's reed, 6 long cubits of 21 in  approx.
     { "ri [Japan]",                          3927.2727272727275 },  // 36 cho
     { "ridge",                                            6.096 },  // ridge, 20 ft  approx.
     { "river [Egypt]",                                  10480.0 },  // iteru, 20000 royal cubits  approx.

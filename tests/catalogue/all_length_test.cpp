@@ -293,6 +293,8 @@ TEST(AllLength, DerivedRowsMatchTheirAnchors)
     EXPECT_LT(Rel(F("meile [Austria]"), 4000 * F("klafter [Austria]")), 1e-15);
     EXPECT_EQ(F("hvat [Croatia]"), F("klafter [Austria]"));
     EXPECT_LT(Rel(F("zoll [Germany]"), F("fuss [German]") / 12), 1e-15);
+    EXPECT_LT(Rel(F("foot [Egypt]"), F("diraa [Egypt]") / 2), 1e-15);   // kadam = 1/2 dirra
+    EXPECT_LT(Rel(F("kerat"), F("diraa [Egypt]") / 24), 1e-15);         // kirat = 1/24 dirra
     EXPECT_LT(Rel(F("mile [Roman, ancient]"), 5000 * F("pes")), 1e-15);
     EXPECT_LT(Rel(F("pace [Roman]"), 5 * F("pes")), 1e-15);
     // Printing: points and their multiples.
