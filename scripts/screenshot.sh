@@ -1,0 +1,55 @@
+#!/bin/sh
+# Screenshots of Metrova under a virtual display: the window alone and with
+# each menu open. PNGs go to OUTPUT_DIR (default build/screenshots).
+#   scripts/screenshot.sh [OUTPUT_DIR]
+# METROVA_EXE picks another build (default build/win64/shell/metrova.exe);
+# WINEPREFIX another prefix (default ~/.metrova-wine, made by scripts/wine-prefix.sh).
+set -eu
+cd "$(dirname "$0")/.."
+OUT="$(realpath -m "${1:-build/screenshots}")"
+EXE="$(realpath "${METROVA_EXE:-build/win64/shell/metrova.exe}")"
+export WINEPREFIX="${WINEPREFIX:-$HOME/.metrova-wine}"
+export WINEDEBUG=-all
+mkdir -p "$OUT"
+scripts/wine-prefix.sh >/dev/null
+
+if [ -z "${METROVA_SCREENSHOT_INNER:-}" ]; then
+  METROVA_SCREENSHOT_INNER=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$OUT"
+fi
+
+/usr/lib/wine/wine64 "$EXE" &
+APP=$!
+trap 'kill $APP 2>/dev/null || true; /usr/lib/wine/wineserver -k 2>/dev/null || true' EXIT
+
+WINDOW=$(xdotool search --sync --onlyvisible --name '^Metrova \[' | head -n 1)
+sleep 1   # first paint
+eval "$(xdotool getwindowgeometry --shell "$WINDOW")"   # X Y WIDTH HEIGHT
+
+# The window alone, then with room below and to the right for open menus.
+shot() {  # name width height
+  import -window root -crop "${2}x${3}+${X}+${Y}" +repage "$OUT/$1.png"
+}
+shot window "$WIDTH" "$HEIGHT"
+
+# Menus open from the keyboard; give the window the focus with a click on its caption.
+xdotool mousemove $((X + 100)) $((Y + 8)) click 1
+sleep 0.3
+# The decimal places pop-up: Options, down to "Select Decimal Place", open it.
+sleep 0.5
+xdotool key alt+o
+sleep 0.5
+xdotool key --delay 200 Down Right   # the first item starts highlighted
+sleep 0.6
+shot menu-decimal-places $((WIDTH + 200)) $((HEIGHT + 320))
+xdotool key --delay 200 Escape Escape Escape
+sleep 0.5
+for menu in g:go v:view f:favorites o:options h:help; do
+  key=${menu%%:*}; name=${menu#*:}
+  xdotool key "alt+$key"
+  sleep 0.6   # pop-ups reach the X server a little after they open
+  shot "menu-$name" $((WIDTH + 120)) $((HEIGHT + 220))
+  xdotool key --delay 200 Escape Escape
+  sleep 0.5
+done
+echo "Screenshots in $OUT:"
+ls "$OUT"
