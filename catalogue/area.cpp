@@ -30,7 +30,7 @@ const UnitEntry AreaUnits[127] = {
     { "dhur",                                  16.93157904 },            // Nepal: 1/20 kattha = 182.25 sq ft
     { "dunum, dunham",                         1000.0 },                 // metric dunam
     { "fall [Scots]",                          32.14042464521483 },      // (6 Scots ells of 37 Scots inches)^2
-    { "fall [English]",                        47.032164 },              // (6 ells of 45 in)^2
+    { "fall [English]",                        25.29285264 },            // square fall = square rod, 1/160 acre
     { "fanega",                                6439.5617497344 },        // Castile: 9216 sq varas (0.835905 m); approx.
     { "farthingdale",                          1011.7141056 },           // 1/4 acre
     { "hacienda",                              89605555.55555555 },      // 5 sq leguas: 125e6 sq Texas varas

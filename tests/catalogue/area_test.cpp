@@ -109,6 +109,7 @@ TEST(Area, SynonymsCarryOneFactor)
     EXPECT_EQ(Area("section"), Area("square mile [survey, U.S. statute]"));
     EXPECT_EQ(Area("perch"), Area("square rod"));
     EXPECT_EQ(Area("square perch"), Area("square rod"));
+    EXPECT_EQ(Area("fall [English]"), Area("perch"));
     EXPECT_EQ(Area("square fermi"), Area("square femtometer"));
     EXPECT_EQ(Area("square micron"), Area("square micrometer"));
     EXPECT_EQ(Area("square mil"), Area("square thou"));
@@ -169,11 +170,15 @@ TEST(Area, SquaresOfLengthRows)
         { "square kilometer", "kilometer" },
         { "fall [English]", "fall [English]" },
         { "fall [Scots]", "fall [Scotland]" },
+        { "arpent [Canada]", "arpent [Canada]" },           // the same word for a side and its square
+        { "legua", "legua [Texas]" },                        // the square legua of Texas land grants
     };
     for (const auto& p : pairs) {
         double side = Length(p.length);
         EXPECT_LT(Rel(Area(p.area), side * side), 1e-15) << p.area << " vs " << p.length;
     }
+    double capeRood = Length("cape rood");
+    EXPECT_LT(Rel(Area("morgen [South Africa]"), 600 * capeRood * capeRood), 1e-15);
 }
 
 // Land measures against their definitions in feet, yards, varas and acres.
@@ -188,6 +193,7 @@ TEST(Area, LandMeasuresAgainstTheirDefinitions)
         { "rood", acre / 4, 1e-15 },
         { "farthingdale", acre / 4, 1e-15 },
         { "perch", 272.25 * ft2, 1e-15 },
+        { "fall [English]", acre / 160, 1e-15 },                   // the English fall of land is the square perch
         { "square", 100 * ft2, 1e-15 },
         { "oxgang", 15 * acre, 1e-15 },
         { "carucate", 120 * acre, 1e-15 },
