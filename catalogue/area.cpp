@@ -1,5 +1,5 @@
-// Area units (category "Area"); every factor is an area in square meters,
-// the base units are "centiare" and "square meter".
+// Area units (category "Area"): each factor is an area in square meters;
+// "centiare" and "square meter" are the base units.
 #include "catalogue/tables.h"
 
 const UnitEntry AreaUnits[127] = {

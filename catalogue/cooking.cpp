@@ -1,6 +1,5 @@
-// Cooking units (category "Common Cooking"); every factor is a volume in cubic
-// meters, the base units are "cubic meter" and "kiloliter". A name that is also
-// in the Volume table carries the same factor there.
+// Cooking units (category "Common Cooking"): each factor is a volume in cubic meters; "cubic
+// meter" and "kiloliter" are the base units. Names also in Volume carry the same factor there.
 #include "catalogue/tables.h"
 
 const UnitEntry CookingUnits[73] = {

@@ -1,6 +1,5 @@
-// Volume units (category "Volume"); every factor is a volume in cubic meters,
-// the base units are "cubic meter", "kiloliter" and "stere". US customary rows
-// follow the table's US gallon of 0.0037854118 m^3 (231 cubic inches).
+// Volume units (category "Volume"): each factor is a volume in cubic meters; "cubic meter",
+// "kiloliter" and "stere" are the base units. US rows follow the US gallon of 0.0037854118 m^3.
 #include "catalogue/tables.h"
 
 const UnitEntry VolumeUnits[82] = {
