@@ -59,12 +59,12 @@ const UnitEntry DensityUnits[78] = {
     { "pound/cubic inch",            27679.90471020312 },
     { "pound/cubic yard",            0.5932764212577829 },
     // 50
-    { "pound/gallon [U.K.]",         99.7763726631017 },      // imperial gallon
+    { "pound/gallon [U.K.]",         99.776373 },             // 1000 x pound/1000 gallon [U.K.] (imperial gallon)
     { "pound/1000 gallon [U.K.]",    0.099776373 },
     { "pound/1000000 gallon [U.K.]", 9.9776373e-05 },
     { "pound/gallon [U.S.]",         119.82643 },             // US gallon
-    { "pound/1000 gallon [U.S.]",    0.11982642731689663 },
-    { "pound/1000000 gallon [U.S.]", 0.00011982642731689663 },
+    { "pound/1000 gallon [U.S.]",    0.11982643 },            // pound/gallon [U.S.] / 1000
+    { "pound/1000000 gallon [U.S.]", 0.00011982643 },         // pound/gallon [U.S.] / 1000000
     { "silver",                      10510.0 },
     { "slug/cubic foot",             515.3788183931962 },
     { "slug/cubic inch",             890574.5981834431 },

@@ -141,9 +141,6 @@ TEST(Density, CustomaryRowsAreMassOverVolume)
         { "ounce/gallon [troy/U.S.]", "troy ounce", GALLON_US },
         { "pound/cubic inch", "pound", CUBIC_INCH },
         { "pound/cubic yard", "pound", CUBIC_YARD },
-        { "pound/gallon [U.K.]", "pound", GALLON_UK },
-        { "pound/1000 gallon [U.S.]", "pound", 1000 * GALLON_US },
-        { "pound/1000000 gallon [U.S.]", "pound", 1e6 * GALLON_US },
         { "slug/cubic foot", "slug", CUBIC_FOOT },
         { "slug/cubic inch", "slug", CUBIC_INCH },
         { "slug/cubic yard", "slug", CUBIC_YARD },
@@ -162,11 +159,30 @@ TEST(Density, CustomaryRowsAreMassOverVolume)
     };
     for (const auto& row : rows)
         EXPECT_TRUE(WithinUlps(Density(row.name), Mass(row.mass) / row.volume, 8)) << row.name;
-    // the given rows are rounded to eight digits; the true sizes agree to that
+    // the given pound rows are rounded to eight digits, and so are the gallon
+    // multiples that follow them; the true sizes agree to that
+    EXPECT_TRUE(WithinRelative(Density("pound/gallon [U.K.]"), Mass("pound") / GALLON_UK, 5e-8));
+    EXPECT_TRUE(WithinRelative(Density("pound/1000 gallon [U.S.]"), Mass("pound") / (1000 * GALLON_US), 5e-8));
+    EXPECT_TRUE(WithinRelative(Density("pound/1000000 gallon [U.S.]"), Mass("pound") / (1e6 * GALLON_US), 5e-8));
     EXPECT_TRUE(WithinRelative(Density("pound/cubic foot"), Mass("pound") / CUBIC_FOOT, 5e-8));
     EXPECT_TRUE(WithinRelative(Density("pound/gallon [U.S.]"), Mass("pound") / GALLON_US, 5e-8));
     EXPECT_TRUE(WithinRelative(Density("pound/1000 gallon [U.K.]"), Mass("pound") / (1000 * GALLON_UK), 5e-8));
     EXPECT_TRUE(WithinRelative(Density("pound/1000000 gallon [U.K.]"), Mass("pound") / (1e6 * GALLON_UK), 5e-8));
+}
+
+// Within one gallon family the multiples convert by exact powers of ten:
+// 1 pound/gallon is 1000 pound/1000 gallon, not 999.9999966.
+TEST(Density, PoundPerGallonMultiplesAreExactThousands)
+{
+    const char* families[][3] = {
+        { "pound/gallon [U.K.]", "pound/1000 gallon [U.K.]", "pound/1000000 gallon [U.K.]" },
+        { "pound/gallon [U.S.]", "pound/1000 gallon [U.S.]", "pound/1000000 gallon [U.S.]" },
+    };
+    for (const auto& f : families) {
+        EXPECT_TRUE(WithinUlps(Convert(1, f[0], f[1]), 1000.0, 2)) << f[0];
+        EXPECT_TRUE(WithinUlps(Convert(1, f[1], f[2]), 1000.0, 2)) << f[1];
+        EXPECT_TRUE(WithinUlps(Convert(1, f[0], f[2]), 1e6, 2)) << f[0];
+    }
 }
 
 // A circular mil is the area of a circle one mil (0.001 in) across. The row is
