@@ -5,8 +5,8 @@
 #include "catalogue/tables.h"
 
 const UnitEntry AllMassUnits[201] = {
-    { "arratel, artel [Arab]",             0.459 },           // approx. 16 oncas, Portuguese standard of 1499
-    { "arroba [Portugal]",                 14.688 },          // approx. 32 arrateis
+    { "arratel, artel [Arab]",             0.45904 },         // approx. 16 oncas (Portuguese standard of 1499, ~459 g)
+    { "arroba [Portugal]",                 14.68928 },        // approx. 32 arrateis
     { "arroba [Spain]",                    11.502325 },       // approx. 25 Castilian libras of 460.093 g
     { "as, ass [Northern Europe]",         4.806328125e-05 },  // approx. 1/10240 Amsterdam troy pond (Dutch aas; Swedish ass agrees)
     { "atomic mass unit [1960]",           1.66043e-27 },     // approx. 12C scale unit, 1963 adjustment (1 g / 6.02252e23)
@@ -107,7 +107,7 @@ const UnitEntry AllMassUnits[201] = {
     { "lb, lbs",                           0.45359237 },
     { "liang [China]",                     0.05 },            // 1/10 jin
     { "libra [Italy]",                     0.33907 },         // approx. libbra of Rome
-    { "libra [Portugal, Spain]",           0.459 },           // approx. Portuguese arratel (Castilian libra 460.093 g)
+    { "libra [Portugal, Spain]",           0.45904 },         // approx. Portuguese arratel, 16 oncas (Castilian libra 460.093 g)
     { "libra [ancient Rome]",              0.32736409332 },   // approx. 5052 grains
     { "libra [metric]",                    1.0 },
     { "livre [France]",                    0.4895058 },       // approx. livre poids de marc
@@ -177,7 +177,7 @@ const UnitEntry AllMassUnits[201] = {
     { "quartern-loaf",                     1.81436948 },      // 4 lb
     { "quintal [French]",                  48.95058 },        // approx. 100 livres
     { "quintal [metric]",                  100.0 },
-    { "quintal [Portugal]",                58.752 },          // approx. 4 arrobas
+    { "quintal [Portugal]",                58.75712 },        // approx. 4 arrobas
     { "quintal [Spanish]",                 46.0093 },         // approx. 100 Castilian libras
     { "rebah",                             0.2855 },          // approx. rub', a quarter
     // 160
@@ -208,7 +208,7 @@ const UnitEntry AllMassUnits[201] = {
     { "ton [long, UK]",                    1016.0469088000001 },
     { "ton [metric]",                      1000.0 },
     { "ton [short, US]",                   907.18474 },
-    { "tonelada [Portugal]",               793.152 },         // approx. 54 arrobas
+    { "tonelada [Portugal]",               793.22112 },       // approx. 54 arrobas
     { "tonelada [Spain]",                  920.186 },         // approx. 20 quintales
     { "tonne",                             1000.0 },
     { "tonneau [France]",                  979.0116 },        // approx. 2000 livres
