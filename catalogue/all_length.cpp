@@ -89,7 +89,7 @@ const UnitEntry AllLengthUnits[315] = {
     { "fathom",                              1.8288000000000002 },
     { "fathom [ancient]",                                 1.776 },  // Attic orguia, 6 feet of 296 mm  approx.
     { "faust [Hungary]",                    0.10536021333333333 },  // Faust (marok), 4 Zoll = 1/18 Austrian Klafter
-    { "feet [pre-1963 Canada]",                           0.325 },  // Quebec pied, 325 mm  approx.
+    { "feet [pre-1963 Canada]",              0.3248393849707645 },  // pied of French Canada (pied de roi), about 325 mm  approx.
     { "feet [Egypt]",                                      0.29 },  // Egyptian kadam, 1/2 dirra (1891)
     // 80
     { "feet [France]",                       0.3248393849707645 },  // pied de roi
