@@ -1,0 +1,126 @@
+// The recent conversions in "&Go" and the favourites in "&Favorites" of the
+// running program: ids, texts and order read from its real menus.
+#include "tests/e2e/driver.h"
+
+namespace {
+
+const int GO = 0;
+const int FAVORITES = 2;
+
+// "id text" of every item below the pop-up's separator, top to bottom.
+std::vector<std::string> ListItems(MetrovaApp* app, int popup)
+{
+    std::vector<MenuEntry> bar;
+    std::vector<std::string> lines;
+    if (!ReadMenu(app, &bar) || bar.size() <= size_t(popup)) return { "<menu not readable>" };
+    bool below = false;
+    for (const MenuEntry& item : bar[size_t(popup)].items) {
+        if (below) lines.push_back(std::to_string(item.id) + " " + item.text);
+        if (item.separator) below = true;
+    }
+    return lines;
+}
+
+// "id from-name ~ to-name" as the choosers name the units.
+std::string Item(const MetrovaApp& app, int id, int fromIndex, int toIndex)
+{
+    return std::to_string(id) + " " + ComboItem(FromUnitChooser(app), fromIndex) + " ~ " +
+           ComboItem(ToUnitChooser(app), toIndex);
+}
+
+bool Shows(const MetrovaApp& app, int category, int fromIndex, int toIndex)
+{
+    return ComboSelection(CategoryChooser(app)) == category && ComboSelection(FromUnitChooser(app)) == fromIndex &&
+           ComboSelection(ToUnitChooser(app)) == toIndex;
+}
+
+using RecentMenu = MetrovaTest;
+
+TEST_F(RecentMenu, EmptyAtFirstStart)
+{
+    EXPECT_TRUE(ListItems(&app, GO).empty());
+    EXPECT_TRUE(ListItems(&app, FAVORITES).empty());
+    EXPECT_TRUE(Shows(app, 0, 0, 0));
+}
+
+TEST_F(RecentMenu, ChoosingUnitsRecordsNewestFirst)
+{
+    ASSERT_TRUE(PickItem(FromUnitChooser(app), 3));   // (3,0)
+    ASSERT_TRUE(PickItem(ToUnitChooser(app), 5));     // (3,5)
+    ASSERT_TRUE(PickItem(ToUnitChooser(app), 3));     // same unit both sides: nothing
+    ASSERT_TRUE(PickItem(CategoryChooser(app), 4));   // another category: nothing
+    EXPECT_EQ(ListItems(&app, GO).size(), 2u);
+    ASSERT_TRUE(PickItem(CategoryChooser(app), 0));
+    EXPECT_EQ(ListItems(&app, GO), (std::vector<std::string>{ Item(app, 97, 3, 5), Item(app, 96, 3, 0) }));
+}
+
+TEST_F(RecentMenu, SwapRecordsTheReversedConversionOnce)
+{
+    ASSERT_TRUE(PickItem(FromUnitChooser(app), 1));   // (1,0)
+    ASSERT_TRUE(SendCommand(app.window, 51));          // (0,1)
+    ASSERT_TRUE(SendCommand(app.window, 51));          // (1,0) again: already listed
+    EXPECT_EQ(ListItems(&app, GO), (std::vector<std::string>{ Item(app, 97, 0, 1), Item(app, 96, 1, 0) }));
+}
+
+TEST_F(RecentMenu, EleventhConversionTakesTheOldestId)
+{
+    for (int unit = 1; unit <= 10; ++unit) ASSERT_TRUE(PickItem(FromUnitChooser(app), unit));
+    std::vector<std::string> ten;
+    for (int unit = 10; unit >= 1; --unit) ten.push_back(Item(app, 95 + unit, unit, 0));
+    EXPECT_EQ(ListItems(&app, GO), ten);
+
+    ASSERT_TRUE(PickItem(FromUnitChooser(app), 11));
+    std::vector<std::string> eleven = { Item(app, 96, 11, 0) };   // on top, with the oldest one's id
+    eleven.insert(eleven.end(), ten.begin(), ten.end() - 1);       // the oldest (unit 1) is gone
+    EXPECT_EQ(ListItems(&app, GO), eleven);
+}
+
+TEST_F(RecentMenu, ChoosingAnItemAppliesItWithoutReordering)
+{
+    ASSERT_TRUE(PickItem(CategoryChooser(app), 4));
+    ASSERT_TRUE(PickItem(FromUnitChooser(app), 2));   // (2,0) id 96
+    ASSERT_TRUE(PickItem(ToUnitChooser(app), 1));     // (2,1) id 97
+    ASSERT_TRUE(PickItem(CategoryChooser(app), 0));
+    const std::vector<std::string> before = ListItems(&app, GO);
+    ASSERT_TRUE(SendCommand(app.window, 96));
+    EXPECT_TRUE(Shows(app, 4, 2, 0));
+    EXPECT_EQ(ListItems(&app, GO), before);
+}
+
+using FavoritesMenu = MetrovaTest;
+
+void AddFavoriteOf(const MetrovaApp& app, int fromIndex, int toIndex)
+{
+    ASSERT_TRUE(PickItem(FromUnitChooser(app), fromIndex));
+    ASSERT_TRUE(PickItem(ToUnitChooser(app), toIndex));
+    ASSERT_TRUE(SendCommand(app.window, 48));
+}
+
+TEST_F(FavoritesMenu, RemovingTheSecondOfFourRenumbers)
+{
+    AddFavoriteOf(app, 1, 2);
+    AddFavoriteOf(app, 3, 4);
+    AddFavoriteOf(app, 5, 6);
+    AddFavoriteOf(app, 7, 8);
+    AddFavoriteOf(app, 7, 8);   // already there: refused
+    AddFavoriteOf(app, 9, 9);   // equal units: refused
+    ASSERT_EQ(ListItems(&app, FAVORITES).size(), 4u);
+    AddFavoriteOf(app, 3, 4);
+    ASSERT_TRUE(SendCommand(app.window, 49));
+    EXPECT_EQ(ListItems(&app, FAVORITES),
+              (std::vector<std::string>{ Item(app, 112, 1, 2), Item(app, 113, 5, 6), Item(app, 114, 7, 8) }));
+    ASSERT_TRUE(SendCommand(app.window, 113));   // now the former third favourite
+    EXPECT_TRUE(Shows(app, 0, 5, 6));
+    ASSERT_TRUE(SendCommand(app.window, 115));   // no such favourite any more: nothing
+    EXPECT_TRUE(Shows(app, 0, 5, 6));
+}
+
+TEST_F(FavoritesMenu, TwentyAtMost)
+{
+    for (int unit = 1; unit <= 21; ++unit) AddFavoriteOf(app, unit, 0);
+    const std::vector<std::string> items = ListItems(&app, FAVORITES);
+    ASSERT_EQ(items.size(), 20u);
+    EXPECT_EQ(items.back(), Item(app, 131, 20, 0));
+}
+
+}  // namespace

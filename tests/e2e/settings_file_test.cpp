@@ -1,0 +1,511 @@
+// The settings file of the running program: what a first run, a save and a
+// restart leave behind, hand-made and broken files, and portable mode on a
+// drive that Wine reports as removable.
+#include "tests/e2e/driver.h"
+
+#include <winioctl.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const int GO = 0;
+const int FAVORITES = 2;
+const int IDM_SAVE_ON_EXIT = 50;
+const int IDM_SCIENTIFIC = 65;
+const int IDM_EXIT = 34;
+const int IDM_ADD_FAVORITE = 48;
+const int IDM_REMOVE_FAVORITE = 49;
+
+// The non-empty lines of a settings file, trimmed.
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(start, end - start);
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
+        if (!line.empty()) lines.push_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::vector<std::string> SettingsLines()
+{
+    std::string text;
+    if (!ReadSettingsFile(&text)) return { "<no file>" };
+    return Lines(text);
+}
+
+bool HasLine(const std::vector<std::string>& lines, const std::string& line)
+{
+    for (const std::string& l : lines)
+        if (l == line) return true;
+    return false;
+}
+
+bool Exists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// "id text" of every item below the pop-up's separator, top to bottom.
+std::vector<std::string> ListItems(MetrovaApp* app, int popup)
+{
+    std::vector<MenuEntry> bar;
+    std::vector<std::string> lines;
+    if (!ReadMenu(app, &bar) || bar.size() <= size_t(popup)) return { "<menu not readable>" };
+    bool below = false;
+    for (const MenuEntry& item : bar[size_t(popup)].items) {
+        if (below) lines.push_back(std::to_string(item.id) + " " + item.text);
+        if (item.separator) below = true;
+    }
+    return lines;
+}
+
+// The texts of those items without their ids.
+std::vector<std::string> Texts(const std::vector<std::string>& items)
+{
+    std::vector<std::string> texts;
+    for (const std::string& item : items) texts.push_back(item.substr(item.find(' ') + 1));
+    return texts;
+}
+
+std::vector<int> Ids(const std::vector<std::string>& items)
+{
+    std::vector<int> ids;
+    for (const std::string& item : items) ids.push_back(std::atoi(item.c_str()));
+    return ids;
+}
+
+bool Checked(MetrovaApp* app, int id)
+{
+    std::vector<MenuEntry> bar;
+    if (!ReadMenu(app, &bar)) return false;
+    const MenuEntry* item = FindMenuItem(bar, id);
+    return item && item->checked;
+}
+
+int CheckedDecimalItems(MetrovaApp* app)
+{
+    std::vector<MenuEntry> bar;
+    if (!ReadMenu(app, &bar)) return -1;
+    int count = 0;
+    for (int id = 80; id <= 95; ++id) {
+        const MenuEntry* item = FindMenuItem(bar, id);
+        if (item && item->checked) ++count;
+    }
+    return count;
+}
+
+bool Shows(const MetrovaApp& app, int category, int fromIndex, int toIndex)
+{
+    return ComboSelection(CategoryChooser(app)) == category && ComboSelection(FromUnitChooser(app)) == fromIndex &&
+           ComboSelection(ToUnitChooser(app)) == toIndex;
+}
+
+// Digits after the point in the To box.
+int DecimalsShown(const MetrovaApp& app)
+{
+    std::string text = WindowText(ToBox(app));
+    size_t point = text.find('.');
+    return point == std::string::npos ? 0 : int(text.size() - point - 1);
+}
+
+// "E&xit" from the menu, as the user ends the program; true when it ended with 0.
+bool ExitByMenu(MetrovaApp* app)
+{
+    DWORD code = 99;
+    bool ended = PostCommand(app->window, IDM_EXIT) && WaitForExit(app, 10000, &code);
+    StopMetrova(app);
+    return ended && code == 0;
+}
+
+void AddFavoriteOf(const MetrovaApp& app, int fromIndex, int toIndex)
+{
+    ASSERT_TRUE(PickItem(FromUnitChooser(app), fromIndex));
+    ASSERT_TRUE(PickItem(ToUnitChooser(app), toIndex));
+    ASSERT_TRUE(SendCommand(app.window, IDM_ADD_FAVORITE));
+}
+
+// Keys of an entry n of a list: "PREFIX_CAT_n=c" and so on.
+std::string Entry(const char* prefix, int n, int category, int fromIndex, int toIndex)
+{
+    const std::string number = std::to_string(n);
+    return std::string(prefix) + "_CAT_" + number + "=" + std::to_string(category) + "\r\n" + prefix + "_FR_" + number +
+           "=" + std::to_string(fromIndex) + "\r\n" + prefix + "_TO_" + number + "=" + std::to_string(toIndex) + "\r\n";
+}
+
+using SettingsFile = MetrovaTest;
+
+TEST_F(SettingsFile, FirstRunWritesNothing)
+{
+    EXPECT_FALSE(Checked(&app, IDM_SAVE_ON_EXIT));
+    ASSERT_TRUE(PickItem(FromUnitChooser(app), 2));
+    ASSERT_TRUE(ExitByMenu(&app));
+    EXPECT_FALSE(Exists(AppDataFolder() + "\\Brisklane"));
+}
+
+TEST_F(SettingsFile, SavingSwitchedOnWritesOnlyOptions)
+{
+    ASSERT_TRUE(SendCommand(app.window, IDM_SAVE_ON_EXIT));
+    EXPECT_TRUE(Checked(&app, IDM_SAVE_ON_EXIT));
+    ASSERT_TRUE(ExitByMenu(&app));
+    EXPECT_EQ(SettingsLines(), (std::vector<std::string>{ "[Options]", "NUM_FORMAT=1", "DEC_PLACE=6" }));
+}
+
+TEST_F(SettingsFile, SwitchedOffAgainWritesNothing)
+{
+    ASSERT_TRUE(SendCommand(app.window, IDM_SAVE_ON_EXIT));
+    ASSERT_TRUE(SendCommand(app.window, IDM_SAVE_ON_EXIT));
+    ASSERT_TRUE(ExitByMenu(&app));
+    EXPECT_FALSE(Exists(AppDataFolder() + "\\Brisklane"));
+}
+
+TEST_F(SettingsFile, ListsSurviveARestart)
+{
+    ASSERT_TRUE(SendCommand(app.window, IDM_SAVE_ON_EXIT));
+    AddFavoriteOf(app, 1, 2);   // each also records two recent conversions
+    AddFavoriteOf(app, 3, 4);
+    AddFavoriteOf(app, 5, 6);
+    const std::vector<std::string> recent = ListItems(&app, GO);
+    const std::vector<std::string> favorites = ListItems(&app, FAVORITES);
+    ASSERT_EQ(recent.size(), 6u);
+    ASSERT_EQ(favorites.size(), 3u);
+    ASSERT_TRUE(ExitByMenu(&app));
+
+    std::string why;
+    ASSERT_TRUE(StartMetrova(&app, &why)) << why;
+    EXPECT_TRUE(Checked(&app, IDM_SAVE_ON_EXIT));   // the file exists: saving is on again
+    EXPECT_EQ(ListItems(&app, FAVORITES), favorites);
+    const std::vector<std::string> loaded = ListItems(&app, GO);
+    EXPECT_EQ(Texts(loaded), Texts(recent));   // newest first, as before
+    EXPECT_EQ(Ids(loaded), (std::vector<int>{ 105, 104, 103, 102, 101, 100 }));
+    EXPECT_TRUE(Shows(app, 0, 5, 6));   // the newest conversion again
+
+    // Removing a favourite and restarting shows exactly the rest.
+    ASSERT_TRUE(PickItem(FromUnitChooser(app), 3));
+    ASSERT_TRUE(PickItem(ToUnitChooser(app), 4));
+    ASSERT_TRUE(SendCommand(app.window, IDM_REMOVE_FAVORITE));
+    ASSERT_TRUE(ExitByMenu(&app));
+    ASSERT_TRUE(StartMetrova(&app, &why)) << why;
+    EXPECT_EQ(Texts(ListItems(&app, FAVORITES)), (std::vector<std::string>{ Texts(favorites)[0], Texts(favorites)[2] }));
+    EXPECT_EQ(Ids(ListItems(&app, FAVORITES)), (std::vector<int>{ 112, 113 }));
+    EXPECT_FALSE(HasLine(SettingsLines(), "FAVORITE_CAT_3=0"));
+}
+
+TEST_F(SettingsFile, EleventhConversionSurvivesARestart)
+{
+    ASSERT_TRUE(SendCommand(app.window, IDM_SAVE_ON_EXIT));
+    for (int unit = 1; unit <= 11; ++unit) ASSERT_TRUE(PickItem(FromUnitChooser(app), unit));
+    const std::vector<std::string> recent = ListItems(&app, GO);
+    ASSERT_EQ(recent.size(), 10u);
+    EXPECT_EQ(Ids(recent)[0], 96);
+    ASSERT_TRUE(ExitByMenu(&app));
+    std::string why;
+    ASSERT_TRUE(StartMetrova(&app, &why)) << why;
+    EXPECT_EQ(Texts(ListItems(&app, GO)), Texts(recent));
+    EXPECT_EQ(Ids(ListItems(&app, GO)), (std::vector<int>{ 105, 104, 103, 102, 101, 100, 99, 98, 97, 96 }));
+}
+
+// A file edited by hand: favourite 3 names a from-unit far past its table.
+class HandMadeFile : public MetrovaTest {
+protected:
+    void BeforeStart() override
+    {
+        ASSERT_TRUE(WriteSettingsFile("[Favorites List]\r\n" + Entry("FAVORITE", 1, 0, 1, 2) +
+                                      Entry("FAVORITE", 2, 0, 3, 4) + Entry("FAVORITE", 3, 0, 99999, 1) +
+                                      Entry("FAVORITE", 4, 0, 5, 6) + "[Recent List]\r\n" +
+                                      Entry("RECENT", 1, 0, 7, 8) + Entry("RECENT", 2, 0, 9, 10) +
+                                      "[Options]\r\nNUM_FORMAT=0\r\nDEC_PLACE=2\r\n"));
+    }
+};
+
+TEST_F(HandMadeFile, AnInvalidFavoriteEndsOnlyTheFavorites)
+{
+    EXPECT_EQ(Ids(ListItems(&app, FAVORITES)), (std::vector<int>{ 112, 113 }));
+    EXPECT_EQ(Ids(ListItems(&app, GO)), (std::vector<int>{ 105, 104 }));
+    EXPECT_TRUE(Shows(app, 0, 7, 8));
+    EXPECT_TRUE(Checked(&app, IDM_SCIENTIFIC));
+    EXPECT_TRUE(Checked(&app, 82));
+    EXPECT_EQ(CheckedDecimalItems(&app), 1);
+    EXPECT_TRUE(Checked(&app, IDM_SAVE_ON_EXIT));
+
+    // After the next save the invalid entry and every one after it are gone.
+    ASSERT_TRUE(ExitByMenu(&app));
+    const std::vector<std::string> lines = SettingsLines();
+    EXPECT_TRUE(HasLine(lines, "FAVORITE_TO_2=4"));
+    EXPECT_FALSE(HasLine(lines, "FAVORITE_FR_3=99999"));
+    EXPECT_FALSE(HasLine(lines, "FAVORITE_CAT_4=0"));
+}
+
+class NoOptionsSection : public MetrovaTest {
+protected:
+    void BeforeStart() override
+    {
+        ASSERT_TRUE(WriteSettingsFile("[Favorites List]\r\n" + Entry("FAVORITE", 1, 0, 1, 2)));
+    }
+};
+
+TEST_F(NoOptionsSection, FixedNotationWithSixDecimals)
+{
+    EXPECT_FALSE(Checked(&app, IDM_SCIENTIFIC));
+    EXPECT_TRUE(Checked(&app, 86));
+    ASSERT_TRUE(TypeText(FromBox(app), "1"));
+    EXPECT_EQ(DecimalsShown(app), 6) << WindowText(ToBox(app));
+}
+
+class NumFormatTwo : public MetrovaTest {
+protected:
+    void BeforeStart() override { ASSERT_TRUE(WriteSettingsFile("[Options]\r\nNUM_FORMAT=2\r\nDEC_PLACE=6\r\n")); }
+};
+
+TEST_F(NumFormatTwo, CountsAsFixedAndIsWrittenBackAsOne)
+{
+    EXPECT_FALSE(Checked(&app, IDM_SCIENTIFIC));
+    ASSERT_TRUE(ExitByMenu(&app));
+    EXPECT_TRUE(HasLine(SettingsLines(), "NUM_FORMAT=1"));
+}
+
+// Twenty decimals, and six recent entries so that the item with id 80 + 20 =
+// 100 exists: it is a recent conversion and must not get a check mark.
+class DecimalPlacesTwenty : public MetrovaTest {
+protected:
+    void BeforeStart() override
+    {
+        std::string text = "[Recent List]\r\n";
+        for (int n = 1; n <= 6; ++n) text += Entry("RECENT", n, 0, n, 0);
+        ASSERT_TRUE(WriteSettingsFile(text + "[Options]\r\nDEC_PLACE=20\r\n"));
+    }
+};
+
+TEST_F(DecimalPlacesTwenty, KeptAndWrittenBack)
+{
+    ASSERT_EQ(Ids(ListItems(&app, GO)).size(), 6u);
+    EXPECT_FALSE(Checked(&app, 100));
+    EXPECT_LE(CheckedDecimalItems(&app), 1);
+    ASSERT_TRUE(TypeText(FromBox(app), "1"));
+    ASSERT_TRUE(PickItem(ToUnitChooser(app), ComboSelection(FromUnitChooser(app))));   // 1 exactly
+    EXPECT_EQ(DecimalsShown(app), 15) << WindowText(ToBox(app));   // the display clamps
+    ASSERT_TRUE(ExitByMenu(&app));
+    EXPECT_TRUE(HasLine(SettingsLines(), "DEC_PLACE=20"));
+}
+
+// ---- Files and folders that are not what the program expects ----------------
+
+std::string Binary()
+{
+    std::string text;
+    for (int i = 0; i < 8192; ++i) text += char((i * 131 + 7) & 0xFF);
+    return text;
+}
+
+struct BadFile {
+    const char* what;
+    std::string text;
+};
+
+class BadSettings : public testing::Test {
+protected:
+    void SetUp() override { ClearSettings(); }
+    void TearDown() override
+    {
+        StopMetrova(&app);
+        SetFileAttributesA(SettingsFilePath().c_str(), FILE_ATTRIBUTE_NORMAL);
+        ClearSettings();
+        DeleteFileA((AppDataFolder() + "\\Brisklane").c_str());
+        RemoveDirectoryA(SettingsFilePath().c_str());
+        ClearSettings();
+    }
+    // Starts on the current settings, looks at the menus and exits by the menu.
+    void RunOnce(const char* what)
+    {
+        SCOPED_TRACE(what);
+        std::string why;
+        ASSERT_TRUE(StartMetrova(&app, &why)) << why;
+        std::vector<MenuEntry> bar;
+        EXPECT_TRUE(ReadMenu(&app, &bar));
+        EXPECT_LE(ListItems(&app, GO).size(), 10u);
+        EXPECT_LE(ListItems(&app, FAVORITES).size(), 20u);
+        ASSERT_TRUE(PickItem(FromUnitChooser(app), 1));
+        EXPECT_TRUE(ExitByMenu(&app)) << "did not end cleanly";
+    }
+    MetrovaApp app = {};
+};
+
+TEST_F(BadSettings, JunkNeverHurts)
+{
+    const BadFile files[] = {
+        { "binary junk", Binary() },
+        { "huge and negative numbers",
+          "[Favorites List]\r\nFAVORITE_CAT_1=99999999999999999999\r\nFAVORITE_FR_1=-1\r\nFAVORITE_TO_1=1\r\n"
+          "[Recent List]\r\nRECENT_CAT_1=-2147483648\r\nRECENT_FR_1=4294967296\r\nRECENT_TO_1=0x7fffffff\r\n"
+          "[Options]\r\nNUM_FORMAT=-99999999999\r\nDEC_PLACE=-1\r\n" },
+        { "keys without values",
+          "[Favorites List]\r\nFAVORITE_CAT_1\r\nFAVORITE_FR_1=\r\n[Options]\r\nNUM_FORMAT\r\nDEC_PLACE=\r\n" },
+        { "duplicate sections",
+          "[Recent List]\r\nRECENT_CAT_1=0\r\n[Recent List]\r\nRECENT_FR_1=1\r\nRECENT_TO_1=2\r\n"
+          "[Options]\r\nDEC_PLACE=3\r\n[Options]\r\nDEC_PLACE=4\r\n" },
+        { "a 1 MB line", "[Favorites List]\r\nFAVORITE_CAT_1=" + std::string(1 << 20, '1') + "\r\n" },
+        { "no line ends at all", "[Options]NUM_FORMAT=0DEC_PLACE=3" },
+    };
+    for (const BadFile& file : files) {
+        ASSERT_TRUE(WriteSettingsFile(file.text)) << file.what;
+        RunOnce(file.what);
+        ClearSettings();
+    }
+}
+
+TEST_F(BadSettings, AReadOnlyFile)
+{
+    ASSERT_TRUE(WriteSettingsFile("[Options]\r\nNUM_FORMAT=0\r\n"));
+    SetFileAttributesA(SettingsFilePath().c_str(), FILE_ATTRIBUTE_READONLY);
+    RunOnce("read-only file");
+}
+
+TEST_F(BadSettings, AFileWhereTheMakerFolderShouldBe)
+{
+    // The folders cannot be made, so with saving on nothing can be written.
+    FILE* blocker = std::fopen((AppDataFolder() + "\\Brisklane").c_str(), "wb");
+    ASSERT_TRUE(blocker);
+    std::fclose(blocker);
+    std::string why;
+    ASSERT_TRUE(StartMetrova(&app, &why)) << why;
+    ASSERT_TRUE(SendCommand(app.window, IDM_SAVE_ON_EXIT));
+    EXPECT_TRUE(ExitByMenu(&app));
+    EXPECT_FALSE(Exists(SettingsFilePath()));
+}
+
+TEST_F(BadSettings, AFolderWhereTheFileShouldBe)
+{
+    CreateDirectoryA((AppDataFolder() + "\\Brisklane").c_str(), 0);
+    CreateDirectoryA((AppDataFolder() + "\\Brisklane\\Metrova").c_str(), 0);
+    ASSERT_TRUE(CreateDirectoryA(SettingsFilePath().c_str(), 0));
+    std::string why;
+    ASSERT_TRUE(StartMetrova(&app, &why)) << why;
+    EXPECT_FALSE(Checked(&app, IDM_SAVE_ON_EXIT));   // it cannot be opened as a file
+    ASSERT_TRUE(SendCommand(app.window, IDM_SAVE_ON_EXIT));
+    EXPECT_TRUE(ExitByMenu(&app));
+}
+
+// ---- Portable mode on a removable drive ----------------------------------------
+
+// Wine's mount manager defines drive letters at run time (as its drive
+// configuration dialog does): a letter, a drive type and the Unix folder behind
+// it. The layout is Wine's own extension of the mount manager.
+struct WineUnixDrive {
+    ULONG size;
+    ULONG type;
+    ULONG fsType;
+    DWORD serial;
+    ULONGLONG unixDevice;
+    WCHAR letter;
+    USHORT mountPointOffset;
+    USHORT deviceOffset;
+    USHORT labelOffset;
+};
+const DWORD IOCTL_DEFINE_UNIX_DRIVE = CTL_CODE('m', 32, METHOD_BUFFERED, FILE_READ_ACCESS | FILE_WRITE_ACCESS);
+
+// Makes letter: a removable drive on unixFolder, or removes it when unixFolder is empty.
+bool DefineWineDrive(char letter, const std::string& unixFolder)
+{
+    HANDLE manager = CreateFileW(L"\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE, 0, OPEN_EXISTING, 0, 0);
+    if (manager == INVALID_HANDLE_VALUE) return false;
+    std::vector<char> buffer(sizeof(WineUnixDrive) + unixFolder.size() + 1, 0);
+    WineUnixDrive* drive = reinterpret_cast<WineUnixDrive*>(buffer.data());
+    drive->size = ULONG(buffer.size());
+    drive->letter = WCHAR(letter - 'A' + 'a');
+    drive->type = unixFolder.empty() ? DRIVE_NO_ROOT_DIR : DRIVE_REMOVABLE;
+    if (!unixFolder.empty()) {
+        drive->mountPointOffset = USHORT(sizeof(WineUnixDrive));
+        std::memcpy(buffer.data() + sizeof(WineUnixDrive), unixFolder.c_str(), unixFolder.size() + 1);
+    }
+    DWORD returned = 0;
+    BOOL ok = DeviceIoControl(manager, IOCTL_DEFINE_UNIX_DRIVE, buffer.data(), DWORD(buffer.size()), 0, 0,
+                              &returned, 0);
+    CloseHandle(manager);
+    return ok != FALSE;
+}
+
+std::string UnixPathOf(const std::string& windowsPath)
+{
+    typedef char*(CDECL * UnixNameLookup)(const WCHAR*);
+    UnixNameLookup lookup = reinterpret_cast<UnixNameLookup>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    if (!lookup) return "";
+    WCHAR wide[MAX_PATH];
+    MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1, wide, MAX_PATH);
+    char* unixName = lookup(wide);
+    if (!unixName) return "";
+    std::string result = unixName;
+    HeapFree(GetProcessHeap(), 0, unixName);
+    return result;
+}
+
+class PortableMode : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ClearSettings();
+        char temp[MAX_PATH];
+        GetTempPathA(sizeof temp, temp);
+        folder = std::string(temp) + "metrova-stick-" + std::to_string(GetCurrentProcessId());
+        CreateDirectoryA(folder.c_str(), 0);
+        const std::string unixFolder = UnixPathOf(folder);
+        if (unixFolder.empty()) GTEST_SKIP() << "not under Wine: no removable drive can be made";
+        const DWORD used = GetLogicalDrives();
+        for (char c = 'R'; c <= 'Y' && !letter; ++c)
+            if (!(used & (1u << (c - 'A')))) letter = c;
+        ASSERT_NE(letter, 0) << "no free drive letter";
+        ASSERT_TRUE(DefineWineDrive(letter, unixFolder)) << "the mount manager refused drive " << letter;
+        root = std::string(1, letter) + ":\\";
+        ASSERT_EQ(GetDriveTypeA(root.c_str()), UINT(DRIVE_REMOVABLE));
+        std::string exe = METROVA_EXE;
+        if (exe[0] == '/') exe = "Z:" + exe;
+        for (char& c : exe)
+            if (c == '/') c = '\\';
+        ASSERT_TRUE(CopyFileA(exe.c_str(), (root + "metrova.exe").c_str(), FALSE));
+    }
+    void TearDown() override
+    {
+        StopMetrova(&app);
+        if (!root.empty()) {
+            DeleteFileA((root + "Brisklane\\Metrova\\metrova.ini").c_str());
+            RemoveDirectoryA((root + "Brisklane\\Metrova").c_str());
+            RemoveDirectoryA((root + "Brisklane").c_str());
+            DeleteFileA((root + "metrova.exe").c_str());
+        }
+        if (letter) DefineWineDrive(letter, "");
+        RemoveDirectoryA(folder.c_str());
+        ClearSettings();
+    }
+    MetrovaApp app = {};
+    std::string folder, root;
+    char letter = 0;
+};
+
+TEST_F(PortableMode, SettingsTravelWithTheProgram)
+{
+    std::string why;
+    const std::string exe = root + "metrova.exe";
+    ASSERT_TRUE(StartMetrova(&app, &why, exe.c_str(), root.c_str())) << why;
+    EXPECT_EQ(WindowText(app.window), "Metrova [Removable Drive]");
+    ASSERT_TRUE(SendCommand(app.window, IDM_SAVE_ON_EXIT));
+    ASSERT_TRUE(PickItem(FromUnitChooser(app), 2));
+    ASSERT_TRUE(SendCommand(app.window, IDM_ADD_FAVORITE));
+    ASSERT_TRUE(ExitByMenu(&app));
+    EXPECT_TRUE(Exists(root + "Brisklane\\Metrova\\metrova.ini"));   // below the current folder
+    EXPECT_FALSE(Exists(AppDataFolder() + "\\Brisklane"));
+
+    ASSERT_TRUE(StartMetrova(&app, &why, exe.c_str(), root.c_str())) << why;
+    EXPECT_TRUE(Checked(&app, IDM_SAVE_ON_EXIT));
+    EXPECT_EQ(ListItems(&app, FAVORITES).size(), 1u);
+    EXPECT_TRUE(Shows(app, 0, 2, 0));
+}
+
+}  // namespace
