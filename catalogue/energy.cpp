@@ -18,7 +18,7 @@ const UnitEntry EnergyUnits[101] = {
     { "decijoule",                               0.1 },
     { "dekajoule",                               10.0 },
     { "dekawatt hour",                           36000.0 },
-    { "dekatherm",                               1055055900.0 },         // 1 000 000 Btu = 10 therms [Europe]; approx.
+    { "dekatherm",                               1055055900.0 },         // 1 000 000 Btu [I.T.] (gas trade: 1.055056 GJ/Dth); approx.
     { "electronvolt",                            1.6021773e-19 },        // CODATA 1986 value (exactly 1.602176634e-19 since 2019); approx.
     { "erg",                                     1e-07 },
     { "exajoule",                                1e+18 },
@@ -47,7 +47,7 @@ const UnitEntry EnergyUnits[101] = {
     { "gallon [UK] of residual fuel oil",        189668219.32336035 },   // U.S. row x 1.20095; approx.
     { "gallon [U.S.] of residual fuel oil",      157931820.07857144 },   // 6.287 MMBtu/bbl / 42 (EIA); approx.
     // 40
-    { "gigaelectronvolt",                        1.6021773e-10 },
+    { "gigaelectronvolt",                        1.6021773e-10 },        // electronvolt x 10^9; approx.
     { "gigacalorie [I.T.]",                      4186800000.0 },
     { "gigacalorie [15\xB0 C]",                  4185800000.0 },
     { "gigajoule",                               1000000000.0 },
@@ -58,14 +58,14 @@ const UnitEntry EnergyUnits[101] = {
     { "hectowatt hour",                          360000.0 },
     { "horsepower hour",                         2684519.537696173 },    // 550 ft lbf/s x 3600 s
     // 50
-    { "hundred cubic foot of natural gas",       108670757.7 },          // 100 ft^3 x 1030 Btu/ft^3 (EIA); approx.
-    { "inch ounce",                              0.0070615515625 },      // inch pound / 16
-    { "inch pound",                              0.112984825 },          // foot pound / 12
+    { "hundred cubic foot of natural gas",       108670757.7 },          // 100 ft^3 x 1030 Btu/ft^3 (EIA, gross); approx.
+    { "inch ounce",                              0.0070615515625 },      // inch pound / 16 (ounce-force inch); approx.
+    { "inch pound",                              0.112984825 },          // foot pound / 12 (pound-force inch); approx.
     { "joule",                                   1.0 },
     { "kilocalorie [15\xB0 C]",                  4185.8 },
     { "kilocalorie [I.T.]",                      4186.8 },
     { "kilocalorie [thermochemical]",            4184.0 },
-    { "kiloelectronvolt",                        1.6021773e-16 },
+    { "kiloelectronvolt",                        1.6021773e-16 },        // electronvolt x 10^3; approx.
     { "kilogram calorie",                        4185.8 },               // 1000 gram calories (15 deg C)
     { "kilogram-force meter",                    9.80665 },
     // 60
@@ -74,18 +74,18 @@ const UnitEntry EnergyUnits[101] = {
     { "kiloton [explosive]",                     4184000000000.0 },      // 10^12 cal_th
     { "kilowatt hour",                           3600000.0 },
     { "liter atmosphere",                        101.325 },              // 0.001 m^3 x 101325 Pa
-    { "megaelectronvolt",                        1.6021773e-13 },
+    { "megaelectronvolt",                        1.6021773e-13 },        // electronvolt x 10^6; approx.
     { "megacalorie [I.T.]",                      4186800.0 },
     { "megacalorie [15\xB0 C]",                  4185800.0 },
     { "megajoule",                               1000000.0 },
-    { "megalerg",                                0.1 },                  // 10^6 erg
+    { "megalerg",                                0.1 },                  // 10^6 erg (megaerg)
     // 70
     { "megaton [explosive]",                     4184000000000000.0 },   // 1000 kilotons [explosive]
     { "megawatthour",                            3600000000.0 },
     { "meter kilogram-force",                    9.80665 },
     { "microjoule",                              1e-06 },
     { "millijoule",                              0.001 },
-    { "myriawatt hour",                          36000000.0 },
+    { "myriawatt hour",                          36000000.0 },           // 10 000 watt hours
     { "nanojoule",                               1e-09 },
     { "newton meter",                            1.0 },
     { "petajoule",                               1000000000000000.0 },
@@ -95,7 +95,7 @@ const UnitEntry EnergyUnits[101] = {
     { "picojoule",                               1e-12 },
     { "Q unit",                                  1.0550559e+21 },        // 10^18 Btu; approx.
     { "quad",                                    1.0550559e+18 },        // 10^15 Btu; approx.
-    { "teraelectronvolt",                        1.6021773e-07 },
+    { "teraelectronvolt",                        1.6021773e-07 },        // electronvolt x 10^12; approx.
     { "terajoule",                               1000000000000.0 },
     { "terawatthour",                            3600000000000000.0 },
     { "therm [Europe]",                          105505590.0 },          // 100 000 Btu [I.T.]; approx.

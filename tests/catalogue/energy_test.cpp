@@ -237,4 +237,38 @@ TEST(Energy, KnownSizes)
     EXPECT_NEAR(Factor("gallon [U.S.] of diesel oil") / Factor("Btu") * 42, 5.825e6, 1e-3);
 }
 
+// The fuel rows are EIA's gross heat contents per 42-gallon barrel (Monthly Energy
+// Review, Table A1) in the table's Btu; a fuel taking its neighbour's value shows here.
+TEST(Energy, FuelRowsMatchTheirHeatContentPerBarrel)
+{
+    const struct { const char* name; double mmbtuPerBarrel; } fuels[] = {
+        { "gallon [U.S.] of aviation gasoline", 5.048 },
+        { "gallon [U.S.] of diesel oil", 5.825 },               // distillate fuel oil
+        { "gallon [U.S.] of distilate #2 fuel oil", 5.825 },
+        { "gallon [U.S.] of kerosene type jet fuel", 5.670 },
+        { "gallon [U.S.] of naphtha type jet fuel", 5.355 },
+        { "gallon [U.S.] of kerosene", 5.670 },
+        { "gallon [U.S.] of residual fuel oil", 6.287 },
+    };
+    for (const auto& f : fuels)
+        EXPECT_TRUE(WithinRelative(Factor(f.name) * 42 / Factor("Btu"), f.mmbtuPerBarrel * 1e6, 1e-12)) << f.name;
+}
+
+// Names shared by several variants of one unit pick the one their trade uses.
+TEST(Energy, VariantsAreTheIntendedOnes)
+{
+    // US gas trade: 1 dekatherm = 10^6 Btu [I.T.] = 1.055056 GJ, not 10 therms [U.S.]
+    EXPECT_TRUE(WithinRelative(Factor("dekatherm"), 1.055056e9, 1e-7));
+    EXPECT_FALSE(WithinRelative(Factor("dekatherm"), 10 * Factor("therm [U.S.]"), 1e-5));
+    // "Btu" is the International Table Btu (1055.05585262 J), not the thermochemical one
+    EXPECT_TRUE(WithinRelative(Factor("Btu"), 1055.05585262, 1e-7));
+    // the celsius heat unit is 1.8 Btu [I.T.], not a thermochemical 1897.8 J
+    EXPECT_TRUE(WithinRelative(Factor("celsius heat unit"), 1.8 * 1055.05585262, 1e-9));
+    // TNT: thermochemical calories; oil and coal equivalents: I.T. calories
+    EXPECT_EQ(Factor("ton [explosive]"), 1e9 * Factor("calorie [thermochemical]"));
+    EXPECT_TRUE(WithinUlps(Factor("tonne of oil equivalent"), 1e10 * Factor("calorie [I.T.]"), 1));
+    // the thermie is a megacalorie of the 15 degree calorie
+    EXPECT_TRUE(WithinUlps(Factor("thermie"), 1e6 * Factor("calorie [15\xB0 C]"), 1));
+}
+
 }  // namespace
