@@ -79,7 +79,7 @@ TEST(Pressure, SmallestAndLargestFactors)
 TEST(Pressure, Conversions)
 {
     EXPECT_EQ(Convert(1, "atmosphere [standard]", "pascal"), 101325.01);
-    EXPECT_DOUBLE_EQ(Convert(1, "bar", "millibar"), 1000);
+    EXPECT_EQ(Convert(1, "bar", "millibar"), 1000);
     EXPECT_EQ(Convert(2.75, "newton/square meter", "pascal"), 2.75);
     EXPECT_DOUBLE_EQ(Convert(1, "kilopascal", "hectopascal"), 10);
     EXPECT_DOUBLE_EQ(Convert(1, "foot of mercury [0 \xB0" "C]", "inch of mercury [0 \xB0" "C]"), 12);
@@ -135,6 +135,13 @@ TEST(Pressure, SynonymsCarryOneFactor)
     for (const auto& group : groups)
         for (int k = 1; group[k]; ++k)
             EXPECT_EQ(Factor(group[k]), Factor(group[0])) << group[k] << " vs " << group[0];
+}
+
+// "millihg" is the millimeter of mercury, so "centihg" is the centimeter.
+TEST(Pressure, MercuryPrefixRows)
+{
+    EXPECT_EQ(Factor("centihg"), Factor("centimeter of mercury [0 \xB0" "C]"));
+    EXPECT_TRUE(WithinUlps(Factor("centihg"), 10 * Factor("millihg"), 1));
 }
 
 // Columns of one liquid scale with their height, so they agree with each other.
