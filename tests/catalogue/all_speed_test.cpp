@@ -134,6 +134,10 @@ TEST(AllSpeed, KnownSpeeds)
     EXPECT_NEAR(Factor("foot/minute"), 0.00508, 1e-18);                    // NIST SP 811: 5.08 E-03
     EXPECT_NEAR(Factor("furlong/fortnight [survey]"), 1.663e-4, 1e-7);     // 201.168 m / 1 209 600 s
     EXPECT_NEAR(Factor("league/second [statute]") / Factor("mile/second"), 3.0, 1e-5);
+    // the survey rows use the US survey mile (6336/3937 km), 2 ppm longer than the
+    // international mile
+    EXPECT_NEAR(Factor("league/second [statute]") / (3 * 6336000.0 / 3937), 1, 2e-8);
+    EXPECT_NEAR(Factor("furlong/second [survey]") / (6336000.0 / 3937 / 8), 1, 2e-8);
 }
 
 // A name shared with "Common Speed" is the same unit there.
