@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const unsigned short decimals = Conversion.DecimalPlaces;
     SaveSettings();
 
-    StartProgram();
+    LoadSettings();   // the next start, without the window
     Check(FavoritesList.count == favorites.count);
     for (int i = 0; i < favorites.count; i++) Check(FavoritesList.entries[i] == favorites.entries[i]);
     Check(RecentList.count == recent.count);
