@@ -109,8 +109,10 @@ TEST_F(FavoritesMenu, RemovingTheSecondOfFourRenumbers)
     ASSERT_TRUE(SendCommand(app.window, 49));
     EXPECT_EQ(ListItems(&app, FAVORITES),
               (std::vector<std::string>{ Item(app, 112, 1, 2), Item(app, 113, 5, 6), Item(app, 114, 7, 8) }));
+    const std::vector<std::string> recent = ListItems(&app, GO);
     ASSERT_TRUE(SendCommand(app.window, 113));   // now the former third favourite
     EXPECT_TRUE(Shows(app, 0, 5, 6));
+    EXPECT_EQ(ListItems(&app, GO), recent);      // applying a favourite records nothing
     ASSERT_TRUE(SendCommand(app.window, 115));   // no such favourite any more: nothing
     EXPECT_TRUE(Shows(app, 0, 5, 6));
 }
