@@ -21,6 +21,12 @@ int ClampDecimals(int32_t decimals);  // format_extended.cpp
 
 namespace {
 
+#ifdef NUMTEXT_EXACT_ROUNDING_ONLY
+const bool kAlwaysExact = true;   // test build: every rounding decision takes the exact path
+#else
+const bool kAlwaysExact = false;
+#endif
+
 const uint64_t kTen15 = 1000000000000000ull;   // smallest 16-digit N
 const uint64_t kTen16 = 10000000000000000ull;  // 10^16 = 2^53.15: one past the largest N
 
@@ -63,22 +69,28 @@ Scaled ScaleAndRound(uint64_t mn, int b, int q, uint64_t m, int e2)
     // The fraction down to the 64th bit of p, and one half on the same scale.
     uint128_t fraction = ((uint128_t)(p.high & ((1ull << highFraction) - 1)) << 64) | p.middle;
     uint128_t half = (uint128_t)1 << (highFraction - 1 + 64);
-    if (q >= 0 && q <= kPow10ExactMax) {
-        // Exact product: compare with one half directly, ties to even.
-        if (fraction != half) s.roundUp = fraction > half;
-        else s.roundUp = p.low != 0 || (s.integer & 1) != 0;
-    } else if (fraction + 2 <= half) {
+    if (!kAlwaysExact) {
+        if (q >= 0 && q <= kPow10ExactMax) {
+            // Exact product: compare with one half directly, ties to even.
+            if (fraction != half) s.roundUp = fraction > half;
+            else s.roundUp = p.low != 0 || (s.integer & 1) != 0;
+            return s;
+        }
         // The truncated table entry makes p too small by less than mn units
-        // of its lowest word: less than 2 on the fraction's scale.
-        s.roundUp = false;
-    } else if (fraction >= half) {
-        s.roundUp = true;
-    } else {
-        // Too close to call: compare |v| * 10^q with integer + 1/2 exactly,
-        // as 2 * m * 2^e2 * 2^q * 5^q against 2 * integer + 1.
-        int c = CompareExact(m, e2 + 1 + q, q, 2 * s.integer + 1, 0, 0);
-        s.roundUp = c > 0 || (c == 0 && (s.integer & 1) != 0);
+        // of its lowest word: by less than 2 on the fraction's scale.
+        if (fraction + 2 <= half) {
+            s.roundUp = false;
+            return s;
+        }
+        if (fraction >= half) {
+            s.roundUp = true;
+            return s;
+        }
     }
+    // Too close to call: compare |v| * 10^q with integer + 1/2 exactly, as
+    // 2 * m * 2^e2 * 2^q * 5^q against 2 * integer + 1.
+    int c = CompareExact(m, e2 + 1 + q, q, 2 * s.integer + 1, 0, 0);
+    s.roundUp = c > 0 || (c == 0 && (s.integer & 1) != 0);
     return s;
 }
 

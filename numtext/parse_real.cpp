@@ -17,6 +17,12 @@ typedef unsigned __int128 uint128_t;
 
 namespace {
 
+#ifdef NUMTEXT_EXACT_ROUNDING_ONLY
+const bool kAlwaysExact = true;   // test build: every rounding decision takes the exact path
+#else
+const bool kAlwaysExact = false;
+#endif
+
 const uint64_t kInfinityBits = 0x7FF0000000000000ull;
 const uint64_t kDefaultNaNBits = 0xFFF8000000000000ull;  // the x87 default NaN
 
@@ -49,7 +55,10 @@ uint64_t NearestDouble(uint64_t w, int p)
         uint128_t fraction = ((uint128_t)(top & ((1ull << lastInTop) - 1)) << 64) | middle;
         uint128_t half = (uint128_t)1 << (lastInTop - 1 + 64);
         bool roundUp;
-        if (p >= 0 && p <= kPow10ExactMax) {
+        if (kAlwaysExact) {
+            int c = CompareExact(w, p, p, 2 * m + 1, e2 - 53, 0);
+            roundUp = c > 0 || (c == 0 && (m & 1) != 0);
+        } else if (p >= 0 && p <= kPow10ExactMax) {
             if (fraction != half) roundUp = fraction > half;
             else roundUp = productLow != 0 || (m & 1) != 0;
         } else if (fraction + 2 <= half) {

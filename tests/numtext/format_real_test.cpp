@@ -152,9 +152,11 @@ TEST(FormatReal, TiesToEven)
     EXPECT_EQ(Format(1125899906842624.5, 0, FIXED), " 1125899906842624");   // ...24 stays even
     EXPECT_EQ(Format(1125899906842625.5, 0, FIXED), " 1125899906842626");   // ...25 goes up to even
     EXPECT_EQ(Format(-1125899906842623.5, 0, FIXED), "-1125899906842624");
-    // Integer ties at 10^16 .. 10^17: 12345678901234565 is even-spaced, a double.
-    EXPECT_EQ(Format(12345678901234565.0, 15, SCIENTIFIC), " 1.234567890123456E+0016");
-    EXPECT_EQ(Format(12345678901234575.0, 15, SCIENTIFIC), " 1.234567890123458E+0016");
+    // Ties after the point: X.25 and X.75 with 15 integer digits are doubles.
+    EXPECT_EQ(Format(123456789012345.25, 15, FIXED), " 123456789012345.2");   // ...2|5 stays even
+    EXPECT_EQ(Format(123456789012345.75, 15, FIXED), " 123456789012345.8");   // ...7|5 goes up to even
+    EXPECT_EQ(Format(-12345678901234.125, 15, SCIENTIFIC), "-1.234567890123412E+0013");
+    // From 10^16 up no double is a tie: (2N + 1) * 5^(k+1) would need 54 bits.
     // Just above a tie is not a tie: 0.5 + 2^-53 over 10^15 scale.
     EXPECT_EQ(Format(std::nextafter(1125899906842624.5, 2e15), 0, FIXED), " 1125899906842625");
 }
