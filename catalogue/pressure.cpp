@@ -1,5 +1,6 @@
 // 27 "Pressure": factors in pascal. Liquid and air columns are height x density x g_n
-// (9.80665 m/s2): water 1000 kg/m3, mercury 13595.1 kg/m3, dry air as noted.
+// (9.80665 m/s2): water 1000 kg/m3 (the conventional water column, also for the
+// "[4 deg C]" rows; water at 4 deg C is 999.972 kg/m3), mercury 13595.1 kg/m3, dry air as noted.
 #include "catalogue/tables.h"
 
 const UnitEntry PressureUnits[100] = {
