@@ -4,7 +4,6 @@
 // Ids name items anywhere in the menu bar, pop-ups included.
 #pragma once
 #include "core/window_handle.h"
-#include "lists/recent_list.h"
 
 const int GO_POPUP = 0;          // "&Go": recent conversions below its separator
 const int FAVORITES_POPUP = 2;   // "&Favorites": favourites below its separator
@@ -19,15 +18,3 @@ void ListMenuDelete(WindowHandle window, int id);
 void ListMenuSetId(WindowHandle window, int oldId, int newId);
 // Redraws the menu bar after a change.
 void ListMenuRedraw(WindowHandle window);
-
-// "%s ~ %s" with the entry's from-unit and to-unit names, cut to fit `size`
-// bytes. An entry outside the catalogue gives an empty text.
-void FormatConversionText(const ConversionTriple& entry, char* buffer, int size);
-
-// The current category with the from-unit and to-unit choosers' selections;
-// false when a chooser has no selection.
-bool ReadChosenConversion(ConversionTriple* chosen);
-
-// Whether the entry names a category and two units that exist, so that its
-// indexes may be used on the catalogue tables.
-bool IsConversionInCatalog(const ConversionTriple& entry);

@@ -25,3 +25,17 @@ extern RecentListState RecentList;
 void AddRecent(WindowHandle window);
 void ApplyRecent(int slot);
 void BuildRecentMenu(WindowHandle window);
+
+// Shared by both lists.
+
+// "%s ~ %s" with the entry's from-unit and to-unit names, cut to fit `size`
+// bytes. An entry outside the catalogue gives an empty text.
+void FormatConversionText(const ConversionTriple& entry, char* buffer, int size);
+
+// The current category with the from-unit and to-unit choosers' selections;
+// false when a chooser has no selection.
+bool ReadChosenConversion(ConversionTriple* chosen);
+
+// Whether the entry names a category and two units that exist, so that its
+// indexes may be used on the catalogue tables.
+bool IsConversionInCatalog(const ConversionTriple& entry);
