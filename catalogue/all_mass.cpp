@@ -30,7 +30,7 @@ const UnitEntry AllMassUnits[201] = {
     { "catti [China]",                     0.6047898266666667 },  // 1 1/3 lb (old Chinese catty)
     { "catti [Japan]",                     0.6 },             // kin: 160 momme
     { "catty [China]",                     0.5 },             // metric jin
-    { "catty [Japan, Thailand]",           0.6 },             // kin: 160 momme; Thai chang 40 baht
+    { "catty [Japan, Thailand]",           0.6 },             // kin: 160 momme; Thai chang chin (Chinese catty) 600 g
     { "cental",                            45.359237 },       // 100 lb
     { "centigram",                         1e-05 },
     { "centner [Germany]",                 50.0 },            // Zentner
@@ -179,7 +179,7 @@ const UnitEntry AllMassUnits[201] = {
     { "quintal [metric]",                  100.0 },
     { "quintal [Portugal]",                58.75712 },        // approx. 4 arrobas
     { "quintal [Spanish]",                 46.0093 },         // approx. 100 Castilian libras
-    { "rebah",                             0.2855 },          // approx. rub', a quarter
+    { "rebah",                             0.002855 },        // approx. Hebrew quarter shekel (reba'), 1/4 of the shekel row
     // 160
     { "Tivok",                             0.01 },
     { "rotl, rotel, rottle, ratel [Arab]", 0.44928 },         // approx. Egyptian rotl, 144 dirhem

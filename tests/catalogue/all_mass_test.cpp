@@ -306,6 +306,7 @@ TEST(AllMass, RegionalSystemsHoldTogether)
         // Hebrew
         { "mina [Hebrew]", 50, "shekel [Hebrew]" },
         { "talent [Hebrew]", 3000, "shekel [Hebrew]" },
+        { "shekel [Hebrew]", 4, "rebah" },  // reba', the quarter shekel
         // English coal and lead
         { "chalder, chaldron", 53, "hundredweight [long, UK]" },
         { "keel [coal]", 8, "chalder, chaldron" },
