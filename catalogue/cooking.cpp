@@ -78,10 +78,10 @@ const UnitEntry CookingUnits[73] = {
     { "Tivok Shot",                5e-05 },                  // 5 centiliters
     { "shot",                      2.95735296875e-05 },      // 1 US fl oz
     { "Tablespoon [metric]",       1.5e-05 },
-    { "Tablespoon [UK]",           1.420653125e-05 },        // 1/2 UK fl oz
+    { "Tablespoon [UK]",           1.77581640625e-05 },      // 5/8 UK fl oz = 1/256 UK gal, the traditional British tablespoon
     { "Tablespoon [US]",           1.478676484375e-05 },     // 1/2 US fl oz
     // 70
     { "Teaspoon [metric]",         5e-06 },
-    { "Teaspoon [UK]",             3.5516328125e-06 },       // 1/4 UK tablespoon = 1/8 UK fl oz
+    { "Teaspoon [UK]",             4.439541015625e-06 },     // 1/4 UK tablespoon = 5/32 UK fl oz
     { "Teaspoon [US]",             4.928921614583333e-06 },  // 1/3 US tablespoon
 };

@@ -139,6 +139,20 @@ TEST(Cooking, ExtremeRows)
     EXPECT_EQ(largest, Cooking("megaliter"));
 }
 
+// The Butter table weighs the same spoons: a UK spoon of butter must come out
+// about as dense as a US spoon of butter, and its teaspoon a quarter of its
+// tablespoon. A half-ounce UK tablespoon would make butter 30% denser.
+TEST(Cooking, UkSpoonsAgreeWithTheButterTable)
+{
+    const double gramsUkTbsp = Find(ButterUnits, 10, "tablespoon [UK]");
+    const double gramsUsTbsp = Find(ButterUnits, 10, "tablespoon [US]");
+    const double gramsUkTsp = Find(ButterUnits, 10, "teaspoon [UK]");
+    const double usDensity = gramsUsTbsp / Cooking("Tablespoon [US]");
+    EXPECT_LT(Rel(gramsUkTbsp / Cooking("Tablespoon [UK]"), usDensity), 0.05);
+    EXPECT_LT(Rel(gramsUkTsp / Cooking("Teaspoon [UK]"), usDensity), 0.05);
+    EXPECT_DOUBLE_EQ(Cooking("Tablespoon [UK]"), 4 * Cooking("Teaspoon [UK]"));
+}
+
 // Independently known sizes: the US cup is 236.5882365 mL and the imperial
 // gallon 4.54609 L exactly; the table's US gallon is rounded at 1e-8.
 TEST(Cooking, AgreesWithKnownSizes)
@@ -148,6 +162,7 @@ TEST(Cooking, AgreesWithKnownSizes)
     EXPECT_EQ(Cooking("gallon [UK]"), 4.54609e-3);
     EXPECT_LT(Rel(Cooking("ounce [UK, liquid]"), 28.4130625e-6), 1e-15);
     EXPECT_LT(Rel(Cooking("cup [Canada]"), 227.3045e-6), 1e-15);
+    EXPECT_LT(Rel(Cooking("Tablespoon [UK]"), 17.7581640625e-6), 1e-15);  // 5/8 imperial fl oz
 }
 
 }  // namespace

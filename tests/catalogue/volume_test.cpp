@@ -113,7 +113,7 @@ TEST(Volume, ImperialFamily)
     const struct { const char* name; double size; } rows[] = {
         { "gallon [UK]", gal },                { "quart [UK]", gal / 4 },       { "pint [UK]", gal / 8 },
         { "gill [UK]", gal / 32 },             { "ounce [UK, liquid]", gal / 160 },
-        { "minim [UK]", gal / 76800 },         { "Tablespoon [UK]", gal / 320 }, { "Teaspoon [UK]", gal / 1280 },
+        { "minim [UK]", gal / 76800 },         { "Tablespoon [UK]", gal / 256 }, { "Teaspoon [UK]", gal / 1024 },
         { "cup [Canada]", gal / 20 },          { "peck [UK]", 2 * gal },         { "bucket [UK]", 4 * gal },
         { "bushel [UK]", 8 * gal },            { "barrel [UK]", 36 * gal },      { "quarter [UK, liquid]", 64 * gal },
         { "barrel [UK, wine]", 26.25 * gal },  { "hogshead [UK]", 52.5 * gal },  { "pipe [UK]", 105 * gal },
