@@ -10,7 +10,7 @@ const UnitEntry AllLengthUnits[315] = {
     { "alen [Swedish]",                                0.593802 },  // Swedish aln of 1739, 2 fot
     { "angstrom",                                         1e-10 },
     { "arms-length",                                     0.7112 },  // arm's length, 28 in  approx.
-    { "arpent [Canada]",                       58.4710892947376 },  // 180 pieds de roi (Quebec)
+    { "arpent [Canada]",                              58.471308 },  // 180 Canadian French feet (12.789 in)
     { "arpent [France]",                      71.46466469356818 },  // 220 pieds de roi (Paris)
     { "arsheen [Russia]",                                0.7112 },  // Russian arshin, 28 in
     { "arshin [iran]",                                     1.04 },  // Persian zar (gaz) before 1926, 1.04 m  approx.
@@ -89,7 +89,7 @@ const UnitEntry AllLengthUnits[315] = {
     { "fathom",                              1.8288000000000002 },
     { "fathom [ancient]",                                 1.776 },  // Attic orguia, 6 feet of 296 mm  approx.
     { "faust [Hungary]",                    0.10536021333333333 },  // Faust (marok), 4 Zoll = 1/18 Austrian Klafter
-    { "feet [pre-1963 Canada]",              0.3248393849707645 },  // pied of French Canada (pied de roi), about 325 mm  approx.
+    { "feet [pre-1963 Canada]",                       0.3248406 },  // French foot of Quebec land, 12.789 in by Canadian statute (1919)
     { "feet [Egypt]",                                      0.29 },  // Egyptian kadam, 1/2 dirra (1891)
     // 80
     { "feet [France]",                       0.3248393849707645 },  // pied de roi
@@ -121,7 +121,7 @@ const UnitEntry AllLengthUnits[315] = {
     { "fuss [German]",                                  0.31385 },  // Prussian Fuss, 31.385 cm
     { "gigameter",                                 1000000000.0 },  // gigameter
     { "gigaparsec",                                3.085678e+25 },
-    { "gnat's eye",                                    0.000125 },  // gnat's eye, about 0.125 mm  approx.
+    { "gnat's eye",                                    0.000125 },  // gnat's eye, slang for about 0.1-0.15 mm  approx.
     { "goad",                                            1.3716 },  // 4.5 ft
     { "gry",                             0.00021166666666666667 },  // 1/10 line (1/12 in)  approx.
     // 110
@@ -143,7 +143,7 @@ const UnitEntry AllLengthUnits[315] = {
     { "kilometer",                                       1000.0 },
     { "kiloparsec",                               3.0856776e+19 },
     { "kiloyard",                                         914.4 },  // 1000 yd
-    { "kind",                                               0.5 },  // unsourced placeholder, no reference found  approx.
+    { "kind",                                               0.5 },  // unidentified unit; 0.5 m placeholder, no reference found  approx.
     { "klafter [Austria]",                           1.89648384 },  // Austrian Klafter of 1871
     { "klafter [Switzerland]",                              1.8 },  // Swiss Klafter, 6 Swiss feet
     // 130
@@ -158,7 +158,7 @@ const UnitEntry AllLengthUnits[315] = {
     { "league [UK]",                                   4828.032 },  // 3 miles
     { "league [US statute]",                  4828.041656083312 },  // 3 US survey miles
     // 140
-    { "leap",                                            2.0574 },  // Welsh leap, 6 ft 9 in  approx.
+    { "leap",                                            2.0574 },  // Welsh leap, 3 paces of 27 in = 6 ft 9 in  approx.
     { "legoa",                                           6173.0 },  // Portuguese legoa, 18 to the degree  approx.
     { "legua",                                         4179.525 },  // 5000 Spanish varas
     { "legua [Texas]",                        4233.333333333333 },  // 5000 Texas varas
@@ -194,7 +194,7 @@ const UnitEntry AllLengthUnits[315] = {
     { "megaparsec",                               3.0856776e+22 },
     { "meile [Austria]",                             7585.93536 },  // 4000 Austrian Klafter
     { "meile [geographische]",                          7420.44 },  // 1/15 equatorial degree, 7420.44 m  approx.
-    { "meile [North Germany]",                           7532.4 },  // 24000 Prussian Fuss
+    { "meile [North Germany]",                           7500.0 },  // Meile of the North German Confederation, 7500 m (1868)
     { "meter",                                              1.0 },
     { "metre",                                              1.0 },
     { "metric mile",                                     1500.0 },  // 1500 m
@@ -241,7 +241,7 @@ const UnitEntry AllLengthUnits[315] = {
     { "pace [Roman]",                                      1.48 },  // 5 Roman feet
     { "palm [Dutch]",                                       0.1 },  // Dutch metric palm, 10 cm
     { "palm [Britain, Roman minor]",                     0.0762 },  // 3 in
-    { "palm [US, Roman major]",                          0.2032 },  // 8 in  approx.
+    { "palm [US, Roman major]",                          0.2032 },  // palm length, 8 in  approx.
     { "palmo [Portuguese]",                                0.22 },  // Portuguese palmo, 22 cm
     { "palmo [Spanish]",                             0.20897625 },  // 1/4 Spanish vara
     { "palmo [Texas]",                      0.21166666666666667 },  // 1/4 Texas vara
@@ -264,8 +264,8 @@ const UnitEntry AllLengthUnits[315] = {
     { "pie [Spanish]",                                 0.278635 },  // 1/3 Spanish vara
     { "pie [Texas]",                         0.2822222222222222 },  // 1/3 Texas vara
     { "pied de roi",                         0.3248393849707645 },  // pied de roi
-    { "pik",                                             0.6858 },  // Turkish pik, 27 in
-    { "pike [Greece]",                                   0.6858 },  // Greek pik, 27 in  approx.
+    { "pik",                                             0.6858 },  // Turkish pik of the Constantinople trade, 27 in (Meyers 1908)
+    { "pike [Greece]",                                   0.6858 },  // Greek cloth piki for linen and woollens, 27 in  approx.
     { "point [Adobe]",                   0.00035277777777777776 },  // 1/72 in
     // 240
     { "point [Britain, US]",                       0.0003514598 },  // 0.013837 in
@@ -286,7 +286,7 @@ const UnitEntry AllLengthUnits[315] = {
     { "range",                                9656.083312166624 },  // 6 US survey miles
     { "reed [Israel]",                                   3.2004 },  // Ezekiel's reed, 6 long cubits of 21 in  approx.
     { "ri [Japan]",                          3927.2727272727275 },  // 36 cho
-    { "ridge",                                            6.096 },  // ridge, 20 ft  approx.
+    { "ridge",                                           6.1722 },  // Welsh ridge, 3 leaps = 20 ft 3 in (laws of Hywel Dda)  approx.
     { "river [Egypt]",                                  10480.0 },  // iteru, 20000 royal cubits  approx.
     { "Tivok",                                            0.025 },
     // 260
@@ -329,14 +329,14 @@ const UnitEntry AllLengthUnits[315] = {
     { "twain",                                           3.6576 },  // 2 fathoms
     { "twip",                             1.763888888888889e-05 },  // 1/20 point, 1/1440 in
     { "U",                                              0.04445 },  // 1.75 in rack unit
-    { "vara [California]",                               0.8382 },  // 33 in
+    { "vara [California]",                            0.8476488 },  // California vara, 33.372 in (Los Angeles County records)  approx.
     { "vara [Mexico]",                                    0.838 },  // Mexican vara, 83.8 cm
     { "vara [Portuguese]",                                  1.1 },  // Portuguese vara, 5 palmos
     { "vara [South America]",                            0.8666 },  // Argentine vara, 86.66 cm  approx.
     // 300
     { "vara [Spanish]",                                0.835905 },  // vara de Burgos, 83.5905 cm
     { "vara [Texas]",                        0.8466666666666667 },  // 33 1/3 in
-    { "verge",                                           0.9144 },  // verge taken as the yard (virga)  approx.
+    { "verge",                                           0.9144 },  // verge, the yard in Canadian French usage
     { "vershok",                                        0.04445 },  // 1.75 in
     { "verst",                                           1066.8 },  // 500 sazhen
     { "wah [Thailand]",                                     2.0 },  // Thai wa, 2 m

@@ -9,7 +9,7 @@ const UnitEntry AreaUnits[127] = {
     { "acre [survey]",                         4046.8726267200004 },     // 43560 sq survey ft, rounded; approx.
     { "acre [Ireland]",                        6555.2385024 },           // 7840 sq yd: 160 sq Irish perches of 7 yd
     { "are",                                   100.0 },
-    { "arpent [Canada]",                       3418.8682833131784 },     // (180 pieds du roi)^2, Paris arpent
+    { "arpent [Canada]",                       3418.893859230864 },      // (180 Canadian French feet of 12.789 in)^2
     { "barn",                                  1e-28 },
     { "bovate",                                60702.846336 },           // 15 acres (1/8 carucate)
     { "bunder",                                10000.0 },
@@ -22,7 +22,7 @@ const UnitEntry AreaUnits[127] = {
     { "cawney",                                5351.215104 },            // Madras: 57600 sq ft
     { "centiare",                              1.0 },
     { "cong",                                  1000.0 },                 // Vietnam (South): 1000 m2; approx.
-    { "cover",                                 2697.9042816 },           // Wales (cyfar): 2/3 acre; approx.
+    { "cover",                                 3612.0701952 },           // Wales (cyfar of Anglesey, Caernarfon): the 4320 sq yd erw; approx.
     { "cuerda",                                3930.395625 },            // Puerto Rico
     { "dekare",                                1000.0 },
     // 20
@@ -56,14 +56,14 @@ const UnitEntry AreaUnits[127] = {
     { "nook",                                  80937.128448 },           // northern England: 1/2 yardland of 40 acres = 20 acres
     { "oxgang",                                60702.846336 },           // 15 acres
     { "perch",                                 25.29285264 },            // square rod
-    { "perche [Canada]",                       34.18868283313178 },      // (18 pieds du roi)^2, 1/100 arpent
+    { "perche [Canada]",                       34.18893859230864 },      // (18 Canadian French feet)^2, 1/100 arpent
     { "ping",                                  3.3057851239669422 },     // Taiwan: = tsubo, (6 shaku of 10/33 m)^2
     // 50
     { "pyong",                                 3.3057851239669422 },     // Korea: = tsubo
     { "rai",                                   1600.0 },
     { "rood",                                  1011.7141056 },           // 1/4 acre
     { "section",                               2589998.5 },              // 1 sq mile [survey]; approx.
-    { "shed",                                  1e-52 },                  // 1e-24 barn
+    { "shed",                                  1e-52 },                  // 1e-24 barn = 1e-52 m2
     { "sitio",                                 17921111.111111112 },     // sitio de ganado mayor = square legua
     { "square",                                9.290304 },               // 100 sq ft
     { "square angstrom",                       1e-20 },
@@ -126,7 +126,7 @@ const UnitEntry AreaUnits[127] = {
     { "square terameter",                      1e+24 },
     // 110
     { "square thou",                           6.4516e-10 },
-    { "square vara [California]",              0.71850848814144 },       // (33.372 in)^2
+    { "square vara [California]",              0.71850848814144 },       // (33.372 in)^2, as the vara [California] length
     { "square vara [Texas]",                   0.7168444444444444 },     // (33 1/3 in)^2
     { "square yard",                           0.8361273600000001 },     // (3 ft)^2
     { "square yard [survey]",                  0.8361307045194736 },     // (3 survey ft)^2

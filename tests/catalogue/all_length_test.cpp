@@ -270,6 +270,13 @@ TEST(AllLength, DerivedRowsMatchTheirAnchors)
     EXPECT_LT(Rel(F("pouce"), pied / 12), 1e-15);
     EXPECT_LT(Rel(F("ligne [France]"), pied / 144), 1e-15);
     EXPECT_LT(Rel(F("mille [French]"), 6000 * pied), 1e-15);
+    EXPECT_LT(Rel(F("arpent [France]"), 220 * pied), 1e-15);
+    // The Quebec foot is the French foot as Canadian law fixed it (12.789 in),
+    // a few parts per million longer than the pied de roi.
+    EXPECT_LT(Rel(F("arpent [Canada]"), 180 * F("feet [pre-1963 Canada]")), 1e-15);
+    EXPECT_LT(Rel(F("feet [pre-1963 Canada]"), pied), 1e-5);
+    // Welsh measures of the laws of Hywel: 3 leaps in a ridge.
+    EXPECT_LT(Rel(F("ridge"), 3 * F("leap")), 1e-15);
     // Scots, Cape, Japanese, Chinese and Russian families.
     EXPECT_LT(Rel(F("ell [Scotland]"), 37.0 / 12 * F("Scots foot")), 1e-15);
     EXPECT_LT(Rel(F("fall [Scotland]"), 6 * F("ell [Scotland]")), 1e-15);
@@ -345,9 +352,13 @@ TEST(AllLength, ResearchedRowsMatchIndependentValues)
         { "metric mile", 1500.0, 0 },
         { "quadrant", 1e7, 0 },
         { "vara [Texas]", 0.8466666666666667, 1e-15 },           // 33 1/3 in
-        { "vara [California]", 0.8382, 1e-15 },                  // 33 in
+        { "vara [California]", 0.8476488, 1e-15 },               // 33.372 in
         { "alen [Swedish]", 0.5938, 1e-4 },
-        { "meile [North Germany]", 7532.4, 1e-4 },
+        { "meile [North Germany]", 7500.0, 0 },                  // North German Confederation, 1868
+        { "miil (mijl) [Denmark]", 7532.4, 1e-15 },              // 24000 Danish fod of 0.31385 m
+        { "feet [pre-1963 Canada]", 0.3248406, 1e-15 },          // 12.789 in, Canadian statute
+        { "arpent [Canada]", 58.471308, 1e-15 },                 // 180 French feet of 12.789 in
+        { "verge", 0.9144, 0 },                                  // the yard in Canadian French
         { "faust [Hungary]", 0.1053602, 1e-6 },                  // Austrian law of 1871
         { "alen [Scandinavia]", 0.62748, 1e-15 },                // Norway, 1824
         { "li [imperial China]", 644.652, 1e-15 },               // 2115 ft

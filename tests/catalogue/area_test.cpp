@@ -172,11 +172,20 @@ TEST(Area, SquaresOfLengthRows)
         { "fall [Scots]", "fall [Scotland]" },
         { "arpent [Canada]", "arpent [Canada]" },           // the same word for a side and its square
         { "legua", "legua [Texas]" },                        // the square legua of Texas land grants
+        { "square vara [California]", "vara [California]" },
+        { "square vara [Texas]", "vara [Texas]" },
+        { "square mil", "mil" },
+        { "square microinch", "microinch" },
+        { "square rod", "rod [international]" },
+        { "square perch", "perch" },
+        { "square Paris foot", "Paris foot" },
     };
     for (const auto& p : pairs) {
         double side = Length(p.length);
         EXPECT_LT(Rel(Area(p.area), side * side), 1e-15) << p.area << " vs " << p.length;
     }
+    double frenchFoot = Length("feet [pre-1963 Canada]");  // the Quebec land foot
+    EXPECT_LT(Rel(Area("perche [Canada]"), 18 * 18 * frenchFoot * frenchFoot), 1e-15);
     double capeRood = Length("cape rood");
     EXPECT_LT(Rel(Area("morgen [South Africa]"), 600 * capeRood * capeRood), 1e-15);
 }
@@ -219,6 +228,7 @@ TEST(Area, LandMeasuresAgainstTheirDefinitions)
         { "dhur", 3645 * ft2 / 20, 1e-15 },
         { "cawney", 57600 * ft2, 1e-15 },
         { "stang", 3240 * yd2, 1e-15 },
+        { "cover", 4320 * yd2, 1e-15 },                            // North Wales cyfar, the 4320 sq yd erw
         { "jitro, joch, jutro", 1600 * 1.89648384 * 1.89648384, 1e-15 },
         { "kappland", 4936.37816 / 32, 1e-9 },                      // 1/32 tunnland
         { "tunnland", 4936.37816, 1e-9 },                        // 56000 sq fot of 0.2969 m
