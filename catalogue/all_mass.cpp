@@ -204,7 +204,7 @@ const UnitEntry AllMassUnits[201] = {
     { "tod",                               12.70058636 },     // 28 lb
     // 180
     { "tola [India]",                      0.0116638125 },    // 1/80 seer (Act of 1956)
-    { "tola [Pakistan]",                   0.0125 },          // 1/80 metric seer
+    { "tola [Pakistan]",                   0.0116638038 },    // 180 grains; the tola kept its weight when the seer went metric
     { "ton [long, UK]",                    1016.0469088000001 },
     { "ton [metric]",                      1000.0 },
     { "ton [short, US]",                   907.18474 },

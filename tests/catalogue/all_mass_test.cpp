@@ -257,7 +257,7 @@ TEST(AllMass, RegionalSystemsHoldTogether)
         { "maund [India]", 40, "seer [India]" },
         { "seer [India]", 80, "tola [India]" },
         { "maund [Pakistan]", 40, "seer [Pakistan]" },
-        { "seer [Pakistan]", 80, "tola [Pakistan]" },
+        { "tola [Pakistan]", 180, "grain" },  // gold is still sold by the 180-grain tola
         // Japanese
         { "kin [Japan]", 160, "momme [Japan]" },
         { "kwan [Japan]", 1000, "momme [Japan]" },
