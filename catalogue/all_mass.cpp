@@ -17,7 +17,7 @@ const UnitEntry AllMassUnits[201] = {
     { "bag [portland cement]",             42.63768278 },     // 94 lb
     // 10
     { "baht [Thailand]",                   0.015 },           // 15 g (Thai baht weight)
-    { "bale [UK]",                         326.5865064 },     // approx. 720 lb
+    { "bale [UK]",                         326.5865064 },     // approx. 720 lb (British and Egyptian cotton bale)
     { "bale [US]",                         217.7243376 },     // 480 lb (statistical cotton bale)
     { "bismar pound [Denmark]",            5.993 },           // approx. 12 skaalpund (sizes.com)
     { "candy [India]",                     254.0117272 },     // approx. 20 maunds of 28 lb (Bombay, Bengal)
@@ -101,7 +101,7 @@ const UnitEntry AllMassUnits[201] = {
     { "koyan [Malaysia]",                  2419.1593066666665 },  // 40 pikul of 100 kati (1 1/3 lb)
     { "kwan [Japan]",                      3.75 },            // kan: 1000 momme
     { "last [Germany]",                    2000.0 },          // 2 t
-    { "last [US]",                         1814.36948 },      // approx. 2 short tons
+    { "last [US]",                         1814.36948 },      // approx. 2 short tons (the last as a general cargo weight)
     { "last [US, wool]",                   1981.29147216 },   // 12 sacks of 364 lb
     // 90
     { "lb, lbs",                           0.45359237 },
@@ -115,7 +115,7 @@ const UnitEntry AllMassUnits[201] = {
     { "lot [Germany]",                     0.016666666666666666 },  // 1/30 Zollpfund
     { "mace [China]",                      0.0037799364166666667 },  // 1/10 tael of 1/16 old catty
     // 100
-    { "mahnd [Arab]",                      0.9253284348 },    // approx. 2.04 lb
+    { "mahnd [Arab]",                      0.9253284348 },    // approx. 2.04 lb, about two ratls (Arabic mann)
     { "marc [France]",                     0.2447529 },       // approx. 1/2 livre
     { "marco [Spanish]",                   0.2300465 },       // approx. 1/2 Castilian libra
     { "mark [English]",                    0.2488278144 },    // approx. 8 troy ounces
