@@ -170,6 +170,33 @@ TEST(Density, CustomaryRowsAreMassOverVolume)
     EXPECT_TRUE(WithinRelative(Density("pound/1000000 gallon [U.K.]"), Mass("pound") / (1e6 * GALLON_UK), 5e-8));
 }
 
+// The same rows against the "Volume" table's own rows: both tables must mean
+// the same gallon and cubic foot (the Volume table's US gallon is rounded to
+// eight digits, so allow 3e-8).
+TEST(Density, CustomaryRowsAgreeWithTheVolumeTable)
+{
+    const struct { const char* name; const char* mass; const char* volume; } rows[] = {
+        { "grain/gallon [U.K.]", "grain", "gallon [UK]" },
+        { "grain/gallon [U.S.]", "grain", "gallon [US, liquid]" },
+        { "ounce/cubic foot", "ounce", "cubic foot" },
+        { "ounce/gallon [troy/U.K.]", "troy ounce", "gallon [UK]" },
+        { "ounce/gallon [troy/U.S.]", "troy ounce", "gallon [US, liquid]" },
+        { "pound/cubic inch", "pound", "cubic inch" },
+        { "pound/cubic yard", "pound", "cubic yard" },
+        { "pound/gallon [U.K.]", "pound", "gallon [UK]" },
+        { "pound/gallon [U.S.]", "pound", "gallon [US, liquid]" },
+        { "slug/gallon [U.S.]", "slug", "gallon [US, liquid]" },
+        { "ton/gallon [long/U.K.]", "long ton", "gallon [UK]" },
+        { "ton/gallon [short/U.S.]", "short ton", "gallon [US, liquid]" },
+    };
+    for (const auto& row : rows) {
+        double volume = std::nan("");
+        for (const UnitEntry& v : VolumeUnits)
+            if (std::strcmp(v.name, row.volume) == 0) volume = v.factor;
+        EXPECT_TRUE(WithinRelative(Density(row.name), Mass(row.mass) / volume, 3e-8)) << row.name;
+    }
+}
+
 // Within one gallon family the multiples convert by exact powers of ten:
 // 1 pound/gallon is 1000 pound/1000 gallon, not 999.9999966.
 TEST(Density, PoundPerGallonMultiplesAreExactThousands)
