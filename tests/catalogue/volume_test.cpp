@@ -20,6 +20,14 @@ double Volume(const char* name)
     return std::nan("");
 }
 
+double Length(const char* name)
+{
+    for (const UnitEntry& u : AllLengthUnits)
+        if (std::strcmp(u.name, name) == 0) return u.factor;
+    ADD_FAILURE() << "no length row named " << name;
+    return std::nan("");
+}
+
 double Rel(double a, double b) { return std::fabs(a / b - 1.0); }
 
 TEST(Volume, StatedRowsAreTheGivenDoubles)
@@ -132,6 +140,26 @@ TEST(Volume, MetricRows)
         { "megaliter", 1e3 }, { "cubic dekameter", 1e3 }, { "hectare meter", 1e4 }, { "cubic kilometer", 1e9 },
     };
     for (const auto& r : rows) EXPECT_EQ(Volume(r.name), r.size) << r.name;
+}
+
+// Cubic units are cubes of the "All Length & Distance" rows they name; the
+// customary ones follow the rounded US gallon, so they agree to 1e-8.
+TEST(Volume, CubesOfTheLengthTableRows)
+{
+    const struct { const char* volume; const char* length; double tolerance; } rows[] = {
+        { "cubic micrometer", "micrometer", 1e-15 },  { "cubic millimeter", "millimeter", 1e-15 },
+        { "cubic centimeter", "centimeter", 1e-15 },  { "cubic decimeter", "decimeter", 1e-15 },
+        { "cubic dekameter", "dekameter", 1e-15 },    { "cubic kilometer", "kilometer", 1e-15 },
+        { "cubic cubit [ancient egypt]", "cubit [Royal Egyptian]", 1e-15 },
+        { "cubic foot", "foot [international, U.S.]", 1e-8 }, { "cubic yard", "yard", 1e-8 },
+    };
+    for (const auto& r : rows) {
+        const double side = Length(r.length);
+        EXPECT_LT(Rel(Volume(r.volume), side * side * side), r.tolerance) << r.volume;
+    }
+    const double surveyFoot = Length("foot [survey]");
+    EXPECT_LT(Rel(Volume("acre foot [US survey]"), 43560 * surveyFoot * surveyFoot * surveyFoot), 1e-15);
+    EXPECT_LT(Rel(Volume("cubic mile"), std::pow(Length("mile [international]"), 3)), 1e-8);
 }
 
 // Against sizes fixed by the inch of 0.0254 m (NIST SP 811 Appendix B, HB44
