@@ -32,12 +32,23 @@ void RefMultiplySmall(RefInt& x, uint32_t factor)
 
 void RefMultiplyPowerOfTen(RefInt& x, int n)
 {
-    for (int i = 0; i < n; ++i) RefMultiplySmall(x, 10);
+    for (; n >= 9; n -= 9) RefMultiplySmall(x, 1000000000u);
+    for (; n > 0; --n) RefMultiplySmall(x, 10);
 }
 
 void RefMultiplyPowerOfFive(RefInt& x, int n)
 {
-    for (int i = 0; i < n; ++i) RefMultiplySmall(x, 5);
+    for (; n >= 13; n -= 13) RefMultiplySmall(x, 1220703125u);  // 5^13
+    for (; n > 0; --n) RefMultiplySmall(x, 5);
+}
+
+static void ShiftRightOne(RefInt& x)
+{
+    for (size_t i = 0; i < x.limb.size(); ++i) {
+        uint32_t next = i + 1 < x.limb.size() ? x.limb[i + 1] : 0;
+        x.limb[i] = (x.limb[i] >> 1) | (next << 31);
+    }
+    Trim(x);
 }
 
 void RefShiftLeft(RefInt& x, int bits)
@@ -87,9 +98,9 @@ int RefBitLength(const RefInt& x)
 uint64_t RefDivide(RefInt& a, const RefInt& b)
 {
     uint64_t q = 0;
-    for (int bit = 63; bit >= 0; --bit) {
-        RefInt t = b;
-        RefShiftLeft(t, bit);
+    RefInt t = b;
+    RefShiftLeft(t, 63);
+    for (int bit = 63; bit >= 0; --bit, ShiftRightOne(t)) {
         if (RefCompare(a, t) >= 0) {
             RefSubtract(a, t);
             q |= 1ull << bit;

@@ -126,7 +126,7 @@ TEST(FormatReal, ExponentEstimate)
         for (double v : {std::nextafter(p, 0.0), p, std::nextafter(p, INFINITY)}) {
             RefDigits r = RefSixteenDigits(v);
             std::string text = Format(v, 15, SCIENTIFIC);
-            char expected[32];
+            char expected[48];
             std::snprintf(expected, sizeof expected, " %llu.%015lluE%c%04d",
                           (unsigned long long)(r.digits / 1000000000000000ull),
                           (unsigned long long)(r.digits % 1000000000000000ull),

@@ -47,7 +47,7 @@ void ExpectSixteenDigits(double v)
         return;
     }
     RefDigits r = RefSixteenDigits(v);
-    char expected[32];
+    char expected[48];
     std::snprintf(expected, sizeof expected, "%c%llu.%015lluE%c%04d", std::signbit(v) ? '-' : ' ',
                   (unsigned long long)(r.digits / 1000000000000000ull),
                   (unsigned long long)(r.digits % 1000000000000000ull), r.exponent < 0 ? '-' : '+',
@@ -100,25 +100,32 @@ TEST(FastPathConstants, PowerOfTenTable)
         const Pow10Entry& e = kPow10Table[q - kPow10MinExponent];
         ASSERT_TRUE(e.hi >> 63) << q;
         int t = Pow10BinaryExponent(q);
-        RefInt low = RefFromWord(e.hi);
-        RefShiftLeft(low, 64);
-        RefInt lo = RefFromWord(e.lo);
-        // low = hi * 2^64 + lo, built limb by limb.
-        low.limb.resize(4, 0u);
-        low.limb[0] = (uint32_t)e.lo;
-        low.limb[1] = (uint32_t)(e.lo >> 32);
+        // low = hi * 2^64 + lo, built limb by limb (hi has its top bit set).
+        RefInt low;
+        low.limb = {(uint32_t)e.lo, (uint32_t)(e.lo >> 32), (uint32_t)e.hi, (uint32_t)(e.hi >> 32)};
         RefInt high = low;
         // high = low + 1
-        for (uint32_t& l : high.limb) { if (++l != 0) break; }
+        for (uint32_t& l : high.limb) {
+            if (++l != 0) break;
+        }
         RefInt power = RefFromWord(1);
         if (q >= 0) RefMultiplyPowerOfTen(power, q);
         // Bring both sides to integers: multiply by 10^-q and 2^-t as needed.
-        if (q < 0) { RefMultiplyPowerOfTen(low, -q); RefMultiplyPowerOfTen(high, -q); }
-        if (t >= 0) { RefShiftLeft(low, t); RefShiftLeft(high, t); }
-        else RefShiftLeft(power, -t);
+        if (q < 0) {
+            RefMultiplyPowerOfTen(low, -q);
+            RefMultiplyPowerOfTen(high, -q);
+        }
+        if (t >= 0) {
+            RefShiftLeft(low, t);
+            RefShiftLeft(high, t);
+        } else {
+            RefShiftLeft(power, -t);
+        }
         ASSERT_LE(RefCompare(low, power), 0) << "10^" << q;
         ASSERT_GT(RefCompare(high, power), 0) << "10^" << q;
-        if (q >= 0 && q <= kPow10ExactMax) ASSERT_EQ(RefCompare(low, power), 0) << "10^" << q << " must be exact";
+        if (q >= 0 && q <= kPow10ExactMax) {
+            ASSERT_EQ(RefCompare(low, power), 0) << "10^" << q << " must be exact";
+        }
     }
 }
 
