@@ -78,7 +78,7 @@ const UnitEntry AllLengthUnits[315] = {
     { "elle [Germany]",                                 0.66694 },  // Prussian Elle, 66.694 cm  approx.
     { "elle [Vienna]",                                   0.7792 },  // Vienna Elle, 77.92 cm  approx.
     { "em",                                0.004233333333333334 },  // pica em, 1/6 in
-    { "estadio [Portugal]",                   257.2083333333333 },  // Portuguese estadio, 1/8 milha  approx.
+    { "estadio [Portugal]",                   257.2083333333333 },  // Portuguese estadio, 1/24 legoa  approx.
     { "estadio [Spain]",                             174.146875 },  // Spanish estadio, 625 pies (1/8 milla)  approx.
     // 70
     { "exameter",                                         1e+18 },  // exameter
@@ -221,7 +221,7 @@ const UnitEntry AllLengthUnits[315] = {
     { "mile [Scottish]",                       1814.16082078464 },  // 8 Scots furlongs
     { "mile [statute]",                                1609.344 },  // 5280 ft
     { "mile [survey, US]",                   1609.3472186944373 },
-    { "milha [Portuguese]",                  2057.6666666666665 },  // Portuguese milha, 1/3 legoa  approx.
+    { "milha [Portuguese]",                   1851.851851851852 },  // milha geografica, 1/3 of the league of 20 to the degree (1 minute of arc)  approx.
     { "military pace",                                    0.762 },  // 30 in
     // 200
     { "military pace [double time]",                     0.9144 },  // 36 in

@@ -277,6 +277,10 @@ TEST(AllLength, DerivedRowsMatchTheirAnchors)
     EXPECT_LT(Rel(F("feet [pre-1963 Canada]"), pied), 1e-5);
     // Welsh measures of the laws of Hywel: 3 leaps in a ridge.
     EXPECT_LT(Rel(F("ridge"), 3 * F("leap")), 1e-15);
+    // Portuguese route measures: the estadio is 1/24 of the legoa of 18 to the
+    // degree; the geographic milha is a third of the shorter league of 20.
+    EXPECT_LT(Rel(F("estadio [Portugal]"), F("legoa") / 24), 1e-15);
+    EXPECT_LT(Rel(3 * F("milha [Portuguese]"), 1e7 / 1800), 1e-15);
     // Scots, Cape, Japanese, Chinese and Russian families.
     EXPECT_LT(Rel(F("ell [Scotland]"), 37.0 / 12 * F("Scots foot")), 1e-15);
     EXPECT_LT(Rel(F("fall [Scotland]"), 6 * F("ell [Scotland]")), 1e-15);
@@ -359,6 +363,8 @@ TEST(AllLength, ResearchedRowsMatchIndependentValues)
         { "feet [pre-1963 Canada]", 0.3248406, 1e-15 },          // 12.789 in, Canadian statute
         { "arpent [Canada]", 58.471308, 1e-15 },                 // 180 French feet of 12.789 in
         { "verge", 0.9144, 0 },                                  // the yard in Canadian French
+        { "milha [Portuguese]", 1851.852, 1e-6 },                // 1/3 league of 20 to the degree
+        { "legoa", 6173.0, 0 },                                  // league of 18 to the degree
         { "faust [Hungary]", 0.1053602, 1e-6 },                  // Austrian law of 1871
         { "alen [Scandinavia]", 0.62748, 1e-15 },                // Norway, 1824
         { "li [imperial China]", 644.652, 1e-15 },               // 2115 ft
