@@ -329,7 +329,7 @@ const UnitEntry AllLengthUnits[315] = {
     { "twain",                                           3.6576 },  // 2 fathoms
     { "twip",                             1.763888888888889e-05 },  // 1/20 point, 1/1440 in
     { "U",                                              0.04445 },  // 1.75 in rack unit
-    { "vara [California]",                            0.8476488 },  // California vara, 33.372 in (Los Angeles County records)  approx.
+    { "vara [California]",                               0.8382 },  // 33 in (San Francisco 50-vara lots of 137 ft 6 in)  approx.
     { "vara [Mexico]",                                    0.838 },  // Mexican vara, 83.8 cm
     { "vara [Portuguese]",                                  1.1 },  // Portuguese vara, 5 palmos
     { "vara [South America]",                            0.8666 },  // Argentine vara, 86.66 cm  approx.

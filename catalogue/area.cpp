@@ -126,7 +126,7 @@ const UnitEntry AreaUnits[127] = {
     { "square terameter",                      1e+24 },
     // 110
     { "square thou",                           6.4516e-10 },
-    { "square vara [California]",              0.71850848814144 },       // (33.372 in)^2, as the vara [California] length
+    { "square vara [California]",              0.70257924 },             // (33 in)^2, as the vara [California] length
     { "square vara [Texas]",                   0.7168444444444444 },     // (33 1/3 in)^2
     { "square yard",                           0.8361273600000001 },     // (3 ft)^2
     { "square yard [survey]",                  0.8361307045194736 },     // (3 survey ft)^2
