@@ -13,9 +13,8 @@
 #include "numtext/numtext.h"
 #include "numtext/numtext_internal.h"
 #include "numtext/pow10_table.h"
+#include "numtext/wide_multiply.h"
 #include "numtext/x87.h"
-
-typedef unsigned __int128 uint128_t;
 
 int ClampDecimals(int32_t decimals);  // format_extended.cpp
 
@@ -30,23 +29,6 @@ const bool kAlwaysExact = false;
 const uint64_t kTen15 = 1000000000000000ull;   // smallest 16-digit N
 const uint64_t kTen16 = 10000000000000000ull;  // 10^16 = 2^53.15: one past the largest N
 
-// The 192-bit product of a 64-bit and a 128-bit integer.
-struct Product192 {
-    uint64_t high, middle, low;
-};
-
-inline Product192 Multiply(uint64_t a, const Pow10Entry& t)
-{
-    uint128_t low = (uint128_t)a * t.lo;
-    uint128_t high = (uint128_t)a * t.hi;
-    uint128_t middle = (low >> 64) + (uint64_t)high;
-    Product192 p;
-    p.low = (uint64_t)low;
-    p.middle = (uint64_t)middle;
-    p.high = (uint64_t)(high >> 64) + (uint64_t)(middle >> 64);
-    return p;
-}
-
 // |v| * 10^q for the normalised significand mn (top bit set) and v = mn * 2^b:
 // its integer part and whether it must be rounded up (ties to even).
 // Precondition: 10^15 <= |v| * 10^q < 10^17 + 1.
@@ -57,8 +39,7 @@ struct Scaled {
 
 Scaled ScaleAndRound(uint64_t mn, int b, int q, uint64_t m, int e2)
 {
-    const Pow10Entry& t = kPow10Table[q - kPow10MinExponent];
-    Product192 p = Multiply(mn, t);
+    Wide192 p = MultiplyByEntry(mn, kPow10Table[q - kPow10MinExponent]);
     // |v| * 10^q = p * 2^(b + tq): the fraction has fractionBits bits, of
     // which fractionBits - 128 lie in p.high. An integer part of 10^15 ..
     // 10^17 has 50 .. 57 bits, so fractionBits is 135 .. 142.
@@ -66,31 +47,18 @@ Scaled ScaleAndRound(uint64_t mn, int b, int q, uint64_t m, int e2)
     int highFraction = fractionBits - 128;
     Scaled s;
     s.integer = p.high >> highFraction;
-    // The fraction down to the 64th bit of p, and one half on the same scale.
-    uint128_t fraction = ((uint128_t)(p.high & ((1ull << highFraction) - 1)) << 64) | p.middle;
-    uint128_t half = (uint128_t)1 << (highFraction - 1 + 64);
+    HalfComparison c = TOO_CLOSE;
     if (!kAlwaysExact) {
-        if (q >= 0 && q <= kPow10ExactMax) {
-            // Exact product: compare with one half directly, ties to even.
-            if (fraction != half) s.roundUp = fraction > half;
-            else s.roundUp = p.low != 0 || (s.integer & 1) != 0;
-            return s;
-        }
-        // The truncated table entry makes p too small by less than mn units
-        // of its lowest word: by less than 2 on the fraction's scale.
-        if (fraction + 2 <= half) {
-            s.roundUp = false;
-            return s;
-        }
-        if (fraction >= half) {
-            s.roundUp = true;
-            return s;
-        }
+        c = CompareWithHalf(p.high & ((1ull << highFraction) - 1), 1ull << (highFraction - 1), p.middle,
+                            p.low, q >= 0 && q <= kPow10ExactMax);
     }
-    // Too close to call: compare |v| * 10^q with integer + 1/2 exactly, as
-    // 2 * m * 2^e2 * 2^q * 5^q against 2 * integer + 1.
-    int c = CompareExact(m, e2 + 1 + q, q, 2 * s.integer + 1, 0, 0);
-    s.roundUp = c > 0 || (c == 0 && (s.integer & 1) != 0);
+    if (c == TOO_CLOSE) {
+        // Compare |v| * 10^q with integer + 1/2 exactly, as
+        // 2 * m * 2^e2 * 2^q * 5^q against 2 * integer + 1.
+        int exact = CompareExact(m, e2 + 1 + q, q, 2 * s.integer + 1, 0, 0);
+        c = exact > 0 ? ABOVE_HALF : exact < 0 ? BELOW_HALF : EXACTLY_HALF;
+    }
+    s.roundUp = c == ABOVE_HALF || (c == EXACTLY_HALF && (s.integer & 1) != 0);
     return s;
 }
 

@@ -11,9 +11,8 @@
 #include "numtext/numtext.h"
 #include "numtext/numtext_internal.h"
 #include "numtext/pow10_table.h"
+#include "numtext/wide_multiply.h"
 #include "numtext/x87.h"
-
-typedef unsigned __int128 uint128_t;
 
 namespace {
 
@@ -31,15 +30,9 @@ uint64_t NearestDouble(uint64_t w, int p)
 {
     if (p < kPow10MinExponent) return 0;       // below 10^-324 < 2^-1075: rounds to zero
     if (p > 308) return kInfinityBits;         // at least 10^309 > DBL_MAX
-    const Pow10Entry& t = kPow10Table[p - kPow10MinExponent];
     int shift = __builtin_clzll(w);
-    uint64_t wn = w << shift;
-    uint128_t low = (uint128_t)wn * t.lo;
-    uint128_t high = (uint128_t)wn * t.hi;
-    uint128_t middle128 = (low >> 64) + (uint64_t)high;
-    uint64_t productLow = (uint64_t)low;
-    uint64_t middle = (uint64_t)middle128;
-    uint64_t top = (uint64_t)(high >> 64) + (uint64_t)(middle128 >> 64);
+    Wide192 product = MultiplyByEntry(w << shift, kPow10Table[p - kPow10MinExponent]);
+    uint64_t top = product.high;
 
     // value = product * 2^scale, the product's leading bit at 191 or 190.
     int scale = Pow10BinaryExponent(p) - shift;
@@ -52,24 +45,17 @@ uint64_t NearestDouble(uint64_t w, int p)
         // that is bit 10 or 11 of the top word.
         int lastInTop = leading - 52 - 128;
         uint64_t m = top >> lastInTop;
-        uint128_t fraction = ((uint128_t)(top & ((1ull << lastInTop) - 1)) << 64) | middle;
-        uint128_t half = (uint128_t)1 << (lastInTop - 1 + 64);
-        bool roundUp;
-        if (kAlwaysExact) {
-            int c = CompareExact(w, p, p, 2 * m + 1, e2 - 53, 0);
-            roundUp = c > 0 || (c == 0 && (m & 1) != 0);
-        } else if (p >= 0 && p <= kPow10ExactMax) {
-            if (fraction != half) roundUp = fraction > half;
-            else roundUp = productLow != 0 || (m & 1) != 0;
-        } else if (fraction + 2 <= half) {
-            roundUp = false;  // the table's truncation adds less than 2 here
-        } else if (fraction >= half) {
-            roundUp = true;
-        } else {
-            // w * 10^p against the midpoint (2m + 1) * 2^(e2 - 53).
-            int c = CompareExact(w, p, p, 2 * m + 1, e2 - 53, 0);
-            roundUp = c > 0 || (c == 0 && (m & 1) != 0);
+        HalfComparison c = TOO_CLOSE;
+        if (!kAlwaysExact) {
+            c = CompareWithHalf(top & ((1ull << lastInTop) - 1), 1ull << (lastInTop - 1), product.middle,
+                                product.low, p >= 0 && p <= kPow10ExactMax);
         }
+        if (c == TOO_CLOSE) {
+            // w * 10^p against the midpoint (2m + 1) * 2^(e2 - 53).
+            int exact = CompareExact(w, p, p, 2 * m + 1, e2 - 53, 0);
+            c = exact > 0 ? ABOVE_HALF : exact < 0 ? BELOW_HALF : EXACTLY_HALF;
+        }
+        bool roundUp = c == ABOVE_HALF || (c == EXACTLY_HALF && (m & 1) != 0);
         // m carries the hidden bit, so a carry out of 53 bits steps the
         // exponent field, and past 2^1024 - 2^970 it reaches infinity.
         return ((uint64_t)(e2 + 1022) << 52) + m + (roundUp ? 1 : 0);

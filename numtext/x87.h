@@ -22,9 +22,11 @@ struct PackedDecimal {
 
 // Default state: all exceptions masked, 64-bit precision, rounding to nearest,
 // flags clear, stack empty.
+// FNINIT empties the register stack: no value may be kept there across it
+// (this matters where doubles live on the x87 stack, as on i686).
 inline void X87Reset()
 {
-    asm volatile("fninit" ::: "memory");
+    asm volatile("fninit" ::: "memory", "st", "st(1)", "st(2)", "st(3)", "st(4)", "st(5)", "st(6)", "st(7)");
 }
 
 // The reset costs tens of cycles; when the control word is already the

@@ -11,6 +11,7 @@
 
 #include "numtext/numtext.h"
 #include "numtext/pow10_table.h"
+#include "numtext/wide_multiply.h"
 #include "tests/numtext/exact_reference.h"
 
 namespace {
@@ -144,6 +145,25 @@ TEST(FastPathConstants, FloorLog10Pow2)
         if (e + 1 >= 0) RefMultiplyPowerOfTen(ten1, e + 1); else RefMultiplyPowerOfTen(two1, -(e + 1));
         if (k < 0) RefShiftLeft(ten1, -k);
         ASSERT_GT(RefCompare(ten1, two1), 0) << k;
+    }
+}
+
+TEST(FastPathConstants, PortableWideMultiply)
+{
+    // The i686 build multiplies from 32-bit halves; it must agree with the
+    // 128-bit product, carries between the halves included.
+    std::mt19937_64 random(3);
+    const uint64_t edges[] = {0, 1, 0xFFFFFFFFull, 0x100000000ull, UINT64_MAX, UINT64_MAX - 1, 1ull << 63};
+    for (uint64_t a : edges) {
+        for (uint64_t b : edges) {
+            EXPECT_EQ(MultiplyWidePortable(a, b).high, MultiplyWide(a, b).high) << a << " * " << b;
+            EXPECT_EQ(MultiplyWidePortable(a, b).low, MultiplyWide(a, b).low) << a << " * " << b;
+        }
+    }
+    for (int i = 0; i < 100000; ++i) {
+        uint64_t a = random(), b = random();
+        ASSERT_EQ(MultiplyWidePortable(a, b).high, MultiplyWide(a, b).high) << a << " * " << b;
+        ASSERT_EQ(MultiplyWidePortable(a, b).low, MultiplyWide(a, b).low) << a << " * " << b;
     }
 }
 
