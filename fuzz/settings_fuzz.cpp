@@ -1,7 +1,8 @@
 // Random settings files through the loader and the saver: whatever the file
 // holds, the lists stay within their bounds, every entry names a unit that
 // exists, building the menus and applying the newest entry is safe, and a save
-// followed by a load gives back exactly what was loaded.
+// followed by a load gives back exactly what was loaded. The input is either
+// the file's text itself or a recipe for a file of plausible keys.
 //
 // The platform side is the tests' in-memory profile reader (tests/lists), which
 // follows the rules of the system's profile functions.
@@ -58,12 +59,55 @@ static void StartProgram()
     BuildRecentMenu(nullptr);
 }
 
+// A settings file built from the bytes three at a time: a section line, or a
+// key of one of the lists or of the options with its value. List keys take
+// their entry's number from a counter per list that a TO key usually moves
+// on, so entries come out mostly whole and in order, with gaps and repeats now
+// and then. Values are mostly below 40 (categories and units that exist),
+// else up to 511 (both sides of every table's limit) or one of a few odd
+// texts. Random text alone seldom gets a section and three matching keys right.
+static std::string StructuredFile(const uint8_t* data, size_t size)
+{
+    static const char* const sections[] = { "Favorites List", "Recent List", "Options" };
+    static const char* const keys[] = { "FAVORITE_CAT_", "FAVORITE_FR_", "FAVORITE_TO_", "RECENT_CAT_",
+                                        "RECENT_FR_",    "RECENT_TO_",   "NUM_FORMAT",   "DEC_PLACE" };
+    static const char* const oddValues[] = { "-1", "65536", "4294967296", "", "junk", "99999999999", "0x1f", " 7 " };
+    int numbers[2] = { 1, 1 };   // the entry being written in each list
+    std::string text;
+    for (size_t i = 0; i + 2 < size; i += 3) {
+        const uint8_t what = data[i], high = data[i + 1], low = data[i + 2];
+        if (what < 24) {
+            text += std::string("[") + sections[what % 3] + "]\r\n";
+            continue;
+        }
+        const int kind = what % 8;
+        const int twist = (what >> 3) & 7;
+        std::string key = keys[kind];
+        if (kind < 6) {
+            int& number = numbers[kind / 3];
+            key += std::to_string(number);
+            const bool isTo = kind % 3 == 2;
+            if ((isTo && twist != 0) || (!isTo && twist == 7)) number = number % 22 + 1;
+        }
+        std::string value;
+        if (high < 0x80) value = std::to_string(low % 40);
+        else if (high < 0xF8) value = std::to_string(low + 256 * (high & 1));
+        else value = oddValues[high - 0xF8];
+        text += key + "=" + value + "\r\n";
+    }
+    return text;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
+    if (size == 0) return 0;
     ResetFakePlatform();
     Fake.folders.insert(".\\brisklane");
     Fake.folders.insert(".\\brisklane\\metrova");
-    PutFakeFile(SETTINGS_FILE, std::string(reinterpret_cast<const char*>(data), size));
+    // First byte odd: the rest is the file's text as it stands; even: built.
+    const std::string text = data[0] & 1 ? std::string(reinterpret_cast<const char*>(data + 1), size - 1)
+                                         : StructuredFile(data + 1, size - 1);
+    PutFakeFile(SETTINGS_FILE, text);
 
     StartProgram();
     Check(SaveOnExit == 1);
