@@ -8,6 +8,7 @@
 #include <string>
 
 #include "numtext/numtext.h"
+#include "tests/numtext/edge_rows.h"
 #include "tests/numtext/exact_reference.h"
 
 namespace {
@@ -102,28 +103,10 @@ TEST(FormatExtended, Rejected)
 
 TEST(FormatExtended, EdgeCaseTableOnTheGeneralPath)
 {
-    struct Row { long double value; int decimals; const char* fixed; const char* scientific; };
-    const Row rows[] = {
-        {1, 6, " 1.000000", " 1.000000E+0000"},
-        {-2.5, 0, "-2", "-2.E+0000"},
-        {-0.0L, 15, "0", "0"},
-        {(double)1234.5678, 2, " 1234.56", " 1.23E+0003"},
-        {(double)1234.5678, 15, " 1234.567800000000", " 1.234567800000000E+0003"},
-        {1e20, 6, " 1.000000E+0020", " 1.000000E+0020"},
-        {1e15, 6, " 1000000000000000", " 1.000000E+0015"},
-        {9999999999999998, 6, " 9999999999999998", " 9.999999E+0015"},
-        {(double)1e-7, 15, " 0.000000100000000", " 1.000000000000000E-0007"},  // carry into the 17th digit
-        {0.5, 0, " 0.", " 5.E-0001"},
-        {(double)0.05, 6, " 0.050000", " 5.000000E-0002"},
-        {(double)123456789012.345678, 6, " 123456789012.3457", " 1.234567E+0011"},
-        {1125899906842624.5L, 6, " 1125899906842624", " 1.125899E+0015"},       // tie to even
-        {(double)1.999, 2, " 1.99", " 1.99E+0000"},
-        {(double)-1e-300, 3, "-0.", "-1.000E-0300"},
-        {(double)1.7976931348623157e308, 6, " 1.797693E+0308", " 1.797693E+0308"},
-    };
-    for (const Row& r : rows) {
-        EXPECT_EQ(Direct(r.value, r.decimals), r.fixed) << Hex(r.value);
-        EXPECT_EQ(Direct(r.value, r.decimals, FMT_SCIENTIFIC), r.scientific) << Hex(r.value);
+    // The same texts come from the 80-bit arithmetic.
+    for (const EdgeRow& r : kEdgeRows) {
+        EXPECT_EQ(Direct(r.value, r.decimals), r.fixed) << Hex((long double)r.value);
+        EXPECT_EQ(Direct(r.value, r.decimals, FMT_SCIENTIFIC), r.scientific) << Hex((long double)r.value);
     }
 }
 

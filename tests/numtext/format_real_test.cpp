@@ -8,6 +8,7 @@
 #include <string>
 
 #include "numtext/numtext.h"
+#include "tests/numtext/edge_rows.h"
 #include "tests/numtext/exact_reference.h"
 
 namespace {
@@ -34,48 +35,9 @@ double Bits(uint64_t bits)
     return d;
 }
 
-struct Row {
-    double value;
-    int decimals;
-    const char* fixed;
-    const char* scientific;
-};
-
-// The rows every build must reproduce exactly.
-const Row kRows[] = {
-    {1, 6, " 1.000000", " 1.000000E+0000"},
-    {1, 0, " 1", " 1.E+0000"},                          // no point in fixed, a point in scientific
-    {-2.5, 6, "-2.500000", "-2.500000E+0000"},
-    {-2.5, 0, "-2", "-2.E+0000"},                       // cut, not rounded
-    {0, 6, "0", "0"},
-    {-0.0, 15, "0", "0"},                               // zero has no sign
-    {1234.5678, 2, " 1234.56", " 1.23E+0003"},
-    {1234.5678, 6, " 1234.567800", " 1.234567E+0003"},
-    {1234.5678, 15, " 1234.567800000000", " 1.234567800000000E+0003"},  // 16 significant digits at most
-    {-1234.5678, 2, "-1234.56", "-1.23E+0003"},
-    {1e20, 6, " 1.000000E+0020", " 1.000000E+0020"},    // past 10^16 always scientific
-    {1e16, 2, " 1.00E+0016", " 1.00E+0016"},
-    {1e15, 6, " 1000000000000000", " 1.000000E+0015"},  // integer digits only
-    {9999999999999998, 6, " 9999999999999998", " 9.999999E+0015"},
-    {1e-7, 6, " 0.", " 1.000000E-0007"},                // below the last place shown
-    {1e-7, 15, " 0.000000100000000", " 1.000000000000000E-0007"},
-    {0.5, 0, " 0.", " 5.E-0001"},
-    {0.5, 2, " 0.50", " 5.00E-0001"},
-    {0.05, 6, " 0.050000", " 5.000000E-0002"},
-    {0.0000019, 6, " 0.000001", " 1.900000E-0006"},
-    {0.000123, 2, " 0.", " 1.23E-0004"},
-    {123456789012.345678, 6, " 123456789012.3457", " 1.234567E+0011"},  // 16th digit rounded
-    {1125899906842624.5, 6, " 1125899906842624", " 1.125899E+0015"},    // tie to even
-    {1.999, 2, " 1.99", " 1.99E+0000"},
-    {0.1, 15, " 0.100000000000000", " 1.000000000000000E-0001"},
-    {-1e-300, 3, "-0.", "-1.000E-0300"},
-    {4.9406564584124654e-324, 15, " 0.", " 4.940656458412465E-0324"},
-    {1.7976931348623157e308, 6, " 1.797693E+0308", " 1.797693E+0308"},
-};
-
 TEST(FormatReal, EdgeCaseTable)
 {
-    for (const Row& r : kRows) {
+    for (const EdgeRow& r : kEdgeRows) {
         EXPECT_EQ(Format(r.value, r.decimals, FIXED), r.fixed) << Hex(r.value) << " D=" << r.decimals;
         EXPECT_EQ(Format(r.value, r.decimals, SCIENTIFIC), r.scientific) << Hex(r.value) << " D=" << r.decimals;
     }
@@ -193,10 +155,25 @@ TEST(FormatReal, Rejected)
         for (int numFormat : {FIXED, SCIENTIFIC}) {
             char out[32];
             std::memset(out, 0x5A, sizeof out);
+            uint16_t control = 0x0F7F;  // someone's rounding toward zero
+            asm volatile("fldcw %0" ::"m"(control));
             EXPECT_EQ(FormatReal(v, 6, out, numFormat), 0) << Hex(v);
             for (char c : out) ASSERT_EQ(c, 0x5A) << "buffer touched for " << Hex(v);
+            asm volatile("fnstcw %0" : "=m"(control));
+            EXPECT_EQ(control, 0x037F) << "a failure leaves the default x87 state";
         }
     }
+}
+
+TEST(FormatReal, SuccessKeepsCallerFpuState)
+{
+    uint16_t control = 0x0F7F;  // rounding toward zero
+    asm volatile("fldcw %0" ::"m"(control));
+    EXPECT_EQ(Format(2.5, 1, FIXED), " 2.5");
+    asm volatile("fnstcw %0" : "=m"(control));
+    EXPECT_EQ(control, 0x0F7F);
+    control = 0x037F;
+    asm volatile("fldcw %0" ::"m"(control));
 }
 
 TEST(FormatReal, TextsReadBackAsShown)
@@ -208,7 +185,7 @@ TEST(FormatReal, TextsReadBackAsShown)
     EXPECT_TRUE(v == 0 && std::signbit(v));
     ASSERT_NE(ParseReal(Format(DBL_MAX, 15, SCIENTIFIC).c_str(), &v), 0);
     EXPECT_EQ(v, INFINITY);  // 1.797693134862316E+0308 lies above the double range
-    for (const Row& r : kRows) {
+    for (const EdgeRow& r : kEdgeRows) {
         double fixed, scientific;
         EXPECT_NE(ParseReal(r.fixed, &fixed), 0) << r.fixed;
         EXPECT_NE(ParseReal(r.scientific, &scientific), 0) << r.scientific;
