@@ -26,8 +26,10 @@ sleep 1   # first paint
 eval "$(xdotool getwindowgeometry --shell "$WINDOW")"   # X Y WIDTH HEIGHT
 
 # The window alone, then with room below and to the right for open menus.
-shot() {  # name width height
-  import -window root -crop "${2}x${3}+${X}+${Y}" +repage "$OUT/$1.png"
+shot() {  # name width height [rows above the window]
+  above=${4:-0}
+  [ "$above" -le "$Y" ] || above=$Y
+  import -window root -crop "${2}x$(($3 + above))+${X}+$((Y - above))" +repage "$OUT/$1.png"
 }
 shot window "$WIDTH" "$HEIGHT"
 
@@ -51,5 +53,12 @@ for menu in g:go v:view f:favorites o:options h:help; do
   xdotool key --delay 200 Escape Escape
   sleep 0.5
 done
+# The from-unit chooser dropped down (client 10,90 lies about 14,143 into the
+# window with Wine's own frame, caption and menu bar). Its list shows 30 rows,
+# as common controls 6 do, and opens upwards when there is no room below.
+xdotool mousemove $((X + 110)) $((Y + 143)) click 1
+sleep 0.6
+shot chooser-open $((WIDTH + 40)) $((HEIGHT + 200)) 260
+xdotool key Escape
 echo "Screenshots in $OUT:"
 ls "$OUT"

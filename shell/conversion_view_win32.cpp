@@ -12,6 +12,19 @@ static HWND Chooser(int chooser)
     }
 }
 
+// A chooser being refilled (cleared, then appended to row by row) does not
+// redraw or update its list's scroll bar for every row; it starts again when
+// an item is selected or the selection read, which always follows a refill.
+static bool Refilling[4];   // by chooser id
+
+static void EndRefill(int chooser, HWND control)
+{
+    if (!Refilling[chooser]) return;
+    Refilling[chooser] = false;
+    SendMessageA(control, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(control, 0, TRUE);
+}
+
 static HWND Box(int box)
 {
     return box == BOX_FROM ? FromBox : box == BOX_TO ? ToBox : 0;
@@ -19,7 +32,11 @@ static HWND Box(int box)
 
 void ViewChooserClear(int chooser)
 {
-    SendMessageA(Chooser(chooser), CB_RESETCONTENT, 0, 0);
+    HWND control = Chooser(chooser);
+    if (!control) return;
+    if (!Refilling[chooser]) SendMessageA(control, WM_SETREDRAW, FALSE, 0);
+    Refilling[chooser] = true;
+    SendMessageA(control, CB_RESETCONTENT, 0, 0);
 }
 
 void ViewChooserAppend(int chooser, const char* text)
@@ -30,12 +47,16 @@ void ViewChooserAppend(int chooser, const char* text)
 
 void ViewChooserSelect(int chooser, int index)
 {
-    SendMessageA(Chooser(chooser), CB_SETCURSEL, WPARAM(index), 0);
+    HWND control = Chooser(chooser);
+    SendMessageA(control, CB_SETCURSEL, WPARAM(index), 0);
+    if (control) EndRefill(chooser, control);
 }
 
 int ViewChooserSelection(int chooser)
 {
-    return int(SendMessageA(Chooser(chooser), CB_GETCURSEL, 0, 0));   // CB_ERR is -1
+    HWND control = Chooser(chooser);
+    if (control) EndRefill(chooser, control);
+    return int(SendMessageA(control, CB_GETCURSEL, 0, 0));   // CB_ERR is -1
 }
 
 int ViewBoxGetText(int box, char* buffer, int size)
