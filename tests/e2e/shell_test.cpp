@@ -295,6 +295,18 @@ TEST_F(MainWindow, ExitEndsTheProgram)
     EXPECT_FALSE(ReadSettingsFile(&ignored));                   // saving was off: nothing written
 }
 
+TEST_F(MainWindow, ExitSavesWhenAsked)
+{
+    ASSERT_TRUE(SendCommand(app.window, 50));                   // "Save Settings Upon Exit"
+    ASSERT_TRUE(SendCommand(app.window, 34));
+    DWORD exitCode = 1;
+    ASSERT_TRUE(WaitForExit(&app, 5000, &exitCode));
+    std::string file;
+    ASSERT_TRUE(ReadSettingsFile(&file));
+    EXPECT_NE(file.find("NUM_FORMAT=1"), std::string::npos) << file;
+    EXPECT_NE(file.find("DEC_PLACE=6"), std::string::npos) << file;
+}
+
 TEST_F(MainWindow, CloseButtonEndsTheProgram)
 {
     ASSERT_TRUE(PostMessageA(app.window, WM_SYSCOMMAND, SC_CLOSE, 0));
@@ -336,6 +348,17 @@ TEST_F(HandEditedOptions, ScientificNotationFlipsFromAnyFixedValue)
     std::vector<MenuEntry> bar;
     ASSERT_TRUE(ReadMenu(&app, &bar));
     EXPECT_TRUE(FindMenuItem(bar, 65)->checked);
+}
+
+TEST_F(HandEditedOptions, NotationIsSavedAsZeroOrOne)
+{
+    ASSERT_TRUE(SendCommand(app.window, 65));                   // 2 -> scientific
+    ASSERT_TRUE(SendCommand(app.window, 34));                   // the file existed: saved at exit
+    DWORD exitCode = 1;
+    ASSERT_TRUE(WaitForExit(&app, 5000, &exitCode));
+    std::string file;
+    ASSERT_TRUE(ReadSettingsFile(&file));
+    EXPECT_NE(file.find("NUM_FORMAT=0"), std::string::npos) << file;
 }
 
 TEST_F(HandEditedOptions, DecimalPlacesAbove15CheckOnly15)
