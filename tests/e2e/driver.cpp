@@ -25,6 +25,11 @@ static std::string WindowsPath(const char* unixPath)
 
 // --- Starting and stopping -------------------------------------------------
 
+std::string MetrovaExePath()
+{
+    return WindowsPath(METROVA_EXE);
+}
+
 struct WindowSearch {
     DWORD processId;
     HWND found;
@@ -73,7 +78,7 @@ static bool InstallProbe(MetrovaApp* app, std::string* why)
 bool StartMetrova(MetrovaApp* app, std::string* why, const char* exePath, const char* currentDirectory)
 {
     *app = MetrovaApp();
-    std::string exe = exePath ? exePath : WindowsPath(METROVA_EXE);
+    std::string exe = exePath ? exePath : MetrovaExePath();
     std::string commandLine = "\"" + exe + "\"";
 
     // Metrova's output goes nowhere: an inherited pipe would keep the test runner waiting.

@@ -20,6 +20,8 @@ struct MetrovaApp {
 };
 
 // --- Starting and stopping -------------------------------------------------
+// The metrova.exe under test, as a Windows path.
+std::string MetrovaExePath();
 // Starts metrova.exe (or exePath) in currentDirectory (0: the driver's own)
 // and waits for its visible main window. False, with the reason in *why.
 bool StartMetrova(MetrovaApp* app, std::string* why, const char* exePath = 0,
