@@ -183,6 +183,34 @@ TEST_F(MainWindow, SwapExchangesUnits)
     ASSERT_TRUE(SendCommand(app.window, 51));
     EXPECT_EQ(ComboSelection(FromUnitChooser(app)), KILOMETER);
     EXPECT_EQ(WindowText(ToBox(app)), " 2000.000000");
+    std::vector<MenuEntry> bar;
+    ASSERT_TRUE(ReadMenu(&app, &bar));
+    bool offered = false;                                       // each swap offers the reversed pair
+    for (const MenuEntry& item : bar[0].items) offered = offered || item.text == "meter ~ kilometer";
+    EXPECT_TRUE(offered);
+}
+
+// The About box's own window: a dialog owned by the main window.
+HWND FindAboutBox(const MetrovaApp& app)
+{
+    for (DWORD start = GetTickCount(); GetTickCount() - start < DRIVER_TIMEOUT_MS; Sleep(50)) {
+        HWND dialog = FindWindowA("#32770", "About");
+        if (dialog && GetWindow(dialog, GW_OWNER) == app.window) return dialog;
+    }
+    return 0;
+}
+
+TEST_F(MainWindow, AboutOpensOverTheWindowAndCloses)
+{
+    ASSERT_TRUE(PostCommand(app.window, 32));                   // modal: posted, not sent
+    HWND about = FindAboutBox(app);
+    ASSERT_NE(about, HWND(0));
+    EXPECT_FALSE(IsWindowEnabled(app.window));                  // the main window waits
+    PostMessageA(about, WM_COMMAND, IDOK, 0);
+    for (DWORD start = GetTickCount(); IsWindow(about) && GetTickCount() - start < DRIVER_TIMEOUT_MS;)
+        Sleep(50);
+    EXPECT_FALSE(IsWindow(about));
+    EXPECT_TRUE(IsWindowEnabled(app.window));
 }
 
 TEST_F(MainWindow, DecimalPlacesReformatPassiveBox)
