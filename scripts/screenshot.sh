@@ -60,5 +60,21 @@ xdotool mousemove $((X + 110)) $((Y + 143)) click 1
 sleep 0.6
 shot chooser-open $((WIDTH + 40)) $((HEIGHT + 200)) 260
 xdotool key Escape
+# A conversion as a user sets it up: "Metric Length & Distance", kilometer to
+# meter, 2 typed into the From box (type-ahead picks the items).
+pick() {  # x y keys...
+  x=$1 y=$2; shift 2
+  xdotool mousemove $((X + x)) $((Y + y)) click 1
+  sleep 0.4
+  xdotool key --delay 300 "$@" Return
+  sleep 0.4
+}
+pick 110 83 M
+pick 110 143 k
+pick 350 143 m m
+xdotool mousemove $((X + 200)) $((Y + 202)) click 1
+xdotool key --delay 100 ctrl+a BackSpace 2
+sleep 0.5
+shot conversion "$WIDTH" "$HEIGHT"
 echo "Screenshots in $OUT:"
 ls "$OUT"
