@@ -5,9 +5,11 @@
 // with E the decimal exponent of the leading digit. The product is formed
 // from a 128-bit truncated significand of 10^(15 - E), which leaves an error
 // below one unit of the 128th bit: a rounding decision that this error could
-// flip (the fraction within 2^-73 of one half) is settled by exact big-integer
-// comparison instead. That takes one value in about 2^60 random doubles, plus
-// the true ties, which only exact powers of ten (q >= 0) can produce.
+// flip (the fraction within 2^-70 of one half, about one double in 2^70) is
+// settled by exact big-integer comparison instead. True ties only occur where
+// the table entry is exact (10^0 .. 10^55) and are seen there directly: from
+// 10^16 up no double is a tie, (2N + 1) * 5^(k+1) would need 54 bits.
+#include <cassert>
 #include <cstring>
 
 #include "numtext/numtext.h"
@@ -39,12 +41,15 @@ struct Scaled {
 
 Scaled ScaleAndRound(uint64_t mn, int b, int q, uint64_t m, int e2)
 {
+    // Precondition: 10^q is in the table (q = 15 - E for a double's E).
+    assert(q >= kPow10MinExponent && q <= kPow10MaxExponent);
     Wide192 p = MultiplyByEntry(mn, kPow10Table[q - kPow10MinExponent]);
     // |v| * 10^q = p * 2^(b + tq): the fraction has fractionBits bits, of
     // which fractionBits - 128 lie in p.high. An integer part of 10^15 ..
     // 10^17 has 50 .. 57 bits, so fractionBits is 135 .. 142.
     int fractionBits = -(b + Pow10BinaryExponent(q));
     int highFraction = fractionBits - 128;
+    assert(highFraction >= 7 && highFraction <= 14);
     Scaled s;
     s.integer = p.high >> highFraction;
     HalfComparison c = TOO_CLOSE;
@@ -66,27 +71,31 @@ Scaled ScaleAndRound(uint64_t mn, int b, int q, uint64_t m, int e2)
 
 int FormatReal(double value, int decimals, char* out, int numFormat)
 {
+    // Step 1: clamp the decimals to 0 .. 15.
+    int clamped = ClampDecimals(decimals);
+
+    // Step 2: take the value apart. Double layout: sign bit 63, biased
+    // exponent bits 52-62, fraction bits 0-51.
     uint64_t bits;
     std::memcpy(&bits, &value, sizeof bits);
-    // Double layout: sign bit 63, biased exponent bits 52-62, fraction 0-51.
     bool negative = (bits >> 63) != 0;
     int biased = (int)((bits >> 52) & 0x7FF);
     uint64_t fraction = bits & ((1ull << 52) - 1);
 
-    // NaN and infinities write nothing and leave the unit in its default
-    // state, as the general formatter does.
+    // Step 3: NaN and infinities write nothing and leave the unit in its
+    // default state, as the general formatter does; zero is a bare "0".
     if (biased == 0x7FF) {
         X87Reset();
         return 0;
     }
-    int clamped = ClampDecimals(decimals);
     if (biased == 0 && fraction == 0) {
         out[0] = '0';
         out[1] = '\0';
         return 1;
     }
 
-    // v = m * 2^e2 exactly; denormals have no hidden bit and e2 = -1074.
+    // Step 4: estimate E from the binary exponent. v = m * 2^e2 exactly;
+    // denormals have no hidden bit and e2 = -1074.
     uint64_t m = biased ? fraction | (1ull << 52) : fraction;
     int e2 = (biased ? biased : 1) - 1075;
     int shift = __builtin_clzll(m);
@@ -95,6 +104,8 @@ int FormatReal(double value, int decimals, char* out, int numFormat)
     // 2^k <= v < 2^(k+1) with k = b + 63, so E is E0 or E0 + 1.
     int e0 = FloorLog10Pow2(b + 63);
 
+    // Steps 5 and 6: N = |v| * 10^(15 - E) rounded to nearest, ties to even;
+    // an integer part of 17 digits means E was E0 + 1.
     DecimalDigits d;
     d.negative = negative;
     d.exponent = e0;
@@ -105,11 +116,12 @@ int FormatReal(double value, int decimals, char* out, int numFormat)
     }
     d.digits = s.integer + (s.roundUp ? 1 : 0);
     if (d.digits == kTen16) {
-        // 9999999999999999.5 and above round into a 17th digit: the value is
-        // 10^(E+1) to 16 digits.
+        // Step 7: 9999999999999999.5 and above round into a 17th digit: the
+        // value is 10^(E+1) to 16 digits.
         d.digits = kTen15;
         d.exponent += 1;
     }
+    // Step 8: lay out the digits; any non-zero numFormat is fixed notation.
     WriteDecimalText(d, clamped, numFormat == 0, out);
     return 1;
 }

@@ -75,8 +75,11 @@ uint64_t NearestDouble(uint64_t w, int p)
 
 int ParseReal(const char* text, double* result)
 {
-    // The x87 unit is left in its default state, as after the general parser.
+    // Step 1: the x87 unit is left in its default state, as after the
+    // general parser (this path itself computes in integers only).
     X87ResetIfNeeded();
+
+    // Steps 2 to 5: scan the text; a refused text stores the default NaN.
     ScannedNumber n;
     uint64_t bits;
     if (!ScanNumber(text, &n)) {
@@ -84,8 +87,11 @@ int ParseReal(const char* text, double* result)
         std::memcpy(result, &bits, sizeof bits);
         return 0;
     }
+    // Step 6: the digits times 10^(exponent - digits after the point),
+    // rounded once, straight to the nearest double.
     int p = n.exponent - (n.digitCount - n.integerDigits);
     bits = n.digits ? NearestDouble(n.digits, p) : 0;
+    // Step 7: store it, with the sign ("-0" is negative zero).
     if (n.negative) bits |= 1ull << 63;
     std::memcpy(result, &bits, sizeof bits);
     return 1;
