@@ -139,8 +139,7 @@ void StopMetrova(MetrovaApp* app)
     if (app->probe) UnhookWindowsHookEx(app->probe);
     if (IsRunning(app)) {
         // Closing as the user would; a program that does not end is killed.
-        DWORD_PTR ignored;
-        SendMessageTimeoutA(app->window, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
+        PostMessageA(app->window, WM_CLOSE, 0, 0);
         if (WaitForSingleObject(app->process.hProcess, 3000) != WAIT_OBJECT_0) {
             TerminateProcess(app->process.hProcess, 99);
             WaitForSingleObject(app->process.hProcess, 3000);
