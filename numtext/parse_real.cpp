@@ -6,6 +6,7 @@
 // below them with an error under 2^-73 of the last place; when that error
 // could decide the rounding, an exact big-integer comparison with the
 // midpoint settles it. Denormal results always take the exact comparison.
+#include <cassert>
 #include <cstring>
 
 #include "numtext/numtext.h"
@@ -64,6 +65,7 @@ uint64_t NearestDouble(uint64_t w, int p)
     // Denormal (or zero): the last place is 2^-1074, at bit -1074 - scale of
     // the product, which is above 138 here.
     int lastBit = -1074 - scale;
+    assert(lastBit > 138);
     uint64_t m = lastBit >= 192 ? 0 : top >> (lastBit - 128);
     int c = CompareExact(w, p + 1, p, 2 * m + 1, -1074, 0);
     bool roundUp = c > 0 || (c == 0 && (m & 1) != 0);
