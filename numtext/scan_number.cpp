@@ -25,27 +25,23 @@ int ScanNumber(const char* text, ScannedNumber* number)
         ++at;
     }
 
-    // Step 4: the mantissa. Leading and trailing zeros count as digits.
-    uint64_t digits = 0;
-    int count = 0, integerDigits = 0;
-    bool point = false;
-    for (;; ++at) {
-        unsigned digit = (unsigned)(unsigned char)*at - '0';
-        if (digit < 10) {
-            if (count == kMaxDigits) return 0;
-            digits = digits * 10 + digit;
-            ++count;
-            if (!point) ++integerDigits;
-        } else if (*at == '.') {
-            if (point) return 0;
-            point = true;
-        } else {
-            break;
-        }
+    // Step 4: the mantissa: digits, at most one point, more digits. Leading
+    // and trailing zeros count as digits. A second point, like any other
+    // character, ends the digits and fails below.
+    uint64_t digits = 0;  // wraps harmlessly past 19 digits, which fail anyway
+    const char* integerStart = at;
+    for (unsigned digit; (digit = (unsigned)(unsigned char)*at - '0') < 10; ++at) digits = digits * 10 + digit;
+    int integerDigits = (int)(at - integerStart);
+    int fractionDigits = 0;
+    if (*at == '.') {
+        const char* fractionStart = ++at;
+        for (unsigned digit; (digit = (unsigned)(unsigned char)*at - '0') < 10; ++at) digits = digits * 10 + digit;
+        fractionDigits = (int)(at - fractionStart);
     }
-    // No digit before the end, before "e"/"E" or before anything else fails;
-    // this also catches an empty or all-blank text.
-    if (count == 0) return 0;
+    int count = integerDigits + fractionDigits;
+    // No digit before the end, before "e"/"E" or before anything else fails
+    // (this also catches an empty or all-blank text), and so does a 19th.
+    if (count == 0 || count > kMaxDigits) return 0;
 
     // Step 5: the exponent, its magnitude tested after every digit.
     int32_t exponent = 0;
@@ -58,18 +54,17 @@ int ScanNumber(const char* text, ScannedNumber* number)
             exponentNegative = true;
             ++at;
         }
-        if (*at == '\0') return 0;
+        const char* exponentStart = at;
         unsigned magnitude = 0;
-        for (; *at; ++at) {
-            unsigned digit = (unsigned)(unsigned char)*at - '0';
-            if (digit >= 10) return 0;
+        for (unsigned digit; (digit = (unsigned)(unsigned char)*at - '0') < 10; ++at) {
             magnitude = magnitude * 10 + digit;
             if (magnitude > kMaxExponent) return 0;
         }
+        if (at == exponentStart) return 0;  // no digit, or something else first
         exponent = exponentNegative ? -(int32_t)magnitude : (int32_t)magnitude;
-    } else if (*at != '\0') {
-        return 0;
     }
+    // Then the end of the text: nothing may follow, not even a blank.
+    if (*at != '\0') return 0;
 
     number->negative = negative;
     number->digits = digits;
