@@ -17,7 +17,7 @@ namespace {
 
 const int kCount = 1024;
 
-// Typed values (up to 6 significant digits, 10^-6 .. 10^6) converted by
+// Typed values (up to 6 significant digits, 10^-9 .. 10^9) converted by
 // factors from the catalogue.
 const std::vector<double>& Values()
 {
