@@ -1,11 +1,10 @@
 // The ring of the last ten conversions and its items in the "&Go" menu.
 #include "lists/recent_list.h"
 
-#include <stdio.h>
-
 #include "core/catalog.h"
 #include "core/conversion_state.h"
 #include "core/conversion_view.h"
+#include "lists/bounded_text.h"
 #include "lists/list_menu.h"
 
 RecentListState RecentList;   // the one recent list of the process
@@ -32,7 +31,9 @@ void FormatConversionText(const ConversionTriple& entry, char* buffer, int size)
     if (!IsConversionInCatalog(entry))
         return;
     const UnitEntry* units = UnitCatalog[entry.category].units;
-    snprintf(buffer, static_cast<size_t>(size), "%s ~ %s", units[entry.fromIndex].name, units[entry.toIndex].name);
+    int length = 0;   // "%s ~ %s", cut when it does not fit
+    if (AppendText(buffer, size, &length, units[entry.fromIndex].name) && AppendText(buffer, size, &length, " ~ "))
+        AppendText(buffer, size, &length, units[entry.toIndex].name);
 }
 
 bool ReadChosenConversion(ConversionTriple* chosen)

@@ -2,11 +2,11 @@
 // options, read and written one key at a time through the profile functions.
 #include "lists/settings_file.h"
 
-#include <stdio.h>
 #include <string.h>
 
 #include "core/catalog.h"
 #include "core/conversion_state.h"
+#include "lists/bounded_text.h"
 #include "lists/favorites_list.h"
 #include "lists/recent_list.h"
 #include "lists/settings_profile.h"
@@ -15,18 +15,18 @@ char SettingsBase[260] = ".";   // set once by FindSettingsBase
 int PortableMode;               // shown in the title
 int SaveOnExit;                 // flipped by the menu, set by LoadSettings
 
-// Formats into buffer; false when the text does not fit (the buffer then holds
-// a cut text that must not be used as a path).
-static bool FormatPath(char* buffer, int size, const char* format, const char* a, const char* b,
-                       const char* c = nullptr, const char* d = nullptr)
+// Joins the parts with backslashes; false when the path does not fit (the
+// buffer then holds a cut path that must not be used).
+static bool JoinPath(char* buffer, int size, const char* a, const char* b,
+                     const char* c = nullptr, const char* d = nullptr)
 {
-    const int written = snprintf(buffer, static_cast<size_t>(size), format, a, b, c, d);
-    return written >= 0 && written < size;
-}
-
-static void FormatKey(char* key, int size, const char* format, int number)
-{
-    snprintf(key, static_cast<size_t>(size), format, number);
+    const char* parts[4] = { a, b, c, d };
+    int length = 0;
+    buffer[0] = '\0';
+    for (int i = 0; i < 4 && parts[i]; i++)
+        if ((i > 0 && !AppendText(buffer, size, &length, "\\")) || !AppendText(buffer, size, &length, parts[i]))
+            return false;
+    return true;
 }
 
 int GetAppDataFolder(char* buffer)
@@ -64,16 +64,16 @@ void FindSettingsBase()
 
 int BuildSettingsPath(char* buffer, int size)
 {
-    return FormatPath(buffer, size, "%s\\%s\\%s\\%s", SettingsBase, SETTINGS_MAKER, SETTINGS_PRODUCT,
+    return JoinPath(buffer, size, SettingsBase, SETTINGS_MAKER, SETTINGS_PRODUCT,
                       SETTINGS_FILE_NAME) ? 1 : 0;
 }
 
 int EnsureSettingsFolders(const char* base, const char* maker, const char* product)
 {
     char folder[SETTINGS_FOLDER_SIZE];
-    if (!FormatPath(folder, sizeof folder, "%s\\%s", base, maker) || !PlatformCreateFolder(folder))
+    if (!JoinPath(folder, sizeof folder, base, maker) || !PlatformCreateFolder(folder))
         return 0;
-    if (!FormatPath(folder, sizeof folder, "%s\\%s\\%s", base, maker, product) || !PlatformCreateFolder(folder))
+    if (!JoinPath(folder, sizeof folder, base, maker, product) || !PlatformCreateFolder(folder))
         return 0;
     return 1;
 }
@@ -84,17 +84,17 @@ static bool ReadStoredEntry(const char* path, const char* section, const char* c
                             const char* toFormat, int n, ConversionTriple* entry)
 {
     char key[32];
-    FormatKey(key, sizeof key, catFormat, n);
+    FormatNumberedKey(key, sizeof key, catFormat, n);
     const int category = ProfileReadInt(section, key, -1, path);
     // Unsigned, so the default -1 of a missing key and negative values fail too.
     if (static_cast<unsigned>(category) >= static_cast<unsigned>(CATEGORY_COUNT))
         return false;
     const unsigned units = static_cast<unsigned>(UnitCatalog[category].count);
-    FormatKey(key, sizeof key, fromFormat, n);
+    FormatNumberedKey(key, sizeof key, fromFormat, n);
     const int fromIndex = ProfileReadInt(section, key, -1, path);
     if (static_cast<unsigned>(fromIndex) >= units)
         return false;
-    FormatKey(key, sizeof key, toFormat, n);
+    FormatNumberedKey(key, sizeof key, toFormat, n);
     const int toIndex = ProfileReadInt(section, key, -1, path);
     if (static_cast<unsigned>(toIndex) >= units)
         return false;
@@ -140,10 +140,28 @@ void LoadSettings()
     Conversion.DecimalPlaces = static_cast<unsigned short>(ProfileReadInt(SECTION_OPTIONS, KEY_DEC_PLACE, 6, path));
 }
 
+// A hand-edited file may repeat a key. The profile functions only ever see the
+// first copy, so removing one copy would bring the next back to life at the
+// next start: remove until none is left (bounded, should a removal fail).
+static const int KEY_COPIES_REMOVED = 64;
+
+static bool KeyPresent(const char* path, const char* section, const char* key)
+{
+    // A missing key gives back each default; a present one gives its own value twice.
+    return ProfileReadInt(section, key, -1, path) == ProfileReadInt(section, key, -2, path);
+}
+
+static void RemoveKey(const char* path, const char* section, const char* key)
+{
+    for (int i = 0; i < KEY_COPIES_REMOVED && KeyPresent(path, section, key); i++)
+        ProfileDeleteKey(section, key, path);
+}
+
 static bool WriteInt(const char* path, const char* section, const char* key, int value)
 {
     char text[16];
-    snprintf(text, sizeof text, "%d", value);
+    int length = 0;
+    AppendDecimal(text, sizeof text, &length, value);
     return ProfileWriteString(section, key, text, path) != 0;
 }
 
@@ -158,15 +176,15 @@ static bool WriteList(const char* path, const char* section, const char* catForm
     for (int n = 1; n <= count; n++) {
         const int values[3] = { entries[n - 1]->category, entries[n - 1]->fromIndex, entries[n - 1]->toIndex };
         for (int field = 0; field < 3; field++) {
-            FormatKey(key, sizeof key, formats[field], n);
+            FormatNumberedKey(key, sizeof key, formats[field], n);
             if (!WriteInt(path, section, key, values[field]))
                 return false;
         }
     }
     for (int n = count + 1; n <= limit; n++) {
         for (int field = 0; field < 3; field++) {
-            FormatKey(key, sizeof key, formats[field], n);
-            ProfileDeleteKey(section, key, path);
+            FormatNumberedKey(key, sizeof key, formats[field], n);
+            RemoveKey(path, section, key);
         }
     }
     return true;

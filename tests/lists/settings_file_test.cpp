@@ -317,6 +317,21 @@ TEST_F(SaveSettingsTest, SurplusKeysAreRemovedAndOthersKept)
     EXPECT_EQ(FakeProfileValue(LOCAL_FILE, "Other", "KEY"), "value");
 }
 
+// A repeated key is only seen in its first copy; removing just that copy let
+// the second one come back as a recent entry at the next start.
+TEST_F(SaveSettingsTest, RepeatedSurplusKeysAreAllRemoved)
+{
+    PutLocalFile("[Recent List]\n"
+                 "RECENT_CAT_1=93\nRECENT_FR_1=30\nRECENT_TO_1=27\n"   // invalid: no recent entries
+                 "RECENT_CAT_1=0\nRECENT_FR_1=3\nRECENT_TO_1=10\n");
+    LoadSettings();
+    ASSERT_EQ(RecentList.count, 0);
+    SaveSettings();
+    LoadSettings();
+    EXPECT_EQ(RecentList.count, 0);
+    EXPECT_TRUE(FakeKeys(LOCAL_FILE, "Recent List").empty());
+}
+
 TEST_F(SaveSettingsTest, RemovingKeysCreatesNoSection)
 {
     PutLocalFile("[Options]\nNUM_FORMAT=1\n");

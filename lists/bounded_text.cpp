@@ -1,0 +1,50 @@
+#include "lists/bounded_text.h"
+
+bool AppendText(char* buffer, int size, int* length, const char* text)
+{
+    if (size <= 0 || *length >= size)
+        return false;
+    int at = *length;
+    while (*text && at < size - 1)
+        buffer[at++] = *text++;
+    buffer[at] = '\0';
+    *length = at;
+    return *text == '\0';
+}
+
+bool AppendDecimal(char* buffer, int size, int* length, int value)
+{
+    char digits[12];   // 10 digits of 2^31, a sign and a NUL
+    int at = sizeof digits - 1;
+    digits[at] = '\0';
+    // Work on the unsigned magnitude so that INT_MIN needs no special case.
+    unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    do {
+        digits[--at] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude);
+    if (value < 0)
+        digits[--at] = '-';
+    return AppendText(buffer, size, length, digits + at);
+}
+
+bool FormatNumberedKey(char* buffer, int size, const char* format, int number)
+{
+    if (size <= 0)
+        return false;
+    int length = 0;
+    buffer[0] = '\0';
+    char single[2] = { 0, 0 };
+    for (const char* p = format; *p; ++p) {
+        if (p[0] == '%' && p[1] == 'd') {
+            if (!AppendDecimal(buffer, size, &length, number))
+                return false;
+            ++p;
+            continue;
+        }
+        single[0] = *p;
+        if (!AppendText(buffer, size, &length, single))
+            return false;
+    }
+    return true;
+}
