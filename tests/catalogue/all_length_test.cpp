@@ -2,6 +2,7 @@
 // families, derived rows and a sample of researched lengths.
 #include "catalogue/tables.h"
 #include "core/catalog.h"
+#include "table_lookup.h"
 
 #include <gtest/gtest.h>
 
@@ -11,27 +12,12 @@
 
 namespace {
 
-const int ALL_LENGTH = 0;
 const int ROWS = 315;
 
-// Index of a unit name in category 0, or -1.
-int Find(const char* name)
-{
-    for (int i = 0; i < ROWS; ++i)
-        if (std::strcmp(AllLengthUnits[i].name, name) == 0) return i;
-    return -1;
-}
-
-// Factor of a named row; fails the test when the name is missing.
-double F(const char* name)
-{
-    int i = Find(name);
-    EXPECT_GE(i, 0) << "missing row " << name;
-    return i >= 0 ? AllLengthUnits[i].factor : std::nan("");
-}
+double F(const char* name) { return UnitFactor(ALL_LENGTH, name); }
 
 // Relative difference, for relations that hold to a few ulps.
-double Rel(double a, double b) { return std::fabs(a - b) / std::fabs(b); }
+double Rel(double a, double b) { return RelativeDifference(a, b); }
 
 TEST(AllLength, TableIsCategoryZero)
 {
@@ -204,7 +190,7 @@ TEST(AllLength, NamesSharedWithOtherLengthTablesAgree)
     for (int c : { 4, 10, 24 }) {
         const Category& cat = UnitCatalog[c];
         for (int u = 0; u < cat.count; ++u) {
-            int i = Find(cat.units[u].name);
+            int i = UnitIndex(ALL_LENGTH, cat.units[u].name);
             if (i < 0) continue;
             EXPECT_EQ(AllLengthUnits[i].factor, cat.units[u].factor) << cat.name << ": " << cat.units[u].name;
         }

@@ -2,51 +2,19 @@
 // factor, the unit systems it mixes (avoirdupois, troy, apothecaries', SI
 // prefixes, regional systems) and sizes known from standards.
 #include "catalogue/tables.h"
+#include "table_lookup.h"
 
 #include <gtest/gtest.h>
 
-#include <cfloat>
 #include <cmath>
 #include <cstring>
 #include <string>
 
 namespace {
 
-const int MASS_COUNT = 201;
-
-int IndexOf(const char* name)
-{
-    for (int i = 0; i < MASS_COUNT; ++i)
-        if (std::strcmp(AllMassUnits[i].name, name) == 0)
-            return i;
-    return -1;
-}
-
-double Kg(const char* name)
-{
-    int i = IndexOf(name);
-    if (i < 0) {
-        ADD_FAILURE() << "no \"" << name << "\" in the All Weight & Mass table";
-        return std::nan("");
-    }
-    return AllMassUnits[i].factor;
-}
-
-double Convert(double value, const char* from, const char* to)
-{
-    return ConvertByFactors(value, Kg(from), Kg(to));
-}
-
-// a and b differ by no more than about `ulps` units in the last place of the larger
-bool WithinUlps(double a, double b, double ulps)
-{
-    return std::fabs(a - b) <= ulps * DBL_EPSILON * std::fmax(std::fabs(a), std::fabs(b));
-}
-
-bool WithinRelative(double a, double b, double tolerance)
-{
-    return std::fabs(a - b) <= tolerance * std::fabs(b);
-}
+int IndexOf(const char* name) { return UnitIndex(ALL_MASS, name); }
+double Kg(const char* name) { return UnitFactor(ALL_MASS, name); }
+double Convert(double value, const char* from, const char* to) { return ConvertUnits(ALL_MASS, value, from, to); }
 
 TEST(AllMass, GivenRowsAreTheGivenDoublesAtTheirIndexes)
 {

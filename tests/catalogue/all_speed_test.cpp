@@ -1,6 +1,7 @@
 // The All Speed table: its given rows, the per-day/hour/minute sets derived from
 // the per-second rows, and agreement with the Common Speed table.
 #include "catalogue/tables.h"
+#include "table_lookup.h"
 
 #include <gtest/gtest.h>
 
@@ -12,28 +13,9 @@ namespace {
 
 const int ALL_SPEED_COUNT = 70;
 
-int IndexOf(const char* name)
-{
-    for (int i = 0; i < ALL_SPEED_COUNT; ++i)
-        if (std::strcmp(AllSpeedUnits[i].name, name) == 0)
-            return i;
-    return -1;
-}
-
-double Factor(const char* name)
-{
-    int i = IndexOf(name);
-    if (i < 0) {
-        ADD_FAILURE() << "no \"" << name << "\" in the All Speed table";
-        return std::nan("");
-    }
-    return AllSpeedUnits[i].factor;
-}
-
-double Convert(double value, const char* from, const char* to)
-{
-    return ConvertByFactors(value, Factor(from), Factor(to));
-}
+int IndexOf(const char* name) { return UnitIndex(ALL_SPEED, name); }
+double Factor(const char* name) { return UnitFactor(ALL_SPEED, name); }
+double Convert(double value, const char* from, const char* to) { return ConvertUnits(ALL_SPEED, value, from, to); }
 
 TEST(AllSpeed, GivenRowsAreTheGivenDoublesAtTheirIndexes)
 {

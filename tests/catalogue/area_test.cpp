@@ -2,6 +2,7 @@
 // land measures against their definitions, and the extreme conversions.
 #include "catalogue/tables.h"
 #include "core/catalog.h"
+#include "table_lookup.h"
 
 #include <gtest/gtest.h>
 
@@ -10,21 +11,11 @@
 
 namespace {
 
-const int AREA_COUNT = 127;
-
-double Factor(const UnitEntry* table, int count, const char* name)
-{
-    for (int u = 0; u < count; ++u)
-        if (std::strcmp(table[u].name, name) == 0) return table[u].factor;
-    ADD_FAILURE() << "no row named " << name;
-    return std::nan("");
-}
-
-double Area(const char* name) { return Factor(AreaUnits, AREA_COUNT, name); }
-double Length(const char* name) { return Factor(AllLengthUnits, 315, name); }
+double Area(const char* name) { return UnitFactor(AREA, name); }
+double Length(const char* name) { return UnitFactor(ALL_LENGTH, name); }
 
 // Relative difference, for relations that hold up to the rounding of each side.
-double Rel(double a, double b) { return std::fabs(a / b - 1.0); }
+double Rel(double a, double b) { return RatioOffset(a, b); }
 
 TEST(Area, StatedRowsAreTheGivenDoubles)
 {

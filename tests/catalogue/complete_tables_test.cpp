@@ -1,6 +1,7 @@
 // The small tables whose every row is fixed: relations between their rows and
 // the conversions users check first.
 #include "core/catalog.h"
+#include "table_lookup.h"
 
 #include <gtest/gtest.h>
 
@@ -9,35 +10,13 @@
 
 namespace {
 
-const UnitEntry& Row(int category, const char* name)
-{
-    const Category& c = UnitCatalog[category];
-    for (int u = 0; u < c.count; ++u)
-        if (std::strcmp(c.units[u].name, name) == 0)
-            return c.units[u];
-    ADD_FAILURE() << "no \"" << name << "\" in " << c.name;
-    static const UnitEntry missing = { "", std::nan("") };
-    return missing;
-}
-
-double Convert(int category, double value, const char* from, const char* to)
-{
-    return ConvertByFactors(value, Row(category, from).factor, Row(category, to).factor);
-}
-
-const int COMMON_LENGTH = 4, COMMON_SPEED = 5, COMMON_WEIGHT = 6, ACCELERATION = 7, ANGLE = 8,
-          ASTRONOMICAL = 10, BUTTER = 11, OIL_WATER_VISCOSITY = 13, DYNAMIC_VISCOSITY = 14,
-          MASS_FLOW = 16, MOLE_FLOW = 17, FORCE = 19, FREQUENCY = 20, ILLUMINANCE = 21,
-          KINEMATIC_VISCOSITY = 22, LUMINANCE = 23, METRIC_LENGTH = 24, METRIC_MASS = 25,
-          TIME = 29, TORQUE = 30;
-
 TEST(CompleteTables, LengthConversions)
 {
-    EXPECT_DOUBLE_EQ(Convert(COMMON_LENGTH, 1, "feet", "inch"), 12);
-    EXPECT_DOUBLE_EQ(Convert(COMMON_LENGTH, 1, "mile", "kilometer"), 1.609344);
-    EXPECT_DOUBLE_EQ(Convert(ASTRONOMICAL, 1, "light year [Julian]", "kilometer"), 9460730472580.8);
+    EXPECT_DOUBLE_EQ(ConvertUnits(COMMON_LENGTH, 1, "feet", "inch"), 12);
+    EXPECT_DOUBLE_EQ(ConvertUnits(COMMON_LENGTH, 1, "mile", "kilometer"), 1.609344);
+    EXPECT_DOUBLE_EQ(ConvertUnits(ASTRONOMICAL, 1, "light year [Julian]", "kilometer"), 9460730472580.8);
     // A light year [Julian] is 365.25 light days.
-    EXPECT_EQ(Row(ASTRONOMICAL, "light day").factor * 365.25, Row(ASTRONOMICAL, "light year [Julian]").factor);
+    EXPECT_EQ(UnitFactor(ASTRONOMICAL, "light day") * 365.25, UnitFactor(ASTRONOMICAL, "light year [Julian]"));
     // The same name stands at different indexes in different categories.
     EXPECT_STREQ(UnitCatalog[COMMON_LENGTH].units[6].name, "meter");
     EXPECT_STREQ(UnitCatalog[ASTRONOMICAL].units[10].name, "meter");
@@ -55,31 +34,31 @@ TEST(CompleteTables, MetricLengthFollowsThePrefixes)
         { "zettameter", 21 }, { "yottameter", 24 },
     };
     for (const auto& p : prefixed)
-        EXPECT_EQ(Row(METRIC_LENGTH, p.name).factor, std::stod("1e" + std::to_string(p.power))) << p.name;
+        EXPECT_EQ(UnitFactor(METRIC_LENGTH, p.name), std::stod("1e" + std::to_string(p.power))) << p.name;
 }
 
 TEST(CompleteTables, MassConversions)
 {
-    EXPECT_DOUBLE_EQ(Convert(BUTTER, 1, "pound", "ounce"), 16);
-    EXPECT_DOUBLE_EQ(Convert(BUTTER, 1, "stick", "half stick"), 2);
+    EXPECT_DOUBLE_EQ(ConvertUnits(BUTTER, 1, "pound", "ounce"), 16);
+    EXPECT_DOUBLE_EQ(ConvertUnits(BUTTER, 1, "stick", "half stick"), 2);
     // "gram" is 0.001 where the base is the kilogram and 1.0 in the butter table,
     // yet a pound comes out the same in both.
-    EXPECT_EQ(Row(COMMON_WEIGHT, "gram").factor, 0.001);
-    EXPECT_EQ(Row(BUTTER, "gram").factor, 1.0);
-    EXPECT_DOUBLE_EQ(Convert(BUTTER, 1, "pound", "gram"), 453.59237);
-    EXPECT_DOUBLE_EQ(Convert(COMMON_WEIGHT, 1, "pound", "gram"), 453.59237);
-    EXPECT_DOUBLE_EQ(Convert(METRIC_MASS, 1, "kilogram", "gram"), 1000);
+    EXPECT_EQ(UnitFactor(COMMON_WEIGHT, "gram"), 0.001);
+    EXPECT_EQ(UnitFactor(BUTTER, "gram"), 1.0);
+    EXPECT_DOUBLE_EQ(ConvertUnits(BUTTER, 1, "pound", "gram"), 453.59237);
+    EXPECT_DOUBLE_EQ(ConvertUnits(COMMON_WEIGHT, 1, "pound", "gram"), 453.59237);
+    EXPECT_DOUBLE_EQ(ConvertUnits(METRIC_MASS, 1, "kilogram", "gram"), 1000);
 }
 
 TEST(CompleteTables, FlowAndViscosityConversions)
 {
-    EXPECT_DOUBLE_EQ(Convert(KINEMATIC_VISCOSITY, 1, "ft\xB2/second", "ft\xB2/minute"), 60);
-    EXPECT_DOUBLE_EQ(Convert(KINEMATIC_VISCOSITY, 1, "m\xB2/second", "m\xB2/minute"), 60);
-    EXPECT_DOUBLE_EQ(Convert(OIL_WATER_VISCOSITY, 1, "Poise", "Centipoise"), 100);
-    EXPECT_DOUBLE_EQ(Convert(DYNAMIC_VISCOSITY, 1, "poise", "centipoise"), 100);
-    EXPECT_EQ(Convert(DYNAMIC_VISCOSITY, 3.5, "newton second/m&sup2;", "pascal second"), 3.5);
-    EXPECT_DOUBLE_EQ(Convert(MASS_FLOW, 1, "kilogram/hour", "kilogram/second") * 3600, 1);
-    EXPECT_DOUBLE_EQ(Convert(MOLE_FLOW, 1, "mole/second", "mole/minute"), 60);
+    EXPECT_DOUBLE_EQ(ConvertUnits(KINEMATIC_VISCOSITY, 1, "ft\xB2/second", "ft\xB2/minute"), 60);
+    EXPECT_DOUBLE_EQ(ConvertUnits(KINEMATIC_VISCOSITY, 1, "m\xB2/second", "m\xB2/minute"), 60);
+    EXPECT_DOUBLE_EQ(ConvertUnits(OIL_WATER_VISCOSITY, 1, "Poise", "Centipoise"), 100);
+    EXPECT_DOUBLE_EQ(ConvertUnits(DYNAMIC_VISCOSITY, 1, "poise", "centipoise"), 100);
+    EXPECT_EQ(ConvertUnits(DYNAMIC_VISCOSITY, 3.5, "newton second/m&sup2;", "pascal second"), 3.5);
+    EXPECT_DOUBLE_EQ(ConvertUnits(MASS_FLOW, 1, "kilogram/hour", "kilogram/second") * 3600, 1);
+    EXPECT_DOUBLE_EQ(ConvertUnits(MOLE_FLOW, 1, "mole/second", "mole/minute"), 60);
 }
 
 TEST(CompleteTables, NamesKeepTheirBlanksAndEntities)
@@ -94,42 +73,42 @@ TEST(CompleteTables, NamesKeepTheirBlanksAndEntities)
 
 TEST(CompleteTables, MechanicsConversions)
 {
-    EXPECT_DOUBLE_EQ(Convert(COMMON_SPEED, 1, "knot", "kilometer/hour"), 1.852);
-    EXPECT_DOUBLE_EQ(Convert(ACCELERATION, 1, "g-unit (G)", "meter/square second"), 9.80665);
-    EXPECT_DOUBLE_EQ(Convert(FORCE, 1, "kilogram-force", "newton"), 9.80665);
-    EXPECT_EQ(Convert(FORCE, 2.5, "joule/meter", "newton"), 2.5);
-    EXPECT_DOUBLE_EQ(Convert(TORQUE, 1, "pound foot", "pound inch"), 12);
+    EXPECT_DOUBLE_EQ(ConvertUnits(COMMON_SPEED, 1, "knot", "kilometer/hour"), 1.852);
+    EXPECT_DOUBLE_EQ(ConvertUnits(ACCELERATION, 1, "g-unit (G)", "meter/square second"), 9.80665);
+    EXPECT_DOUBLE_EQ(ConvertUnits(FORCE, 1, "kilogram-force", "newton"), 9.80665);
+    EXPECT_EQ(ConvertUnits(FORCE, 2.5, "joule/meter", "newton"), 2.5);
+    EXPECT_DOUBLE_EQ(ConvertUnits(TORQUE, 1, "pound foot", "pound inch"), 12);
 }
 
 TEST(CompleteTables, TimeCountsCalendarYearsOf365Days)
 {
-    EXPECT_DOUBLE_EQ(Convert(TIME, 1, "year", "day"), 365);
-    EXPECT_DOUBLE_EQ(Convert(TIME, 1, "month", "hour"), 730);
-    EXPECT_DOUBLE_EQ(Convert(TIME, 1, "quarter", "month"), 3);
-    EXPECT_DOUBLE_EQ(Convert(TIME, 1, "millennium", "century"), 10);
+    EXPECT_DOUBLE_EQ(ConvertUnits(TIME, 1, "year", "day"), 365);
+    EXPECT_DOUBLE_EQ(ConvertUnits(TIME, 1, "month", "hour"), 730);
+    EXPECT_DOUBLE_EQ(ConvertUnits(TIME, 1, "quarter", "month"), 3);
+    EXPECT_DOUBLE_EQ(ConvertUnits(TIME, 1, "millennium", "century"), 10);
 }
 
 TEST(CompleteTables, AngleRowsComeFromTheDoubleNearestPi)
 {
     const double pi = 3.141592653589793;
-    EXPECT_EQ(Row(ANGLE, "mil").factor, 2 * pi / 6400);
-    EXPECT_EQ(Row(ANGLE, "grad").factor, 2 * pi / 400);
-    EXPECT_EQ(Row(ANGLE, "degree").factor, pi / 180);
-    EXPECT_EQ(Row(ANGLE, "minute").factor, pi / 180 / 60);
-    EXPECT_EQ(Row(ANGLE, "second").factor, pi / 180 / 3600);
-    EXPECT_EQ(Row(ANGLE, "point").factor, 2 * pi / 32);
-    EXPECT_DOUBLE_EQ(Convert(ANGLE, 1, "full circle", "degree"), 360);
-    EXPECT_DOUBLE_EQ(Convert(ANGLE, 1, "1/4 circle", "degree"), 90);
-    EXPECT_DOUBLE_EQ(Convert(ANGLE, 1, "degree", "minute"), 60);
+    EXPECT_EQ(UnitFactor(ANGLE, "mil"), 2 * pi / 6400);
+    EXPECT_EQ(UnitFactor(ANGLE, "grad"), 2 * pi / 400);
+    EXPECT_EQ(UnitFactor(ANGLE, "degree"), pi / 180);
+    EXPECT_EQ(UnitFactor(ANGLE, "minute"), pi / 180 / 60);
+    EXPECT_EQ(UnitFactor(ANGLE, "second"), pi / 180 / 3600);
+    EXPECT_EQ(UnitFactor(ANGLE, "point"), 2 * pi / 32);
+    EXPECT_DOUBLE_EQ(ConvertUnits(ANGLE, 1, "full circle", "degree"), 360);
+    EXPECT_DOUBLE_EQ(ConvertUnits(ANGLE, 1, "1/4 circle", "degree"), 90);
+    EXPECT_DOUBLE_EQ(ConvertUnits(ANGLE, 1, "degree", "minute"), 60);
 }
 
 TEST(CompleteTables, FrequencyAndLight)
 {
-    EXPECT_DOUBLE_EQ(Convert(FREQUENCY, 1, "RPM", "revolution/minute"), 1);
-    EXPECT_DOUBLE_EQ(Convert(FREQUENCY, 1, "kilohertz", "hertz"), 1000);
-    EXPECT_EQ(Convert(FREQUENCY, 7, "cycle/second", "revolution/second"), 7);
-    EXPECT_EQ(Convert(ILLUMINANCE, 7, "lux", "metercandle"), 7);
-    EXPECT_DOUBLE_EQ(Convert(LUMINANCE, 1, "stilb", "nit"), 10000);
+    EXPECT_DOUBLE_EQ(ConvertUnits(FREQUENCY, 1, "RPM", "revolution/minute"), 1);
+    EXPECT_DOUBLE_EQ(ConvertUnits(FREQUENCY, 1, "kilohertz", "hertz"), 1000);
+    EXPECT_EQ(ConvertUnits(FREQUENCY, 7, "cycle/second", "revolution/second"), 7);
+    EXPECT_EQ(ConvertUnits(ILLUMINANCE, 7, "lux", "metercandle"), 7);
+    EXPECT_DOUBLE_EQ(ConvertUnits(LUMINANCE, 1, "stilb", "nit"), 10000);
 }
 
 }  // namespace

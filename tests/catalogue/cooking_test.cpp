@@ -2,33 +2,20 @@
 // as fractions of the US teaspoon, and the names it shares with Volume.
 #include "catalogue/tables.h"
 #include "core/catalog.h"
+#include "table_lookup.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <string>
 
 namespace {
 
 const int COOKING_COUNT = 73;
-const int VOLUME_COUNT = 82;
 
-double Find(const UnitEntry* table, int count, const char* name)
-{
-    for (int u = 0; u < count; ++u)
-        if (std::strcmp(table[u].name, name) == 0) return table[u].factor;
-    return std::nan("");
-}
+double Cooking(const char* name) { return UnitFactor(COOKING, name); }
 
-double Cooking(const char* name)
-{
-    double f = Find(CookingUnits, COOKING_COUNT, name);
-    EXPECT_FALSE(std::isnan(f)) << "no row named " << name;
-    return f;
-}
-
-double Rel(double a, double b) { return std::fabs(a / b - 1.0); }
+double Rel(double a, double b) { return RatioOffset(a, b); }
 
 TEST(Cooking, StatedRowsAreTheGivenDoubles)
 {
@@ -83,7 +70,7 @@ TEST(Cooking, SharedNamesCarryTheVolumeFactor)
     for (const UnitEntry& row : CookingUnits) {
         bool only = false;
         for (const std::string& k : kitchenOnly) only = only || k == row.name;
-        double v = Find(VolumeUnits, VOLUME_COUNT, row.name);
+        double v = UnitFactorOrNaN(VOLUME, row.name);
         if (only) {
             EXPECT_TRUE(std::isnan(v)) << row.name << " should not be a Volume row";
             continue;
@@ -144,9 +131,9 @@ TEST(Cooking, ExtremeRows)
 // tablespoon. A half-ounce UK tablespoon would make butter 30% denser.
 TEST(Cooking, UkSpoonsAgreeWithTheButterTable)
 {
-    const double gramsUkTbsp = Find(ButterUnits, 10, "tablespoon [UK]");
-    const double gramsUsTbsp = Find(ButterUnits, 10, "tablespoon [US]");
-    const double gramsUkTsp = Find(ButterUnits, 10, "teaspoon [UK]");
+    const double gramsUkTbsp = UnitFactor(BUTTER, "tablespoon [UK]");
+    const double gramsUsTbsp = UnitFactor(BUTTER, "tablespoon [US]");
+    const double gramsUkTsp = UnitFactor(BUTTER, "teaspoon [UK]");
     const double usDensity = gramsUsTbsp / Cooking("Tablespoon [US]");
     EXPECT_LT(Rel(gramsUkTbsp / Cooking("Tablespoon [UK]"), usDensity), 0.05);
     EXPECT_LT(Rel(gramsUkTsp / Cooking("Teaspoon [UK]"), usDensity), 0.05);

@@ -2,49 +2,19 @@
 // against the mass units they name and the volumes they divide by, and sizes
 // known from standards.
 #include "catalogue/tables.h"
+#include "table_lookup.h"
 
 #include <gtest/gtest.h>
 
-#include <cfloat>
 #include <cmath>
-#include <cstring>
 
 namespace {
 
 const int DENSITY_COUNT = 78;
 
-double Density(const char* name)
-{
-    for (const UnitEntry& row : DensityUnits)
-        if (std::strcmp(row.name, name) == 0)
-            return row.factor;
-    ADD_FAILURE() << "no \"" << name << "\" in the Density table";
-    return std::nan("");
-}
-
-double Mass(const char* name)
-{
-    for (const UnitEntry& row : AllMassUnits)
-        if (std::strcmp(row.name, name) == 0)
-            return row.factor;
-    ADD_FAILURE() << "no \"" << name << "\" in the All Weight & Mass table";
-    return std::nan("");
-}
-
-double Convert(double value, const char* from, const char* to)
-{
-    return ConvertByFactors(value, Density(from), Density(to));
-}
-
-bool WithinUlps(double a, double b, double ulps)
-{
-    return std::fabs(a - b) <= ulps * DBL_EPSILON * std::fmax(std::fabs(a), std::fabs(b));
-}
-
-bool WithinRelative(double a, double b, double tolerance)
-{
-    return std::fabs(a - b) <= tolerance * std::fabs(b);
-}
+double Density(const char* name) { return UnitFactor(DENSITY, name); }
+double Mass(const char* name) { return UnitFactor(ALL_MASS, name); }
+double Convert(double value, const char* from, const char* to) { return ConvertUnits(DENSITY, value, from, to); }
 
 // volumes in cubic meters, from the legal anchors
 const double INCH = 0.0254;
@@ -190,9 +160,7 @@ TEST(Density, CustomaryRowsAgreeWithTheVolumeTable)
         { "ton/gallon [short/U.S.]", "short ton", "gallon [US, liquid]" },
     };
     for (const auto& row : rows) {
-        double volume = std::nan("");
-        for (const UnitEntry& v : VolumeUnits)
-            if (std::strcmp(v.name, row.volume) == 0) volume = v.factor;
+        double volume = UnitFactorOrNaN(VOLUME, row.volume);
         EXPECT_TRUE(WithinRelative(Density(row.name), Mass(row.mass) / volume, 3e-8)) << row.name;
     }
 }

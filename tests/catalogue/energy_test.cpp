@@ -1,60 +1,20 @@
 // The Energy table: its given rows, the SI prefix families, the fuel gallon
 // pairs, the non-ASCII names, and sizes known from standards.
 #include "catalogue/tables.h"
+#include "table_lookup.h"
 
 #include <gtest/gtest.h>
 
-#include <cfloat>
 #include <cmath>
 #include <cstring>
 #include <string>
 
 namespace {
 
-const int ENERGY_COUNT = 101;
-
-int IndexOf(const char* name)
-{
-    for (int i = 0; i < ENERGY_COUNT; ++i)
-        if (std::strcmp(EnergyUnits[i].name, name) == 0)
-            return i;
-    return -1;
-}
-
-double Factor(const char* name)
-{
-    int i = IndexOf(name);
-    if (i < 0) {
-        ADD_FAILURE() << "no \"" << name << "\" in the Energy table";
-        return std::nan("");
-    }
-    return EnergyUnits[i].factor;
-}
-
-double PowerFactor(const char* name)
-{
-    for (const UnitEntry& row : PowerUnits)
-        if (std::strcmp(row.name, name) == 0)
-            return row.factor;
-    ADD_FAILURE() << "no \"" << name << "\" in the Power table";
-    return std::nan("");
-}
-
-double Convert(double value, const char* from, const char* to)
-{
-    return ConvertByFactors(value, Factor(from), Factor(to));
-}
-
-// a and b differ by no more than about an ulp of the larger
-bool WithinUlps(double a, double b, double ulps)
-{
-    return std::fabs(a - b) <= ulps * DBL_EPSILON * std::fmax(std::fabs(a), std::fabs(b));
-}
-
-bool WithinRelative(double a, double b, double tolerance)
-{
-    return std::fabs(a - b) <= tolerance * std::fabs(b);
-}
+int IndexOf(const char* name) { return UnitIndex(ENERGY, name); }
+double Factor(const char* name) { return UnitFactor(ENERGY, name); }
+double PowerFactor(const char* name) { return UnitFactor(POWER, name); }
+double Convert(double value, const char* from, const char* to) { return ConvertUnits(ENERGY, value, from, to); }
 
 TEST(Energy, GivenRowsAreTheGivenDoublesAtTheirIndexes)
 {

@@ -1,59 +1,20 @@
 // The Power table: its given rows, the hour/minute sets, the watt prefixes, the
 // horsepowers, and agreement with the matching Energy rows.
 #include "catalogue/tables.h"
+#include "table_lookup.h"
 
 #include <gtest/gtest.h>
 
-#include <cfloat>
 #include <cmath>
-#include <cstring>
 #include <string>
 
 namespace {
 
 const int POWER_COUNT = 69;
 
-int IndexOf(const char* name)
-{
-    for (int i = 0; i < POWER_COUNT; ++i)
-        if (std::strcmp(PowerUnits[i].name, name) == 0)
-            return i;
-    return -1;
-}
-
-double Factor(const char* name)
-{
-    int i = IndexOf(name);
-    if (i < 0) {
-        ADD_FAILURE() << "no \"" << name << "\" in the Power table";
-        return std::nan("");
-    }
-    return PowerUnits[i].factor;
-}
-
-double EnergyFactor(const char* name)
-{
-    for (const UnitEntry& row : EnergyUnits)
-        if (std::strcmp(row.name, name) == 0)
-            return row.factor;
-    ADD_FAILURE() << "no \"" << name << "\" in the Energy table";
-    return std::nan("");
-}
-
-double Convert(double value, const char* from, const char* to)
-{
-    return ConvertByFactors(value, Factor(from), Factor(to));
-}
-
-bool WithinUlps(double a, double b, double ulps)
-{
-    return std::fabs(a - b) <= ulps * DBL_EPSILON * std::fmax(std::fabs(a), std::fabs(b));
-}
-
-bool WithinRelative(double a, double b, double tolerance)
-{
-    return std::fabs(a - b) <= tolerance * std::fabs(b);
-}
+double Factor(const char* name) { return UnitFactor(POWER, name); }
+double EnergyFactor(const char* name) { return UnitFactor(ENERGY, name); }
+double Convert(double value, const char* from, const char* to) { return ConvertUnits(POWER, value, from, to); }
 
 TEST(Power, GivenRowsAreTheGivenDoublesAtTheirIndexes)
 {

@@ -1,11 +1,11 @@
 // The pressure table: its given rows, the SI prefix families, the liquid and
 // air columns kept consistent with each other, and sizes known from standards.
 #include "catalogue/tables.h"
+#include "table_lookup.h"
 
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <cfloat>
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -14,25 +14,8 @@ namespace {
 
 const int PRESSURE_COUNT = 100;
 
-double Factor(const char* name)
-{
-    for (const UnitEntry& row : PressureUnits)
-        if (std::strcmp(row.name, name) == 0)
-            return row.factor;
-    ADD_FAILURE() << "no \"" << name << "\" in the pressure table";
-    return std::nan("");
-}
-
-double Convert(double value, const char* from, const char* to)
-{
-    return ConvertByFactors(value, Factor(from), Factor(to));
-}
-
-// a and b differ by no more than about an ulp of the larger
-bool WithinUlps(double a, double b, double ulps)
-{
-    return std::fabs(a - b) <= ulps * DBL_EPSILON * std::fmax(std::fabs(a), std::fabs(b));
-}
+double Factor(const char* name) { return UnitFactor(PRESSURE, name); }
+double Convert(double value, const char* from, const char* to) { return ConvertUnits(PRESSURE, value, from, to); }
 
 TEST(Pressure, GivenRowsAreTheGivenDoubles)
 {

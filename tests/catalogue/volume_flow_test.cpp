@@ -1,6 +1,7 @@
 // The volume flow table: its per-second anchors, the day/hour/minute sets
 // derived from them, and the sizes users know from elsewhere.
 #include "catalogue/tables.h"
+#include "table_lookup.h"
 
 #include <gtest/gtest.h>
 
@@ -12,25 +13,8 @@ namespace {
 
 const int FLOW_COUNT = 168;
 
-int IndexOf(const char* name)
-{
-    for (int u = 0; u < FLOW_COUNT; ++u)
-        if (std::strcmp(VolumeFlowUnits[u].name, name) == 0)
-            return u;
-    ADD_FAILURE() << "no \"" << name << "\" in the volume flow table";
-    return -1;
-}
-
-double Factor(const char* name)
-{
-    int u = IndexOf(name);
-    return u < 0 ? std::nan("") : VolumeFlowUnits[u].factor;
-}
-
-double Convert(double value, const char* from, const char* to)
-{
-    return ConvertByFactors(value, Factor(from), Factor(to));
-}
+double Factor(const char* name) { return UnitFactor(VOLUME_FLOW, name); }
+double Convert(double value, const char* from, const char* to) { return ConvertUnits(VOLUME_FLOW, value, from, to); }
 
 bool IsSingleRow(int u) { return u == 84 || (u >= 141 && u <= 143); }
 
@@ -216,7 +200,6 @@ TEST(VolumeFlow, AgreesWithKnownVolumes)
 // round their anchors differently, but only in the eighth digit or beyond.
 TEST(VolumeFlow, PerSecondRowsMatchTheVolumeTable)
 {
-    const int VOLUME = 31;
     const Category& volume = UnitCatalog[VOLUME];
     if (std::strcmp(volume.units[24].name, "cubic meter") != 0)
         GTEST_SKIP() << "the Volume table is not filled in yet";
@@ -240,10 +223,7 @@ TEST(VolumeFlow, PerSecondRowsMatchTheVolumeTable)
         { "cubic dekameter/second", "cubic dekameter" },
     };
     for (const auto& p : pairs) {
-        double size = std::nan("");
-        for (int u = 0; u < volume.count; ++u)
-            if (std::strcmp(volume.units[u].name, p.volume) == 0)
-                size = volume.units[u].factor;
+        double size = UnitFactorOrNaN(VOLUME, p.volume);
         EXPECT_NEAR(Factor(p.flow) / size, 1.0, 3e-8) << p.flow << " vs " << p.volume;
     }
 }

@@ -2,33 +2,18 @@
 // families, cubes of lengths, and sizes known from the standards.
 #include "catalogue/tables.h"
 #include "core/catalog.h"
+#include "table_lookup.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 
 namespace {
 
-const int VOLUME_COUNT = 82;
+double Volume(const char* name) { return UnitFactor(VOLUME, name); }
+double Length(const char* name) { return UnitFactor(ALL_LENGTH, name); }
 
-double Volume(const char* name)
-{
-    for (int u = 0; u < VOLUME_COUNT; ++u)
-        if (std::strcmp(VolumeUnits[u].name, name) == 0) return VolumeUnits[u].factor;
-    ADD_FAILURE() << "no row named " << name;
-    return std::nan("");
-}
-
-double Length(const char* name)
-{
-    for (const UnitEntry& u : AllLengthUnits)
-        if (std::strcmp(u.name, name) == 0) return u.factor;
-    ADD_FAILURE() << "no length row named " << name;
-    return std::nan("");
-}
-
-double Rel(double a, double b) { return std::fabs(a / b - 1.0); }
+double Rel(double a, double b) { return RatioOffset(a, b); }
 
 TEST(Volume, StatedRowsAreTheGivenDoubles)
 {
