@@ -27,7 +27,7 @@ struct ChildControl {
     int x, y, width, height;   // client pixels; a chooser's height is its dropped-down list
     DWORD style;
     DWORD extendedStyle;
-    HWND* handle;              // where the shell keeps it, or 0 for the labels
+    HWND* handle;              // where the shell keeps it
 };
 
 const DWORD VALUE_BOX_STYLE = WS_CHILD | WS_VISIBLE | ES_RIGHT;
