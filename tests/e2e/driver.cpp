@@ -376,6 +376,19 @@ bool ReadMenu(MetrovaApp* app, std::vector<MenuEntry>* bar)
     return true;
 }
 
+std::vector<std::string> ListItems(MetrovaApp* app, int popup)
+{
+    std::vector<MenuEntry> bar;
+    std::vector<std::string> lines;
+    if (!ReadMenu(app, &bar) || bar.size() <= size_t(popup)) return { "<menu not readable>" };
+    bool below = false;
+    for (const MenuEntry& item : bar[size_t(popup)].items) {
+        if (below) lines.push_back(std::to_string(item.id) + " " + item.text);
+        if (item.separator) below = true;
+    }
+    return lines;
+}
+
 const MenuEntry* FindMenuItem(const std::vector<MenuEntry>& bar, int id)
 {
     for (const MenuEntry& entry : bar) {

@@ -69,6 +69,9 @@ struct MenuEntry {
 bool ProbeQuery(MetrovaApp* app, const char* query, std::string* reply);
 // The whole menu bar: its pop-ups and their items.
 bool ReadMenu(MetrovaApp* app, std::vector<MenuEntry>* bar);
+// "id text" of every item below the separator of pop-up popup, top to bottom:
+// the recent or favourite items.
+std::vector<std::string> ListItems(MetrovaApp* app, int popup);
 // The item with this id anywhere in the menu bar, or 0.
 const MenuEntry* FindMenuItem(const std::vector<MenuEntry>& bar, int id);
 // Control id of the window holding the keyboard focus inside Metrova (0: none).

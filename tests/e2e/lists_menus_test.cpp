@@ -7,20 +7,6 @@ namespace {
 const int GO = 0;
 const int FAVORITES = 2;
 
-// "id text" of every item below the pop-up's separator, top to bottom.
-std::vector<std::string> ListItems(MetrovaApp* app, int popup)
-{
-    std::vector<MenuEntry> bar;
-    std::vector<std::string> lines;
-    if (!ReadMenu(app, &bar) || bar.size() <= size_t(popup)) return { "<menu not readable>" };
-    bool below = false;
-    for (const MenuEntry& item : bar[size_t(popup)].items) {
-        if (below) lines.push_back(std::to_string(item.id) + " " + item.text);
-        if (item.separator) below = true;
-    }
-    return lines;
-}
-
 // "id from-name ~ to-name" as the choosers name the units.
 std::string Item(const MetrovaApp& app, int id, int fromIndex, int toIndex)
 {

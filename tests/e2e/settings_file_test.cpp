@@ -53,20 +53,6 @@ bool Exists(const std::string& path)
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-// "id text" of every item below the pop-up's separator, top to bottom.
-std::vector<std::string> ListItems(MetrovaApp* app, int popup)
-{
-    std::vector<MenuEntry> bar;
-    std::vector<std::string> lines;
-    if (!ReadMenu(app, &bar) || bar.size() <= size_t(popup)) return { "<menu not readable>" };
-    bool below = false;
-    for (const MenuEntry& item : bar[size_t(popup)].items) {
-        if (below) lines.push_back(std::to_string(item.id) + " " + item.text);
-        if (item.separator) below = true;
-    }
-    return lines;
-}
-
 // The texts of those items without their ids.
 std::vector<std::string> Texts(const std::vector<std::string>& items)
 {
