@@ -8,7 +8,7 @@ set -eu
 cd "$(dirname "$0")/.."
 OUT="$(realpath -m "${1:-build/screenshots}")"
 EXE="$(realpath "${METROVA_EXE:-build/win64/shell/metrova.exe}")"
-export WINEPREFIX="${WINEPREFIX:-$HOME/.metrova-wine}"
+export WINEPREFIX="${WINEPREFIX:-${HOME:-/root}/.metrova-wine}"
 export WINEDEBUG=-all
 mkdir -p "$OUT"
 scripts/wine-prefix.sh >/dev/null

@@ -4,8 +4,11 @@
 # a virtual display, a bounded fuzzing run, and a build of Windows x86.
 set -eu
 cd "$(dirname "$0")/.."
+# Wine needs a home folder; a bare CI environment may not name one.
+: "${HOME:=$(getent passwd "$(id -u)" | cut -d: -f6)}"
+export HOME
 scripts/setup-debian.sh
-export WINEPREFIX="${WINEPREFIX:-$HOME/.metrova-wine}"
+export WINEPREFIX="${WINEPREFIX:-${HOME:-/root}/.metrova-wine}"
 scripts/wine-prefix.sh >/dev/null
 JOBS=$(nproc)
 

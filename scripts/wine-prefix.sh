@@ -2,7 +2,7 @@
 # Creates (once) the Wine prefix the tests and the run command use, with crash
 # dialogs off and Wine drawing window frames itself when no window manager runs.
 set -eu
-: "${WINEPREFIX:=${HOME}/.metrova-wine}"
+: "${WINEPREFIX:=${HOME:-/root}/.metrova-wine}"
 export WINEPREFIX WINEDEBUG=-all
 WINE=/usr/lib/wine/wine64
 if [ ! -f "$WINEPREFIX/system.reg" ]; then

@@ -15,7 +15,7 @@ RUNS="${1:-15}"
 PREFIX="${METROVA_BUILD_PREFIX:-build/}"
 OUT=build/bench-startup
 mkdir -p "$OUT"
-export WINEPREFIX="${WINEPREFIX:-$HOME/.metrova-wine}" WINEDEBUG=-all
+export WINEPREFIX="${WINEPREFIX:-${HOME:-/root}/.metrova-wine}" WINEDEBUG=-all
 scripts/wine-prefix.sh >/dev/null
 
 FLAGS="-Os -fno-exceptions -fno-rtti -ffunction-sections -fdata-sections -static -Wl,--gc-sections -mwindows"
