@@ -18,15 +18,7 @@
 #include "numtext/wide_multiply.h"
 #include "numtext/x87.h"
 
-int ClampDecimals(int32_t decimals);  // format_extended.cpp
-
 namespace {
-
-#ifdef NUMTEXT_EXACT_ROUNDING_ONLY
-const bool kAlwaysExact = true;   // test build: every rounding decision takes the exact path
-#else
-const bool kAlwaysExact = false;
-#endif
 
 const uint64_t kTen15 = 1000000000000000ull;   // smallest 16-digit N
 const uint64_t kTen16 = 10000000000000000ull;  // 10^16 = 2^53.15: one past the largest N

@@ -11,6 +11,17 @@ struct DecimalDigits {
     int32_t exponent;  // E, the power of ten of the leading digit
 };
 
+// The decimals count as every formatter takes it: below 0 is 0, above 15 is 15.
+int ClampDecimals(int32_t decimals);
+
+// Whether the fast double paths settle every rounding by exact comparison: only
+// in a test build, so that the rarely taken exact path is tested as well.
+#ifdef NUMTEXT_EXACT_ROUNDING_ONLY
+const bool kAlwaysExact = true;
+#else
+const bool kAlwaysExact = false;
+#endif
+
 // Writes the value box text for d with 0 <= decimals <= 15 and returns the
 // number of bytes written, NUL included (at most 25).
 int WriteDecimalText(const DecimalDigits& d, int decimals, bool scientific, char* out);

@@ -17,12 +17,6 @@
 
 namespace {
 
-#ifdef NUMTEXT_EXACT_ROUNDING_ONLY
-const bool kAlwaysExact = true;   // test build: every rounding decision takes the exact path
-#else
-const bool kAlwaysExact = false;
-#endif
-
 const uint64_t kInfinityBits = 0x7FF0000000000000ull;
 const uint64_t kDefaultNaNBits = 0xFFF8000000000000ull;  // the x87 default NaN
 
