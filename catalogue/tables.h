@@ -2,7 +2,7 @@
 // part of the settings file format (unit indexes are stored), so they are fixed
 // here and the compiler rejects a table with too many rows.
 #pragma once
-#include "core/catalog.h"
+#include "catalogue/catalog.h"
 
 extern const UnitEntry AllLengthUnits[315];          // 0  "All Length & Distance"
 extern const UnitEntry AllSpeedUnits[70];            // 1  "All Speed"

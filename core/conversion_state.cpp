@@ -2,7 +2,6 @@
 // from the box being typed in into the other one.
 #include "core/conversion_state.h"
 #include "core/conversion_view.h"
-#include "lists/recent_list.h"
 #include "numtext/numtext.h"
 
 ConversionState Conversion = {
@@ -11,8 +10,8 @@ ConversionState Conversion = {
     0.0, 0.0,   // fromValue, toValue
     0,          // specialConverter
     BOX_FROM,   // ActiveSide
-    1,          // NumFormat: fixed
-    6,          // DecimalPlaces
+    DEFAULT_NUM_FORMAT,
+    DEFAULT_DECIMAL_PLACES,
 };
 
 // Value box text: a 260-byte working buffer of which at most 254 characters
@@ -58,7 +57,8 @@ static void InitialiseChoosers()
     SelectConversion(0, 0, 0);
 }
 
-// A unit chooser changed: take its row's factor, recompute, offer to the recent list.
+// A unit chooser changed: take its row's factor and recompute. The shell then
+// offers the conversion to the recent list.
 static void OnUnitChooserChanged(int chooser, double* factor)
 {
     int selection = ViewChooserSelection(chooser);
@@ -66,7 +66,6 @@ static void OnUnitChooserChanged(int chooser, double* factor)
         *factor = UnitFactor(Conversion.currentCategory, selection);
         Recompute(Conversion.ActiveSide);
     }
-    AddRecent(ViewMainWindow());
 }
 
 void OnChooserChanged(int which)
@@ -106,7 +105,7 @@ static void FillUnitChoosers(int category)
 void SelectConversion(int category, int fromIndex, int toIndex)
 {
     // Step 1: categories outside the table (negative ones too) are ignored.
-    if (unsigned(category) >= unsigned(CATEGORY_COUNT)) return;
+    if (!IsCategoryIndex(category)) return;
 
     // Step 2: a new category brings its converter and its unit names.
     if (category != Conversion.currentCategory) {

@@ -3,7 +3,8 @@
 // It drives the five controls only through the view functions of
 // core/conversion_view.h.
 #pragma once
-#include "core/catalog.h"
+#include "catalogue/catalog.h"
+#include "core/convert.h"
 
 struct ConversionState {
     int currentCategory;               // -1 only during start-up
@@ -14,6 +15,10 @@ struct ConversionState {
     int NumFormat;                     // non-zero fixed, 0 scientific
     unsigned short DecimalPlaces;      // 0..15 shown; a stored larger value is kept
 };
+
+// The built-in display options, used until settings say otherwise.
+const int DEFAULT_NUM_FORMAT = 1;       // fixed notation
+const int DEFAULT_DECIMAL_PLACES = 6;
 
 extern ConversionState Conversion;     // the one conversion state of the process
 

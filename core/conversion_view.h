@@ -2,7 +2,6 @@
 // functions: the Windows shell implements them with the real choosers and
 // edit boxes, the native tests with a fake.
 #pragma once
-#include "core/window_handle.h"
 
 // Chooser ids (also the values OnChooserChanged receives).
 const int CHOOSER_CATEGORY = 1;
@@ -22,6 +21,3 @@ int ViewChooserSelection(int chooser);  // -1 when nothing is selected
 int ViewBoxGetText(int box, char* buffer, int size);
 void ViewBoxSetText(int box, const char* text);
 void ViewBoxFocus(int box);
-
-// The main window, for the lists' menu operations; null in native tests.
-WindowHandle ViewMainWindow();

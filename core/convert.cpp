@@ -1,5 +1,7 @@
 // Factor arithmetic and the temperature converter.
-#include "core/catalog.h"
+#include "core/convert.h"
+
+#include "catalogue/catalog.h"
 #include "catalogue/tables.h"
 
 double ConvertByFactors(double value, double fromFactor, double toFactor)
@@ -42,7 +44,7 @@ static const SpecialConverterEntry SpecialConverters[] = {
 
 SpecialConverter FindSpecialConverter(int categoryIndex)
 {
-    if (unsigned(categoryIndex) >= unsigned(CATEGORY_COUNT))
+    if (!IsCategoryIndex(categoryIndex))
         return 0;
     const UnitEntry* table = UnitCatalog[categoryIndex].units;
     for (const SpecialConverterEntry& entry : SpecialConverters)

@@ -4,20 +4,20 @@
 // followed by a load gives back exactly what was loaded. The input is either
 // the file's text itself or a recipe for a file of plausible keys.
 //
-// The platform side is the tests' in-memory profile reader (tests/lists), which
+// The platform side is the tests' in-memory profile reader (tests/support), which
 // follows the rules of the system's profile functions.
 #include <stddef.h>
 #include <stdint.h>
 #include <stdlib.h>
 #include <string>
 
-#include "core/catalog.h"
+#include "catalogue/catalog.h"
 #include "core/conversion_state.h"
 #include "lists/favorites_list.h"
 #include "lists/recent_list.h"
 #include "lists/settings_file.h"
-#include "tests/lists/fake_menu.cpp"
-#include "tests/lists/fake_profile.cpp"
+#include "tests/support/fake_menu.cpp"
+#include "tests/support/fake_profile.cpp"
 #include "tests/lists/fake_view.cpp"
 
 static const char SETTINGS_FILE[] = ".\\Brisklane\\Metrova\\metrova.ini";
@@ -52,7 +52,7 @@ static void StartProgram()
     Conversion.NumFormat = 1;
     Conversion.DecimalPlaces = 6;
     ResetFakeMenu();
-    ResetFakeControls();
+    FakeViewReset();
     LoadSettings();
     OnChooserChanged(0);
     BuildFavoritesMenu(nullptr);

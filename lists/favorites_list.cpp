@@ -25,7 +25,7 @@ void AddFavorite(WindowHandle window)
     FavoritesList.entries[index] = candidate;
     FavoritesList.count++;
 
-    char text[260];
+    char text[LIST_ITEM_TEXT_SIZE];
     FormatConversionText(candidate, text, sizeof text);
     ListMenuAppend(window, FAVORITES_POPUP, FAVORITE_FIRST_ID + index, text);
     ListMenuRedraw(window);
@@ -65,7 +65,7 @@ void ApplyFavorite(int index)
 
 void BuildFavoritesMenu(WindowHandle window)
 {
-    char text[260];
+    char text[LIST_ITEM_TEXT_SIZE];
     for (int i = 0; i < FavoritesList.count; i++) {
         FormatConversionText(FavoritesList.entries[i], text, sizeof text);
         ListMenuAppend(window, FAVORITES_POPUP, FAVORITE_FIRST_ID + i, text);

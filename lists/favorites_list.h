@@ -1,7 +1,8 @@
 // Up to twenty favourite conversions in order of addition, shown in the
 // "&Favorites" menu with command ids 112 + list index.
 #pragma once
-#include "lists/recent_list.h"
+#include "lists/conversion_triple.h"
+#include "lists/list_menu.h"
 
 const int FAVORITES_MAX = 20;
 const int FAVORITE_FIRST_ID = 112;   // 112..131: 112 + list index

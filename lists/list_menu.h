@@ -3,7 +3,12 @@
 // them with the real menus (list_menu_win32.cpp), the tests with a fake.
 // Ids name items anywhere in the menu bar, pop-ups included.
 #pragma once
-#include "core/window_handle.h"
+
+// The main window as the portable code sees it: an opaque handle that the
+// Windows shell fills with its HWND (the same type there) and native tests
+// leave null.
+struct HWND__;
+typedef HWND__* WindowHandle;
 
 const int GO_POPUP = 0;          // "&Go": recent conversions below its separator
 const int FAVORITES_POPUP = 2;   // "&Favorites": favourites below its separator

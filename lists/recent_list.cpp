@@ -1,7 +1,7 @@
 // The ring of the last ten conversions and its items in the "&Go" menu.
 #include "lists/recent_list.h"
 
-#include "core/catalog.h"
+#include "catalogue/catalog.h"
 #include "core/conversion_state.h"
 #include "core/conversion_view.h"
 #include "lists/bounded_text.h"
@@ -9,51 +9,10 @@
 
 RecentListState RecentList;   // the one recent list of the process
 
-bool operator==(const ConversionTriple& a, const ConversionTriple& b)
+int NewestRecentSlot(int k)
 {
-    return a.category == b.category && a.fromIndex == b.fromIndex && a.toIndex == b.toIndex;
-}
-
-bool IsConversionInCatalog(const ConversionTriple& entry)
-{
-    // Compared unsigned, so negative indexes fail as well.
-    if (static_cast<unsigned>(entry.category) >= static_cast<unsigned>(CATEGORY_COUNT))
-        return false;
-    const unsigned units = static_cast<unsigned>(UnitCatalog[entry.category].count);
-    return static_cast<unsigned>(entry.fromIndex) < units && static_cast<unsigned>(entry.toIndex) < units;
-}
-
-void FormatConversionText(const ConversionTriple& entry, char* buffer, int size)
-{
-    if (size <= 0)
-        return;
-    buffer[0] = '\0';
-    if (!IsConversionInCatalog(entry))
-        return;
-    const UnitEntry* units = UnitCatalog[entry.category].units;
-    int length = 0;   // "%s ~ %s", cut when it does not fit
-    if (AppendText(buffer, size, &length, units[entry.fromIndex].name) && AppendText(buffer, size, &length, " ~ "))
-        AppendText(buffer, size, &length, units[entry.toIndex].name);
-}
-
-bool ReadChosenConversion(ConversionTriple* chosen)
-{
-    const int fromIndex = ViewChooserSelection(CHOOSER_FROM_UNIT);
-    if (fromIndex == -1)
-        return false;
-    const int toIndex = ViewChooserSelection(CHOOSER_TO_UNIT);
-    if (toIndex == -1)
-        return false;
-    chosen->category = Conversion.currentCategory;
-    chosen->fromIndex = fromIndex;
-    chosen->toIndex = toIndex;
-    return true;
-}
-
-// The slot of the k-th newest entry (k = 0 for the newest).
-static int NewestSlot(int k)
-{
-    return (RecentList.nextSlot + 9 * (k + 1)) % RECENT_SLOTS;
+    // nextSlot - (k + 1), kept non-negative: 9 = RECENT_SLOTS - 1 steps back one.
+    return (RecentList.nextSlot + (RECENT_SLOTS - 1) * (k + 1)) % RECENT_SLOTS;
 }
 
 void AddRecent(WindowHandle window)
@@ -68,7 +27,7 @@ void AddRecent(WindowHandle window)
 
     // A conversion already listed keeps its place.
     for (int k = 0; k < RecentList.count; k++)
-        if (RecentList.slots[NewestSlot(k)] == candidate)
+        if (RecentList.slots[NewestRecentSlot(k)] == candidate)
             return;
 
     // A full ring gives the oldest entry's slot, and with it its id, to the new one.
@@ -77,12 +36,12 @@ void AddRecent(WindowHandle window)
         ListMenuDelete(window, RECENT_FIRST_ID + slot);
     RecentList.slots[slot] = candidate;
 
-    char text[260];
+    char text[LIST_ITEM_TEXT_SIZE];
     FormatConversionText(candidate, text, sizeof text);
     if (RecentList.count == 0)
         ListMenuAppend(window, GO_POPUP, RECENT_FIRST_ID + slot, text);
     else   // directly below the separator: before the newest entry's item
-        ListMenuInsertBefore(window, RECENT_FIRST_ID + NewestSlot(0), RECENT_FIRST_ID + slot, text);
+        ListMenuInsertBefore(window, RECENT_FIRST_ID + NewestRecentSlot(0), RECENT_FIRST_ID + slot, text);
 
     RecentList.nextSlot = (slot + 1) % RECENT_SLOTS;
     if (RecentList.count < RECENT_SLOTS)
@@ -106,9 +65,9 @@ void ApplyRecent(int slot)
 
 void BuildRecentMenu(WindowHandle window)
 {
-    char text[260];
+    char text[LIST_ITEM_TEXT_SIZE];
     for (int k = 0; k < RecentList.count; k++) {
-        const int slot = NewestSlot(k);
+        const int slot = NewestRecentSlot(k);
         if (k == 0)   // the window opens on the conversion set up last
             ApplyRecent(slot);
         FormatConversionText(RecentList.slots[slot], text, sizeof text);

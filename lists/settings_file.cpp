@@ -4,14 +4,14 @@
 
 #include <string.h>
 
-#include "core/catalog.h"
+#include "catalogue/catalog.h"
 #include "core/conversion_state.h"
 #include "lists/bounded_text.h"
 #include "lists/favorites_list.h"
 #include "lists/recent_list.h"
 #include "lists/settings_profile.h"
 
-char SettingsBase[260] = ".";   // set once by FindSettingsBase
+char SettingsBase[SETTINGS_BASE_SIZE] = ".";   // set once by FindSettingsBase
 int PortableMode;               // shown in the title
 int SaveOnExit;                 // flipped by the menu, set by LoadSettings
 
@@ -31,7 +31,7 @@ static bool JoinPath(char* buffer, int size, const char* a, const char* b,
 
 int GetAppDataFolder(char* buffer)
 {
-    if (PlatformAppDataFolder(buffer, 260))
+    if (PlatformAppDataFolder(buffer, SETTINGS_BASE_SIZE))
         return 1;
     strcpy(buffer, ".");
     return 0;
@@ -39,7 +39,7 @@ int GetAppDataFolder(char* buffer)
 
 int IsOnRemovableDrive()
 {
-    char path[260];
+    char path[EXECUTABLE_PATH_SIZE];
     int length = PlatformExecutablePath(path, sizeof path);
     if (length <= 0)
         return 0;
@@ -86,8 +86,8 @@ static bool ReadStoredEntry(const char* path, const char* section, const char* c
     char key[32];
     FormatNumberedKey(key, sizeof key, catFormat, n);
     const int category = ProfileReadInt(section, key, -1, path);
-    // Unsigned, so the default -1 of a missing key and negative values fail too.
-    if (static_cast<unsigned>(category) >= static_cast<unsigned>(CATEGORY_COUNT))
+    // The default -1 of a missing key fails here, as do negative values.
+    if (!IsCategoryIndex(category))
         return false;
     const unsigned units = static_cast<unsigned>(UnitCatalog[category].count);
     FormatNumberedKey(key, sizeof key, fromFormat, n);
@@ -124,20 +124,19 @@ void LoadSettings()
         FavoritesList.count = n;
     }
 
-    // Entry 1 (the newest) lands in slot 9, entry 10 in slot 0: with nextSlot
-    // 0, slot 9 is the newest position of the ring.
-    int slot = RECENT_SLOTS - 1;
+    // Entry n is the (n - 1)-th newest: with nextSlot 0 entry 1 lands in slot
+    // 9 and entry 10 in slot 0.
     for (int n = 1; n <= RECENT_SLOTS; n++) {
         if (!ReadStoredEntry(path, SECTION_RECENT, KEY_RECENT_CAT, KEY_RECENT_FR, KEY_RECENT_TO, n,
-                             &RecentList.slots[slot]))
+                             &RecentList.slots[NewestRecentSlot(n - 1)]))
             break;
         RecentList.count = n;
-        slot = (slot + 9) % RECENT_SLOTS;
     }
 
-    Conversion.NumFormat = ProfileReadInt(SECTION_OPTIONS, KEY_NUM_FORMAT, 1, path);
+    Conversion.NumFormat = ProfileReadInt(SECTION_OPTIONS, KEY_NUM_FORMAT, DEFAULT_NUM_FORMAT, path);
     // Kept as read (low 16 bits); the display clamps it to 15 decimals.
-    Conversion.DecimalPlaces = static_cast<unsigned short>(ProfileReadInt(SECTION_OPTIONS, KEY_DEC_PLACE, 6, path));
+    Conversion.DecimalPlaces =
+        static_cast<unsigned short>(ProfileReadInt(SECTION_OPTIONS, KEY_DEC_PLACE, DEFAULT_DECIMAL_PLACES, path));
 }
 
 // A hand-edited file may repeat a key. The profile functions only ever see the
@@ -209,12 +208,12 @@ void SaveSettings()
                    FAVORITES_MAX))
         return;
 
-    // Newest first: the k-th newest entry is in slot (nextSlot + 9 (k + 1)) mod 10.
+    // Newest first.
     count = RecentList.count;
     if (count < 0 || count > RECENT_SLOTS)
         count = 0;
     for (int k = 0; k < count; k++)
-        entries[k] = &RecentList.slots[(RecentList.nextSlot + 9 * (k + 1)) % RECENT_SLOTS];
+        entries[k] = &RecentList.slots[NewestRecentSlot(k)];
     if (!WriteList(path, SECTION_RECENT, KEY_RECENT_CAT, KEY_RECENT_FR, KEY_RECENT_TO, entries, count,
                    RECENT_SLOTS))
         return;

@@ -2,7 +2,9 @@
 // folder when started from a removable drive) and the settings file itself.
 #pragma once
 
-extern char SettingsBase[260];   // folder holding Brisklane\Metrova\metrova.ini
+const int SETTINGS_BASE_SIZE = 260;   // the base folder's path, NUL included
+
+extern char SettingsBase[SETTINGS_BASE_SIZE];   // folder holding Brisklane\Metrova\metrova.ini
 extern int PortableMode;         // 1 when the executable is on a removable drive
 extern int SaveOnExit;           // write the settings when the main window goes
 
@@ -22,11 +24,12 @@ const char KEY_RECENT_TO[] = "RECENT_TO_%d";
 const char KEY_NUM_FORMAT[] = "NUM_FORMAT";
 const char KEY_DEC_PLACE[] = "DEC_PLACE";
 
+const int EXECUTABLE_PATH_SIZE = 260;  // the executable's path, as the system's MAX_PATH
 const int SETTINGS_PATH_SIZE = 1024;   // the settings file's path
 const int SETTINGS_FOLDER_SIZE = 264;  // each folder's path
 
 void FindSettingsBase();
-// The user's application-data folder into a 260-byte buffer and 1, or "." and 0.
+// The user's application-data folder into a SETTINGS_BASE_SIZE buffer and 1, or "." and 0.
 int GetAppDataFolder(char* buffer);
 // 1 when the executable's drive is removable, else 0.
 int IsOnRemovableDrive();

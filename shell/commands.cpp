@@ -12,11 +12,19 @@ static void CheckItem(HWND window, int id, bool checked)
     CheckMenuItem(GetMenu(window), UINT(id), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
+// A unit choice is offered to the recent list once the conversion state has
+// taken it; a category choice is not.
+static void OnChooserPicked(HWND window, int id)
+{
+    OnChooserChanged(id);
+    if (id == IDC_FROM_UNIT_CHOOSER || id == IDC_TO_UNIT_CHOOSER) AddRecent(window);
+}
+
 // A chooser or value box reports: the code decides, since the ids repeat.
-static void OnControlNotification(int code, int id)
+static void OnControlNotification(HWND window, int code, int id)
 {
     switch (code) {
-    case CBN_SELCHANGE: OnChooserChanged(id); break;
+    case CBN_SELCHANGE: OnChooserPicked(window, id); break;
     case EN_SETFOCUS:   OnValueBoxFocused(id); break;
     case EN_CHANGE:     OnValueBoxChanged(id); break;
     default:            break;
@@ -81,7 +89,7 @@ static void OnMenuCommand(HWND window, WPARAM id)
 void OnCommand(HWND window, WPARAM wParam, LPARAM lParam)
 {
     if (lParam != 0)
-        OnControlNotification(HIWORD(wParam), LOWORD(wParam));
+        OnControlNotification(window, HIWORD(wParam), LOWORD(wParam));
     else
         OnMenuCommand(window, wParam);   // compared whole: accelerators would carry 1 above
 }

@@ -75,8 +75,3 @@ void ViewBoxFocus(int box)
 {
     SetFocus(Box(box));
 }
-
-WindowHandle ViewMainWindow()
-{
-    return MainWindow;
-}

@@ -1,6 +1,6 @@
 // The main window: its children, their font, creation and destruction.
 #include "shell/shell.h"
-#include "shell/center_window.h"
+#include "widgets/center_window.h"
 #include "core/conversion_state.h"
 #include "lists/favorites_list.h"
 #include "lists/recent_list.h"

@@ -4,7 +4,7 @@
 #include "widgets/link_label.h"
 #include "res/maker.h"
 #include "res/resource.h"
-#include "shell/center_window.h"
+#include "widgets/center_window.h"
 
 static const COLORREF ABOUT_LINK_VISITED = RGB(255, 0, 0);   // 0x000000FF
 

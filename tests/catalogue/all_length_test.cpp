@@ -1,7 +1,7 @@
 // Category 0 "All Length & Distance": stated rows, synonym groups, prefix
 // families, derived rows and a sample of researched lengths.
 #include "catalogue/tables.h"
-#include "core/catalog.h"
+#include "catalogue/catalog.h"
 #include "table_lookup.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Area table: the rows whose sizes are fixed, squares of the length rows,
 // land measures against their definitions, and the extreme conversions.
 #include "catalogue/tables.h"
-#include "core/catalog.h"
+#include "catalogue/catalog.h"
 #include "table_lookup.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Checks that hold for the catalogue as a whole: sizes, base rows, names.
-#include "core/catalog.h"
+#include "catalogue/catalog.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The small tables whose every row is fixed: relations between their rows and
 // the conversions users check first.
-#include "core/catalog.h"
+#include "catalogue/catalog.h"
 #include "table_lookup.h"
 
 #include <gtest/gtest.h>

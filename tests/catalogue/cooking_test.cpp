@@ -1,7 +1,7 @@
 // Common Cooking table: the rows whose sizes are fixed, the kitchen measures
 // as fractions of the US teaspoon, and the names it shares with Volume.
 #include "catalogue/tables.h"
-#include "core/catalog.h"
+#include "catalogue/catalog.h"
 #include "table_lookup.h"
 
 #include <gtest/gtest.h>

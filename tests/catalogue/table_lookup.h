@@ -2,7 +2,8 @@
 // Categories are named by their index in UnitCatalog; a lookup scans the
 // category's table in order and takes the first row with that exact name.
 #pragma once
-#include "core/catalog.h"
+#include "catalogue/catalog.h"
+#include "core/convert.h"
 
 // Category indexes, in UnitCatalog order.
 const int ALL_LENGTH = 0, ALL_SPEED = 1, ALL_MASS = 2, COOKING = 3, COMMON_LENGTH = 4,

@@ -1,7 +1,7 @@
 // Volume table: the rows whose sizes are fixed, the US, imperial and metric
 // families, cubes of lengths, and sizes known from the standards.
 #include "catalogue/tables.h"
-#include "core/catalog.h"
+#include "catalogue/catalog.h"
 #include "table_lookup.h"
 
 #include <gtest/gtest.h>

@@ -28,7 +28,7 @@ TEST_F(FavoritesListTest, RefusedSilently)
     AddFavoriteOf(0, 1, 2);   // already a favourite: not added, not moved
     EXPECT_EQ(ListItemLines(FAVORITES_POPUP), (std::vector<std::string>{ Line(112, 0, 1, 2), Line(113, 0, 3, 4) }));
 
-    FakeControls.choosers[CHOOSER_TO_UNIT].selection = -1;   // no selection
+    FakeView.choosers[CHOOSER_TO_UNIT].selection = -1;   // no selection
     AddFavorite(nullptr);
     EXPECT_EQ(FavoritesList.count, 2);
 }
@@ -75,7 +75,7 @@ TEST_F(FavoritesListTest, RemovingWhatIsNoFavoriteChangesNothing)
     AddFavoriteOf(0, 1, 2);
     Show(0, 2, 1);
     RemoveFavorite(nullptr);
-    FakeControls.choosers[CHOOSER_FROM_UNIT].selection = -1;
+    FakeView.choosers[CHOOSER_FROM_UNIT].selection = -1;
     RemoveFavorite(nullptr);
     EXPECT_EQ(FavoritesList.count, 1);
     EXPECT_EQ(ListItems(FAVORITES_POPUP).size(), 1u);

@@ -6,16 +6,16 @@
 #include <string>
 #include <vector>
 
-#include "core/catalog.h"
+#include "catalogue/catalog.h"
 #include "core/conversion_state.h"
 #include "core/conversion_view.h"
 #include "lists/favorites_list.h"
 #include "lists/list_menu.h"
 #include "lists/recent_list.h"
 #include "lists/settings_file.h"
-#include "tests/lists/fake_menu.h"
-#include "tests/lists/fake_profile.h"
-#include "tests/lists/fake_view.h"
+#include "tests/support/fake_menu.h"
+#include "tests/support/fake_profile.h"
+#include "tests/support/fake_view.h"
 
 // A fresh program: empty lists, built-in options, the resource's menu bar and
 // the controls on category 0 with units 0 and 0.
@@ -25,13 +25,13 @@ inline void ResetProgramState()
     FavoritesList = FavoritesListState();
     Conversion.currentCategory = -1;
     Conversion.ActiveSide = BOX_FROM;
-    Conversion.NumFormat = 1;
-    Conversion.DecimalPlaces = 6;
+    Conversion.NumFormat = DEFAULT_NUM_FORMAT;
+    Conversion.DecimalPlaces = DEFAULT_DECIMAL_PLACES;
     SaveOnExit = 0;
     PortableMode = 0;
     strcpy(SettingsBase, ".");
     ResetFakeMenu();
-    ResetFakeControls();
+    FakeViewReset();
     OnChooserChanged(0);
 }
 
@@ -42,11 +42,13 @@ inline void ResetListsWorld(bool keepFiles = false)
     ResetProgramState();
 }
 
-// The user picks a unit in a chooser (which offers the conversion to the recent list).
+// The user picks a unit in a chooser: the shell hands the change to the
+// conversion state and then offers the conversion to the recent list.
 inline void UserPicks(int chooser, int index)
 {
     ViewChooserSelect(chooser, index);
     OnChooserChanged(chooser);
+    AddRecent(nullptr);
 }
 
 // The user ends up on this conversion by choosing both units (category

@@ -36,10 +36,10 @@ TEST_F(RecentListTest, WhatIsRecordedAndWhatIsNot)
 TEST_F(RecentListTest, AChooserWithoutSelectionRecordsNothing)
 {
     Show(0, 1, 2);
-    FakeControls.choosers[CHOOSER_FROM_UNIT].selection = -1;
+    FakeView.choosers[CHOOSER_FROM_UNIT].selection = -1;
     AddRecent(nullptr);
-    FakeControls.choosers[CHOOSER_FROM_UNIT].selection = 1;
-    FakeControls.choosers[CHOOSER_TO_UNIT].selection = -1;
+    FakeView.choosers[CHOOSER_FROM_UNIT].selection = 1;
+    FakeView.choosers[CHOOSER_TO_UNIT].selection = -1;
     AddRecent(nullptr);
     EXPECT_EQ(RecentList.count, 0);
     EXPECT_EQ(FakeMenu.redraws, 0);

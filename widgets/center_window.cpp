@@ -1,5 +1,5 @@
 // Window centring for the main window and the About box.
-#include "shell/center_window.h"
+#include "widgets/center_window.h"
 
 BOOL CenterWindowOver(HWND window, HWND other)
 {

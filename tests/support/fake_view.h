@@ -1,4 +1,5 @@
-// A fake of the five controls behind the conversion state, for native tests.
+// A fake of the five controls behind the conversion state, for native tests
+// and fuzz targets.
 // Like the real edit controls, replacing a box's text reports a change for that
 // box and moving the focus reports the focus; selecting a chooser item from the
 // program reports nothing. The Fake* helpers act as the user does.

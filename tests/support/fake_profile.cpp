@@ -1,4 +1,4 @@
-#include "tests/lists/fake_profile.h"
+#include "tests/support/fake_profile.h"
 
 #include <string.h>
 

@@ -1,5 +1,5 @@
 // The fake controls: plain strings and vectors behind the view functions.
-#include "tests/core/fake_view.h"
+#include "tests/support/fake_view.h"
 #include "core/conversion_state.h"
 #include "core/conversion_view.h"
 #include <cstring>
@@ -33,32 +33,39 @@ static void NotifyChange(int box)
     --FakeView.changeDepth;
 }
 
+static bool IsChooser(int chooser) { return chooser >= 1 && chooser <= 3; }
+static bool IsBox(int box) { return box == 1 || box == 2; }
+
 void ViewChooserClear(int chooser)
 {
+    if (!IsChooser(chooser)) return;
     FakeView.choosers[chooser].items.clear();
     FakeView.choosers[chooser].selection = -1;
 }
 
 void ViewChooserAppend(int chooser, const char* text)
 {
+    if (!IsChooser(chooser)) return;
     FakeView.choosers[chooser].items.push_back(text);
 }
 
 void ViewChooserSelect(int chooser, int index)
 {
+    if (!IsChooser(chooser)) return;
+    // Like a combo box: an index outside the items selects nothing.
     FakeChooser& c = FakeView.choosers[chooser];
     c.selection = index >= 0 && index < int(c.items.size()) ? index : -1;
 }
 
 int ViewChooserSelection(int chooser)
 {
-    return FakeView.choosers[chooser].selection;
+    return IsChooser(chooser) ? FakeView.choosers[chooser].selection : -1;
 }
 
 int ViewBoxGetText(int box, char* buffer, int size)
 {
     if (size <= 0) return 0;
-    const std::string& text = FakeView.boxes[box].text;
+    const std::string text = IsBox(box) ? FakeView.boxes[box].text : std::string();
     int length = int(text.size()) < size - 1 ? int(text.size()) : size - 1;
     std::memcpy(buffer, text.data(), length);
     buffer[length] = '\0';
@@ -67,6 +74,7 @@ int ViewBoxGetText(int box, char* buffer, int size)
 
 void ViewBoxSetText(int box, const char* text)
 {
+    if (!IsBox(box)) return;
     FakeView.boxes[box].text = text;
     ++FakeView.boxes[box].setTextCount;
     NotifyChange(box);
@@ -74,14 +82,9 @@ void ViewBoxSetText(int box, const char* text)
 
 void ViewBoxFocus(int box)
 {
-    if (FakeView.focusedBox == box) return;
+    if (!IsBox(box) || FakeView.focusedBox == box) return;
     FakeView.focusedBox = box;
     OnValueBoxFocused(box);
-}
-
-WindowHandle ViewMainWindow()
-{
-    return 0;
 }
 
 void FakeFocus(int box)

@@ -1,5 +1,5 @@
 // The category table. Its order is stored in the settings file: never reorder.
-#include "core/catalog.h"
+#include "catalogue/catalog.h"
 #include "catalogue/tables.h"
 
 #define CATEGORY(name, table) { name, table, int(sizeof(table) / sizeof(table[0])) }

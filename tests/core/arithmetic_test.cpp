@@ -1,5 +1,6 @@
 // Factor arithmetic, the temperature converter and its registry.
-#include "core/catalog.h"
+#include "catalogue/catalog.h"
+#include "core/convert.h"
 
 #include <gtest/gtest.h>
 

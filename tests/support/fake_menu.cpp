@@ -1,4 +1,4 @@
-#include "tests/lists/fake_menu.h"
+#include "tests/support/fake_menu.h"
 
 #include "lists/list_menu.h"
 

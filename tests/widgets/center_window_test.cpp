@@ -1,5 +1,5 @@
 // CenterWindowOver on real top-level windows: centred, then kept on screen.
-#include "shell/center_window.h"
+#include "widgets/center_window.h"
 #include <gtest/gtest.h>
 
 namespace {

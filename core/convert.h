@@ -1,0 +1,16 @@
+// Conversion arithmetic: the one factor rule, the temperature converter and
+// the registry that says which unit table replaces the rule by a converter.
+#pragma once
+
+// A routine that replaces factor arithmetic for one unit table.
+typedef void (*SpecialConverter)(double fromFactor, double toFactor, double value, double* result);
+
+// value * fromFactor / toFactor, product first, in double precision.
+double ConvertByFactors(double value, double fromFactor, double toFactor);
+
+// Temperature codes: 1 Celsius, 2 Fahrenheit, 3 Rankine, 4 Reaumur, anything else kelvin.
+void TemperatureConvert(double fromCode, double toCode, double value, double* result);
+
+// The converter registered for the category's unit table, or 0. Indexes of 32
+// or more (compared unsigned, so negative ones too) select nothing.
+SpecialConverter FindSpecialConverter(int categoryIndex);
