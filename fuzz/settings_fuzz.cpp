@@ -16,9 +16,9 @@
 #include "lists/favorites_list.h"
 #include "lists/recent_list.h"
 #include "lists/settings_file.h"
-#include "tests/support/fake_menu.cpp"
-#include "tests/support/fake_profile.cpp"
-#include "tests/lists/fake_view.cpp"
+#include "tests/support/fake_menu.h"
+#include "tests/support/fake_profile.h"
+#include "tests/support/fake_view.h"
 
 static const char SETTINGS_FILE[] = ".\\Brisklane\\Metrova\\metrova.ini";
 
