@@ -1,7 +1,6 @@
 #!/bin/sh
 # Runs a Windows test program under Wine. The prefix is made once by
 # scripts/wine-prefix.sh; WINEPREFIX may point elsewhere.
-: "${WINEPREFIX:=${HOME:-/root}/.metrova-wine}"
-export WINEPREFIX
+. "$(dirname "$0")/../scripts/wine-env.sh"
 export WINEDEBUG="${WINEDEBUG:--all}"
-exec /usr/lib/wine/wine64 "$@"
+exec "$WINE" "$@"

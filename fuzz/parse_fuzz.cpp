@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "numtext/extended.h"
 #include "numtext/numtext.h"
 
 namespace {

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "numtext/extended.h"
 #include "numtext/numtext.h"
 
 namespace {

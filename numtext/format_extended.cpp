@@ -1,8 +1,10 @@
 // The general formatter: an 80-bit extended value to value box text, on the
-// x87 unit's own logarithm, power of ten and packed decimal store.
+// x87 unit's own logarithm, power of ten and packed decimal store. Not on the
+// program's own path (FormatReal is); the tests hold the two against each other.
 #include <cassert>
 #include <cstring>
 
+#include "numtext/extended.h"
 #include "numtext/numtext.h"
 #include "numtext/numtext_internal.h"
 #include "numtext/x87.h"

@@ -1,5 +1,6 @@
-// FormatReal: a double to value box text, with the correctly rounded 16
-// significant digits (ties to even), in integer arithmetic.
+// FormatReal, the formatter the program ships: a double to value box text,
+// with the correctly rounded 16 significant digits (ties to even), in integer
+// arithmetic.
 //
 // A double is m * 2^e exactly. Its 16 digits are N = round(|v| * 10^(15 - E))
 // with E the decimal exponent of the leading digit. The product is formed

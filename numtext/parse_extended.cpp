@@ -1,5 +1,7 @@
 // The general parser: accepted text to an 80-bit extended value, as an
-// 18-digit packed decimal integer times a computed power of ten.
+// 18-digit packed decimal integer times a computed power of ten. Not on the
+// program's own path (ParseReal is); the tests hold the two against each other.
+#include "numtext/extended.h"
 #include "numtext/numtext.h"
 #include "numtext/numtext_internal.h"
 #include "numtext/x87.h"

@@ -1,5 +1,5 @@
-// ParseReal: value box text to the correctly rounded double, in integer
-// arithmetic.
+// ParseReal, the parser the program ships: value box text to the correctly
+// rounded double, in integer arithmetic.
 //
 // The text is w * 10^p with w < 10^18. The product of w with a 128-bit
 // truncated significand of 10^p gives the double's 53 bits and the fraction

@@ -1,6 +1,6 @@
 // 10^n in 80-bit extended precision, shared by the general formatter and the
 // general parser.
-#include "numtext/numtext.h"
+#include "numtext/extended.h"
 
 // Runs in the caller's rounding mode and precision; both general routines
 // call it with the default state (64-bit precision, rounding to nearest).

@@ -13,8 +13,10 @@ cmake --preset native-fuzz -B "$BUILD" >/dev/null
 cmake --build "$BUILD" -j "${FUZZ_JOBS:-2}"
 
 status=0
+ran=0
 for target in "$BUILD"/fuzz/*_fuzz; do
   [ -x "$target" ] || continue
+  ran=$((ran + 1))
   name=$(basename "$target")
   corpus="$BUILD/fuzz/corpus/$name"
   mkdir -p "$corpus"
@@ -30,4 +32,8 @@ for target in "$BUILD"/fuzz/*_fuzz; do
   fi
   grep -E "stat::number_of_executed_units|Done" "$BUILD/fuzz/$name.log" | tail -n 1
 done
+if [ "$ran" -eq 0 ]; then
+  echo "== no fuzz target was built in $BUILD/fuzz" >&2
+  exit 1
+fi
 exit $status

@@ -7,12 +7,13 @@
 set -eu
 cd "$(dirname "$0")/.."
 PREFIX="${METROVA_BUILD_PREFIX:-build/}"
-VERSION=$(sed -n 's/^#define METROVA_VERSION_TEXT *"\([^"]*\)".*/\1/p' res/version.h)
 mkdir -p dist
 for pair in win64:x86_64 win32:i686; do
   preset=${pair%%:*}; arch=${pair#*:}
   cmake --preset "$preset" -B "$PREFIX$preset" >/dev/null
   cmake --build "$PREFIX$preset" --target metrova -j 2
+  # The version the build wrote from project() in CMakeLists.txt.
+  VERSION=$(sed -n 's/^#define METROVA_VERSION_TEXT *"\([^"]*\)".*/\1/p' "$PREFIX$preset/generated/res/version.h")
   stage=$(mktemp -d)
   "$arch-w64-mingw32-strip" -o "$stage/metrova.exe" "$PREFIX$preset/shell/metrova.exe"
   cat > "$stage/README.txt" <<NOTE

@@ -4,11 +4,8 @@
 # (then take a screenshot with: DISPLAY=:N import -window root shot.png).
 set -eu
 cd "$(dirname "$0")/.."
-# Wine needs a home folder; a bare CI environment may not name one.
-: "${HOME:=$(getent passwd "$(id -u)" | cut -d: -f6)}"
-export HOME
+. scripts/wine-env.sh
 scripts/setup-debian.sh
-export WINEPREFIX="${WINEPREFIX:-${HOME:-/root}/.metrova-wine}"
 scripts/wine-prefix.sh >/dev/null
 for preset in win64 win32; do
   cmake --preset "$preset" >/dev/null
@@ -16,7 +13,7 @@ for preset in win64 win32; do
 done
 echo "Built build/win64/shell/metrova.exe and build/win32/shell/metrova.exe"
 if [ -n "${DISPLAY:-}" ]; then
-  exec /usr/lib/wine/wine64 build/win64/shell/metrova.exe
+  exec "$WINE" build/win64/shell/metrova.exe
 else
-  exec xvfb-run -a -s "-screen 0 1024x768x24" /usr/lib/wine/wine64 build/win64/shell/metrova.exe
+  exec xvfb-run -a -s "-screen 0 1024x768x24" "$WINE" build/win64/shell/metrova.exe
 fi

@@ -8,7 +8,7 @@ set -eu
 cd "$(dirname "$0")/.."
 OUT="$(realpath -m "${1:-build/screenshots}")"
 EXE="$(realpath "${METROVA_EXE:-build/win64/shell/metrova.exe}")"
-export WINEPREFIX="${WINEPREFIX:-${HOME:-/root}/.metrova-wine}"
+. scripts/wine-env.sh
 export WINEDEBUG=-all
 mkdir -p "$OUT"
 scripts/wine-prefix.sh >/dev/null
@@ -17,9 +17,9 @@ if [ -z "${METROVA_SCREENSHOT_INNER:-}" ]; then
   METROVA_SCREENSHOT_INNER=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$OUT"
 fi
 
-/usr/lib/wine/wine64 "$EXE" &
+"$WINE" "$EXE" &
 APP=$!
-trap 'kill $APP 2>/dev/null || true; /usr/lib/wine/wineserver -k 2>/dev/null || true' EXIT
+trap 'kill $APP 2>/dev/null || true; "$WINESERVER" -k 2>/dev/null || true' EXIT
 
 WINDOW=$(xdotool search --sync --onlyvisible --name '^Metrova \[' | head -n 1)
 sleep 1   # first paint

@@ -2,9 +2,8 @@
 # Creates (once) the Wine prefix the tests and the run command use, with crash
 # dialogs off and Wine drawing window frames itself when no window manager runs.
 set -eu
-: "${WINEPREFIX:=${HOME:-/root}/.metrova-wine}"
-export WINEPREFIX WINEDEBUG=-all
-WINE=/usr/lib/wine/wine64
+. "$(dirname "$0")/wine-env.sh"
+export WINEDEBUG=-all
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   "$WINE" wineboot -i >/dev/null 2>&1 || true
   reg=$(mktemp --suffix=.reg)
@@ -20,6 +19,6 @@ REGEDIT4
 REG
   "$WINE" regedit /S "$reg" >/dev/null 2>&1 || "$WINE" reg import "$reg" >/dev/null 2>&1 || true
   rm -f "$reg"
-  /usr/lib/wine/wineserver -w 2>/dev/null || wineserver -w 2>/dev/null || true
+  "$WINESERVER" -w 2>/dev/null || true
 fi
 echo "$WINEPREFIX"

@@ -1,11 +1,24 @@
 // The main window's commands: control notifications and the menu.
 #include "shell/shell.h"
 #include "core/conversion_state.h"
+#include "core/conversion_view.h"
 #include "lists/favorites_list.h"
 #include "lists/recent_list.h"
 #include "lists/settings_file.h"
 #include "widgets/about_dialog.h"
 #include "res/resource.h"
+
+// The resource script's ids are plain numbers; these tie them to the values
+// the lists and the conversion state work with.
+static_assert(IDM_RECENT_FIRST == RECENT_FIRST_ID && IDM_RECENT_LAST == RECENT_FIRST_ID + RECENT_SLOTS - 1,
+              "recent items: 96 + ring slot");
+static_assert(IDM_FAVORITE_FIRST == FAVORITE_FIRST_ID && IDM_FAVORITE_LAST == FAVORITE_FIRST_ID + FAVORITES_MAX - 1,
+              "favourite items: 112 + list index");
+static_assert(IDM_DECIMALS_LAST - IDM_DECIMALS_FIRST == DECIMAL_PLACES_SHOWN_MAX, "one item per decimal place");
+static_assert(IDC_FROM_BOX == BOX_FROM && IDC_TO_BOX == BOX_TO, "value box ids are the active sides");
+static_assert(IDC_CATEGORY_CHOOSER == CHOOSER_CATEGORY && IDC_FROM_UNIT_CHOOSER == CHOOSER_FROM_UNIT &&
+                  IDC_TO_UNIT_CHOOSER == CHOOSER_TO_UNIT,
+              "chooser ids are what OnChooserChanged takes");
 
 static void CheckItem(HWND window, int id, bool checked)
 {

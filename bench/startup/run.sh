@@ -15,7 +15,8 @@ RUNS="${1:-15}"
 PREFIX="${METROVA_BUILD_PREFIX:-build/}"
 OUT=build/bench-startup
 mkdir -p "$OUT"
-export WINEPREFIX="${WINEPREFIX:-${HOME:-/root}/.metrova-wine}" WINEDEBUG=-all
+. scripts/wine-env.sh
+export WINEDEBUG=-all
 scripts/wine-prefix.sh >/dev/null
 
 FLAGS="-Os -fno-exceptions -fno-rtti -ffunction-sections -fdata-sections -static -Wl,--gc-sections -mwindows"
@@ -43,8 +44,8 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] 
 # One warm-up round (wineserver, file cache), then RUNS measured rounds in
 # which the programs take turns.
 measure_all() {  # exe... -> "ms kb" medians, one pair per program
-  /usr/lib/wine/wine64 "$OUT/launch_timer.exe" 1 "$@" >/dev/null
-  /usr/lib/wine/wine64 "$OUT/launch_timer.exe" "$RUNS" "$@" > "$OUT/runs.txt"
+  "$WINE" "$OUT/launch_timer.exe" 1 "$@" >/dev/null
+  "$WINE" "$OUT/launch_timer.exe" "$RUNS" "$@" > "$OUT/runs.txt"
   i=0
   for _ in "$@"; do
     echo "$(awk -v i=$i '$1 == i { print $2 }' "$OUT/runs.txt" | median) $(awk -v i=$i '$1 == i { print $3 }' "$OUT/runs.txt" | median)"

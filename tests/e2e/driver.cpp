@@ -1,5 +1,6 @@
 // The test driver's side: process control, control access and the probe.
 #include "tests/e2e/driver.h"
+#include "res/resource.h"
 #include "tests/e2e/probe_protocol.h"
 #include <shlobj.h>
 #include <cstdio>
@@ -201,11 +202,11 @@ RECT ClientRectOf(HWND child)
     return r;
 }
 
-HWND FromBox(const MetrovaApp& app) { return FindChild(app.window, "Edit", 1); }
-HWND ToBox(const MetrovaApp& app) { return FindChild(app.window, "Edit", 2); }
-HWND CategoryChooser(const MetrovaApp& app) { return FindChild(app.window, "ComboBox", 1); }
-HWND FromUnitChooser(const MetrovaApp& app) { return FindChild(app.window, "ComboBox", 2); }
-HWND ToUnitChooser(const MetrovaApp& app) { return FindChild(app.window, "ComboBox", 3); }
+HWND FromBox(const MetrovaApp& app) { return FindChild(app.window, "Edit", IDC_FROM_BOX); }
+HWND ToBox(const MetrovaApp& app) { return FindChild(app.window, "Edit", IDC_TO_BOX); }
+HWND CategoryChooser(const MetrovaApp& app) { return FindChild(app.window, "ComboBox", IDC_CATEGORY_CHOOSER); }
+HWND FromUnitChooser(const MetrovaApp& app) { return FindChild(app.window, "ComboBox", IDC_FROM_UNIT_CHOOSER); }
+HWND ToUnitChooser(const MetrovaApp& app) { return FindChild(app.window, "ComboBox", IDC_TO_UNIT_CHOOSER); }
 
 // --- Acting as the user ----------------------------------------------------
 

@@ -1,6 +1,7 @@
 // The harness itself: a program that hangs or ends early fails the test
 // quickly and is never left running.
 #include "tests/e2e/driver.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -11,7 +12,7 @@ TEST(Driver, HungProgramIsGivenUpOnAndKilled)
     ASSERT_TRUE(StartMetrova(&app, &why)) << why;
     ASSERT_NE(SuspendThread(app.process.hThread), DWORD(-1));   // its window thread stops answering
     DWORD start = GetTickCount();
-    EXPECT_FALSE(SendCommand(app.window, 51));                  // not answered: gives up
+    EXPECT_FALSE(SendCommand(app.window, IDM_VIEW_SWAP));       // not answered: gives up
     EXPECT_LT(GetTickCount() - start, 2 * DRIVER_TIMEOUT_MS);
     HANDLE process = 0;
     DuplicateHandle(GetCurrentProcess(), app.process.hProcess, GetCurrentProcess(), &process, SYNCHRONIZE, FALSE, 0);

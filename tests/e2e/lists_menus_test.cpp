@@ -1,6 +1,7 @@
 // The recent conversions in "&Go" and the favourites in "&Favorites" of the
 // running program: ids, texts and order read from its real menus.
 #include "tests/e2e/driver.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -37,26 +38,26 @@ TEST_F(RecentMenu, ChoosingUnitsRecordsNewestFirst)
     ASSERT_TRUE(PickItem(CategoryChooser(app), 4));   // another category: nothing
     EXPECT_EQ(ListItems(&app, GO).size(), 2u);
     ASSERT_TRUE(PickItem(CategoryChooser(app), 0));
-    EXPECT_EQ(ListItems(&app, GO), (std::vector<std::string>{ Item(app, 97, 3, 5), Item(app, 96, 3, 0) }));
+    EXPECT_EQ(ListItems(&app, GO), (std::vector<std::string>{ Item(app, IDM_RECENT_FIRST + 1, 3, 5), Item(app, IDM_RECENT_FIRST, 3, 0) }));
 }
 
 TEST_F(RecentMenu, SwapRecordsTheReversedConversionOnce)
 {
     ASSERT_TRUE(PickItem(FromUnitChooser(app), 1));   // (1,0)
-    ASSERT_TRUE(SendCommand(app.window, 51));          // (0,1)
-    ASSERT_TRUE(SendCommand(app.window, 51));          // (1,0) again: already listed
-    EXPECT_EQ(ListItems(&app, GO), (std::vector<std::string>{ Item(app, 97, 0, 1), Item(app, 96, 1, 0) }));
+    ASSERT_TRUE(SendCommand(app.window, IDM_VIEW_SWAP));          // (0,1)
+    ASSERT_TRUE(SendCommand(app.window, IDM_VIEW_SWAP));          // (1,0) again: already listed
+    EXPECT_EQ(ListItems(&app, GO), (std::vector<std::string>{ Item(app, IDM_RECENT_FIRST + 1, 0, 1), Item(app, IDM_RECENT_FIRST, 1, 0) }));
 }
 
 TEST_F(RecentMenu, EleventhConversionTakesTheOldestId)
 {
     for (int unit = 1; unit <= 10; ++unit) ASSERT_TRUE(PickItem(FromUnitChooser(app), unit));
     std::vector<std::string> ten;
-    for (int unit = 10; unit >= 1; --unit) ten.push_back(Item(app, 95 + unit, unit, 0));
+    for (int unit = 10; unit >= 1; --unit) ten.push_back(Item(app, IDM_RECENT_FIRST - 1 + unit, unit, 0));
     EXPECT_EQ(ListItems(&app, GO), ten);
 
     ASSERT_TRUE(PickItem(FromUnitChooser(app), 11));
-    std::vector<std::string> eleven = { Item(app, 96, 11, 0) };   // on top, with the oldest one's id
+    std::vector<std::string> eleven = { Item(app, IDM_RECENT_FIRST, 11, 0) };   // on top, with the oldest one's id
     eleven.insert(eleven.end(), ten.begin(), ten.end() - 1);       // the oldest (unit 1) is gone
     EXPECT_EQ(ListItems(&app, GO), eleven);
 }
@@ -68,7 +69,7 @@ TEST_F(RecentMenu, ChoosingAnItemAppliesItWithoutReordering)
     ASSERT_TRUE(PickItem(ToUnitChooser(app), 1));     // (2,1) id 97
     ASSERT_TRUE(PickItem(CategoryChooser(app), 0));
     const std::vector<std::string> before = ListItems(&app, GO);
-    ASSERT_TRUE(SendCommand(app.window, 96));
+    ASSERT_TRUE(SendCommand(app.window, IDM_RECENT_FIRST));
     EXPECT_TRUE(Shows(app, 4, 2, 0));
     EXPECT_EQ(ListItems(&app, GO), before);
 }
@@ -79,7 +80,7 @@ void AddFavoriteOf(const MetrovaApp& app, int fromIndex, int toIndex)
 {
     ASSERT_TRUE(PickItem(FromUnitChooser(app), fromIndex));
     ASSERT_TRUE(PickItem(ToUnitChooser(app), toIndex));
-    ASSERT_TRUE(SendCommand(app.window, 48));
+    ASSERT_TRUE(SendCommand(app.window, IDM_FAVORITES_ADD));
 }
 
 TEST_F(FavoritesMenu, RemovingTheSecondOfFourRenumbers)
@@ -92,14 +93,14 @@ TEST_F(FavoritesMenu, RemovingTheSecondOfFourRenumbers)
     AddFavoriteOf(app, 9, 9);   // equal units: refused
     ASSERT_EQ(ListItems(&app, FAVORITES).size(), 4u);
     AddFavoriteOf(app, 3, 4);
-    ASSERT_TRUE(SendCommand(app.window, 49));
+    ASSERT_TRUE(SendCommand(app.window, IDM_FAVORITES_REMOVE));
     EXPECT_EQ(ListItems(&app, FAVORITES),
-              (std::vector<std::string>{ Item(app, 112, 1, 2), Item(app, 113, 5, 6), Item(app, 114, 7, 8) }));
+              (std::vector<std::string>{ Item(app, IDM_FAVORITE_FIRST, 1, 2), Item(app, IDM_FAVORITE_FIRST + 1, 5, 6), Item(app, IDM_FAVORITE_FIRST + 2, 7, 8) }));
     const std::vector<std::string> recent = ListItems(&app, GO);
-    ASSERT_TRUE(SendCommand(app.window, 113));   // now the former third favourite
+    ASSERT_TRUE(SendCommand(app.window, IDM_FAVORITE_FIRST + 1));   // now the former third favourite
     EXPECT_TRUE(Shows(app, 0, 5, 6));
     EXPECT_EQ(ListItems(&app, GO), recent);      // applying a favourite records nothing
-    ASSERT_TRUE(SendCommand(app.window, 115));   // no such favourite any more: nothing
+    ASSERT_TRUE(SendCommand(app.window, IDM_FAVORITE_FIRST + 3));   // no such favourite any more: nothing
     EXPECT_TRUE(Shows(app, 0, 5, 6));
 }
 
@@ -108,7 +109,7 @@ TEST_F(FavoritesMenu, TwentyAtMost)
     for (int unit = 1; unit <= 21; ++unit) AddFavoriteOf(app, unit, 0);
     const std::vector<std::string> items = ListItems(&app, FAVORITES);
     ASSERT_EQ(items.size(), 20u);
-    EXPECT_EQ(items.back(), Item(app, 131, 20, 0));
+    EXPECT_EQ(items.back(), Item(app, IDM_FAVORITE_FIRST + 19, 20, 0));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // What metrova.exe carries besides code: icon, version block, manifest, menu.
 #include "tests/e2e/driver.h"
+#include "res/version.h"
 #include <string>
 
 namespace {
@@ -69,8 +70,8 @@ TEST_F(Resources, VersionBlock)
     };
     EXPECT_EQ(field("FileDescription"), "Metrova");
     EXPECT_EQ(field("ProductName"), "Metrova");
-    EXPECT_EQ(field("FileVersion"), "0.1.1");
-    EXPECT_EQ(field("ProductVersion"), "0.1.1");
+    EXPECT_EQ(field("FileVersion"), METROVA_VERSION_TEXT);
+    EXPECT_EQ(field("ProductVersion"), METROVA_VERSION_TEXT);
     EXPECT_EQ(field("CompanyName"), "Brisklane");
 }
 

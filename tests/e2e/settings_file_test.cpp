@@ -2,6 +2,7 @@
 // restart leave behind, hand-made and broken files, and portable mode on a
 // drive that Wine reports as removable.
 #include "tests/e2e/driver.h"
+#include "res/resource.h"
 
 #include <winioctl.h>
 
@@ -12,11 +13,6 @@ namespace {
 
 const int GO = 0;
 const int FAVORITES = 2;
-const int IDM_SAVE_ON_EXIT = 50;
-const int IDM_SCIENTIFIC = 65;
-const int IDM_EXIT = 34;
-const int IDM_ADD_FAVORITE = 48;
-const int IDM_REMOVE_FAVORITE = 49;
 
 // The non-empty lines of a settings file, trimmed.
 std::vector<std::string> Lines(const std::string& text)
@@ -81,7 +77,7 @@ int CheckedDecimalItems(MetrovaApp* app)
     std::vector<MenuEntry> bar;
     if (!ReadMenu(app, &bar)) return -1;
     int count = 0;
-    for (int id = 80; id <= 95; ++id) {
+    for (int id = IDM_DECIMALS_FIRST; id <= IDM_DECIMALS_LAST; ++id) {
         const MenuEntry* item = FindMenuItem(bar, id);
         if (item && item->checked) ++count;
     }
@@ -106,7 +102,7 @@ int DecimalsShown(const MetrovaApp& app)
 bool ExitByMenu(MetrovaApp* app)
 {
     DWORD code = 99;
-    bool ended = PostCommand(app->window, IDM_EXIT) && WaitForExit(app, 10000, &code);
+    bool ended = PostCommand(app->window, IDM_GO_EXIT) && WaitForExit(app, 10000, &code);
     StopMetrova(app);
     return ended && code == 0;
 }
@@ -115,7 +111,7 @@ void AddFavoriteOf(const MetrovaApp& app, int fromIndex, int toIndex)
 {
     ASSERT_TRUE(PickItem(FromUnitChooser(app), fromIndex));
     ASSERT_TRUE(PickItem(ToUnitChooser(app), toIndex));
-    ASSERT_TRUE(SendCommand(app.window, IDM_ADD_FAVORITE));
+    ASSERT_TRUE(SendCommand(app.window, IDM_FAVORITES_ADD));
 }
 
 // Keys of an entry n of a list: "PREFIX_CAT_n=c" and so on.
@@ -130,7 +126,7 @@ using SettingsFile = MetrovaTest;
 
 TEST_F(SettingsFile, FirstRunWritesNothing)
 {
-    EXPECT_FALSE(Checked(&app, IDM_SAVE_ON_EXIT));
+    EXPECT_FALSE(Checked(&app, IDM_OPTIONS_SAVE_ON_EXIT));
     ASSERT_TRUE(PickItem(FromUnitChooser(app), 2));
     ASSERT_TRUE(ExitByMenu(&app));
     EXPECT_FALSE(Exists(AppDataFolder() + "\\Brisklane"));
@@ -138,23 +134,23 @@ TEST_F(SettingsFile, FirstRunWritesNothing)
 
 TEST_F(SettingsFile, SavingSwitchedOnWritesOnlyOptions)
 {
-    ASSERT_TRUE(SendCommand(app.window, IDM_SAVE_ON_EXIT));
-    EXPECT_TRUE(Checked(&app, IDM_SAVE_ON_EXIT));
+    ASSERT_TRUE(SendCommand(app.window, IDM_OPTIONS_SAVE_ON_EXIT));
+    EXPECT_TRUE(Checked(&app, IDM_OPTIONS_SAVE_ON_EXIT));
     ASSERT_TRUE(ExitByMenu(&app));
     EXPECT_EQ(SettingsLines(), (std::vector<std::string>{ "[Options]", "NUM_FORMAT=1", "DEC_PLACE=6" }));
 }
 
 TEST_F(SettingsFile, SwitchedOffAgainWritesNothing)
 {
-    ASSERT_TRUE(SendCommand(app.window, IDM_SAVE_ON_EXIT));
-    ASSERT_TRUE(SendCommand(app.window, IDM_SAVE_ON_EXIT));
+    ASSERT_TRUE(SendCommand(app.window, IDM_OPTIONS_SAVE_ON_EXIT));
+    ASSERT_TRUE(SendCommand(app.window, IDM_OPTIONS_SAVE_ON_EXIT));
     ASSERT_TRUE(ExitByMenu(&app));
     EXPECT_FALSE(Exists(AppDataFolder() + "\\Brisklane"));
 }
 
 TEST_F(SettingsFile, ListsSurviveARestart)
 {
-    ASSERT_TRUE(SendCommand(app.window, IDM_SAVE_ON_EXIT));
+    ASSERT_TRUE(SendCommand(app.window, IDM_OPTIONS_SAVE_ON_EXIT));
     AddFavoriteOf(app, 1, 2);   // each also records two recent conversions
     AddFavoriteOf(app, 3, 4);
     AddFavoriteOf(app, 5, 6);
@@ -166,36 +162,36 @@ TEST_F(SettingsFile, ListsSurviveARestart)
 
     std::string why;
     ASSERT_TRUE(StartMetrova(&app, &why)) << why;
-    EXPECT_TRUE(Checked(&app, IDM_SAVE_ON_EXIT));   // the file exists: saving is on again
+    EXPECT_TRUE(Checked(&app, IDM_OPTIONS_SAVE_ON_EXIT));   // the file exists: saving is on again
     EXPECT_EQ(ListItems(&app, FAVORITES), favorites);
     const std::vector<std::string> loaded = ListItems(&app, GO);
     EXPECT_EQ(Texts(loaded), Texts(recent));   // newest first, as before
-    EXPECT_EQ(Ids(loaded), (std::vector<int>{ 105, 104, 103, 102, 101, 100 }));
+    EXPECT_EQ(Ids(loaded), (std::vector<int>{ IDM_RECENT_FIRST + 9, IDM_RECENT_FIRST + 8, IDM_RECENT_FIRST + 7, IDM_RECENT_FIRST + 6, IDM_RECENT_FIRST + 5, IDM_RECENT_FIRST + 4 }));
     EXPECT_TRUE(Shows(app, 0, 5, 6));   // the newest conversion again
 
     // Removing a favourite and restarting shows exactly the rest.
     ASSERT_TRUE(PickItem(FromUnitChooser(app), 3));
     ASSERT_TRUE(PickItem(ToUnitChooser(app), 4));
-    ASSERT_TRUE(SendCommand(app.window, IDM_REMOVE_FAVORITE));
+    ASSERT_TRUE(SendCommand(app.window, IDM_FAVORITES_REMOVE));
     ASSERT_TRUE(ExitByMenu(&app));
     ASSERT_TRUE(StartMetrova(&app, &why)) << why;
     EXPECT_EQ(Texts(ListItems(&app, FAVORITES)), (std::vector<std::string>{ Texts(favorites)[0], Texts(favorites)[2] }));
-    EXPECT_EQ(Ids(ListItems(&app, FAVORITES)), (std::vector<int>{ 112, 113 }));
+    EXPECT_EQ(Ids(ListItems(&app, FAVORITES)), (std::vector<int>{ IDM_FAVORITE_FIRST, IDM_FAVORITE_FIRST + 1 }));
     EXPECT_FALSE(HasLine(SettingsLines(), "FAVORITE_CAT_3=0"));
 }
 
 TEST_F(SettingsFile, EleventhConversionSurvivesARestart)
 {
-    ASSERT_TRUE(SendCommand(app.window, IDM_SAVE_ON_EXIT));
+    ASSERT_TRUE(SendCommand(app.window, IDM_OPTIONS_SAVE_ON_EXIT));
     for (int unit = 1; unit <= 11; ++unit) ASSERT_TRUE(PickItem(FromUnitChooser(app), unit));
     const std::vector<std::string> recent = ListItems(&app, GO);
     ASSERT_EQ(recent.size(), 10u);
-    EXPECT_EQ(Ids(recent)[0], 96);
+    EXPECT_EQ(Ids(recent)[0], IDM_RECENT_FIRST);
     ASSERT_TRUE(ExitByMenu(&app));
     std::string why;
     ASSERT_TRUE(StartMetrova(&app, &why)) << why;
     EXPECT_EQ(Texts(ListItems(&app, GO)), Texts(recent));
-    EXPECT_EQ(Ids(ListItems(&app, GO)), (std::vector<int>{ 105, 104, 103, 102, 101, 100, 99, 98, 97, 96 }));
+    EXPECT_EQ(Ids(ListItems(&app, GO)), (std::vector<int>{ IDM_RECENT_FIRST + 9, IDM_RECENT_FIRST + 8, IDM_RECENT_FIRST + 7, IDM_RECENT_FIRST + 6, IDM_RECENT_FIRST + 5, IDM_RECENT_FIRST + 4, IDM_RECENT_FIRST + 3, IDM_RECENT_FIRST + 2, IDM_RECENT_FIRST + 1, IDM_RECENT_FIRST }));
 }
 
 // A file edited by hand: favourite 3 names a from-unit far past its table.
@@ -213,13 +209,13 @@ protected:
 
 TEST_F(HandMadeFile, AnInvalidFavoriteEndsOnlyTheFavorites)
 {
-    EXPECT_EQ(Ids(ListItems(&app, FAVORITES)), (std::vector<int>{ 112, 113 }));
-    EXPECT_EQ(Ids(ListItems(&app, GO)), (std::vector<int>{ 105, 104 }));
+    EXPECT_EQ(Ids(ListItems(&app, FAVORITES)), (std::vector<int>{ IDM_FAVORITE_FIRST, IDM_FAVORITE_FIRST + 1 }));
+    EXPECT_EQ(Ids(ListItems(&app, GO)), (std::vector<int>{ IDM_RECENT_FIRST + 9, IDM_RECENT_FIRST + 8 }));
     EXPECT_TRUE(Shows(app, 0, 7, 8));
-    EXPECT_TRUE(Checked(&app, IDM_SCIENTIFIC));
-    EXPECT_TRUE(Checked(&app, 82));
+    EXPECT_TRUE(Checked(&app, IDM_OPTIONS_SCIENTIFIC));
+    EXPECT_TRUE(Checked(&app, IDM_DECIMALS_FIRST + 2));
     EXPECT_EQ(CheckedDecimalItems(&app), 1);
-    EXPECT_TRUE(Checked(&app, IDM_SAVE_ON_EXIT));
+    EXPECT_TRUE(Checked(&app, IDM_OPTIONS_SAVE_ON_EXIT));
 
     // After the next save the invalid entry and every one after it are gone.
     ASSERT_TRUE(ExitByMenu(&app));
@@ -239,8 +235,8 @@ protected:
 
 TEST_F(NoOptionsSection, FixedNotationWithSixDecimals)
 {
-    EXPECT_FALSE(Checked(&app, IDM_SCIENTIFIC));
-    EXPECT_TRUE(Checked(&app, 86));
+    EXPECT_FALSE(Checked(&app, IDM_OPTIONS_SCIENTIFIC));
+    EXPECT_TRUE(Checked(&app, IDM_DECIMALS_FIRST + 6));
     ASSERT_TRUE(TypeText(FromBox(app), "1"));
     EXPECT_EQ(DecimalsShown(app), 6) << WindowText(ToBox(app));
 }
@@ -252,7 +248,7 @@ protected:
 
 TEST_F(NumFormatTwo, CountsAsFixedAndIsWrittenBackAsOne)
 {
-    EXPECT_FALSE(Checked(&app, IDM_SCIENTIFIC));
+    EXPECT_FALSE(Checked(&app, IDM_OPTIONS_SCIENTIFIC));
     ASSERT_TRUE(ExitByMenu(&app));
     EXPECT_TRUE(HasLine(SettingsLines(), "NUM_FORMAT=1"));
 }
@@ -272,7 +268,7 @@ protected:
 TEST_F(DecimalPlacesTwenty, KeptAndWrittenBack)
 {
     ASSERT_EQ(Ids(ListItems(&app, GO)).size(), 6u);
-    EXPECT_FALSE(Checked(&app, 100));
+    EXPECT_FALSE(Checked(&app, IDM_RECENT_FIRST + 4));
     EXPECT_LE(CheckedDecimalItems(&app), 1);
     ASSERT_TRUE(TypeText(FromBox(app), "1"));
     ASSERT_TRUE(PickItem(ToUnitChooser(app), ComboSelection(FromUnitChooser(app))));   // 1 exactly
@@ -361,7 +357,7 @@ TEST_F(BadSettings, AFileWhereTheMakerFolderShouldBe)
     std::fclose(blocker);
     std::string why;
     ASSERT_TRUE(StartMetrova(&app, &why)) << why;
-    ASSERT_TRUE(SendCommand(app.window, IDM_SAVE_ON_EXIT));
+    ASSERT_TRUE(SendCommand(app.window, IDM_OPTIONS_SAVE_ON_EXIT));
     EXPECT_TRUE(ExitByMenu(&app));
     EXPECT_FALSE(Exists(SettingsFilePath()));
 }
@@ -373,8 +369,8 @@ TEST_F(BadSettings, AFolderWhereTheFileShouldBe)
     ASSERT_TRUE(CreateDirectoryA(SettingsFilePath().c_str(), 0));
     std::string why;
     ASSERT_TRUE(StartMetrova(&app, &why)) << why;
-    EXPECT_FALSE(Checked(&app, IDM_SAVE_ON_EXIT));   // it cannot be opened as a file
-    ASSERT_TRUE(SendCommand(app.window, IDM_SAVE_ON_EXIT));
+    EXPECT_FALSE(Checked(&app, IDM_OPTIONS_SAVE_ON_EXIT));   // it cannot be opened as a file
+    ASSERT_TRUE(SendCommand(app.window, IDM_OPTIONS_SAVE_ON_EXIT));
     EXPECT_TRUE(ExitByMenu(&app));
 }
 
@@ -481,15 +477,15 @@ TEST_F(PortableMode, SettingsTravelWithTheProgram)
     const std::string exe = root + "metrova.exe";
     ASSERT_TRUE(StartMetrova(&app, &why, exe.c_str(), root.c_str())) << why;
     EXPECT_EQ(WindowText(app.window), "Metrova [Removable Drive]");
-    ASSERT_TRUE(SendCommand(app.window, IDM_SAVE_ON_EXIT));
+    ASSERT_TRUE(SendCommand(app.window, IDM_OPTIONS_SAVE_ON_EXIT));
     ASSERT_TRUE(PickItem(FromUnitChooser(app), 2));
-    ASSERT_TRUE(SendCommand(app.window, IDM_ADD_FAVORITE));
+    ASSERT_TRUE(SendCommand(app.window, IDM_FAVORITES_ADD));
     ASSERT_TRUE(ExitByMenu(&app));
     EXPECT_TRUE(Exists(root + "Brisklane\\Metrova\\metrova.ini"));   // below the current folder
     EXPECT_FALSE(Exists(AppDataFolder() + "\\Brisklane"));
 
     ASSERT_TRUE(StartMetrova(&app, &why, exe.c_str(), root.c_str())) << why;
-    EXPECT_TRUE(Checked(&app, IDM_SAVE_ON_EXIT));
+    EXPECT_TRUE(Checked(&app, IDM_OPTIONS_SAVE_ON_EXIT));
     EXPECT_EQ(ListItems(&app, FAVORITES).size(), 1u);
     EXPECT_TRUE(Shows(app, 0, 2, 0));
 }

@@ -1,6 +1,7 @@
 // The main window as the user sees it: layout, start state, live conversion,
 // the options and the menu.
 #include "tests/e2e/driver.h"
+#include "res/resource.h"
 #include <cstring>
 
 namespace {
@@ -60,16 +61,16 @@ TEST_F(MainWindow, ChildrenWhereTheyBelong)
     const DWORD box = WS_CHILD | WS_VISIBLE | ES_RIGHT;
     const DWORD chooser = WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | CBS_AUTOHSCROLL;
     const ExpectedChild children[] = {
-        { "Edit", 1, 10, 150, 200, 20, box, "0" },
-        { "Edit", 2, 250, 150, 200, 20, box, "0" },
-        { "ComboBox", 1, 10, 30, 200, 0, chooser, 0 },
-        { "ComboBox", 2, 10, 90, 200, 0, chooser, 0 },
-        { "ComboBox", 3, 250, 90, 200, 0, chooser, 0 },
-        { "Static", 1, 10, 10, 200, 20, WS_CHILD | WS_VISIBLE, "Category:" },
-        { "Static", 2, 10, 70, 200, 20, WS_CHILD | WS_VISIBLE, "From:" },
-        { "Static", 4, 250, 70, 200, 20, WS_CHILD | WS_VISIBLE, "To:" },
-        { "Static", 3, 10, 130, 200, 20, WS_CHILD | WS_VISIBLE, "From Unit:" },
-        { "Static", 5, 250, 130, 200, 20, WS_CHILD | WS_VISIBLE, "To Unit:" },
+        { "Edit", IDC_FROM_BOX, 10, 150, 200, 20, box, "0" },
+        { "Edit", IDC_TO_BOX, 250, 150, 200, 20, box, "0" },
+        { "ComboBox", IDC_CATEGORY_CHOOSER, 10, 30, 200, 0, chooser, 0 },
+        { "ComboBox", IDC_FROM_UNIT_CHOOSER, 10, 90, 200, 0, chooser, 0 },
+        { "ComboBox", IDC_TO_UNIT_CHOOSER, 250, 90, 200, 0, chooser, 0 },
+        { "Static", IDC_CATEGORY_LABEL, 10, 10, 200, 20, WS_CHILD | WS_VISIBLE, "Category:" },
+        { "Static", IDC_FROM_LABEL, 10, 70, 200, 20, WS_CHILD | WS_VISIBLE, "From:" },
+        { "Static", IDC_TO_LABEL, 250, 70, 200, 20, WS_CHILD | WS_VISIBLE, "To:" },
+        { "Static", IDC_FROM_UNIT_LABEL, 10, 130, 200, 20, WS_CHILD | WS_VISIBLE, "From Unit:" },
+        { "Static", IDC_TO_UNIT_LABEL, 250, 130, 200, 20, WS_CHILD | WS_VISIBLE, "To Unit:" },
     };
     for (const ExpectedChild& e : children) {
         SCOPED_TRACE(std::string(e.className) + " " + std::to_string(e.id));
@@ -175,12 +176,12 @@ TEST_F(MainWindow, SwapExchangesUnits)
 {
     SetUpKilometerToMeter(app);
     ASSERT_TRUE(TypeText(FromBox(app), "2"));
-    ASSERT_TRUE(SendCommand(app.window, 51));
+    ASSERT_TRUE(SendCommand(app.window, IDM_VIEW_SWAP));
     EXPECT_EQ(ComboSelection(FromUnitChooser(app)), METER);
     EXPECT_EQ(ComboSelection(ToUnitChooser(app)), KILOMETER);
     EXPECT_EQ(WindowText(FromBox(app)), "2");                  // values are not exchanged
     EXPECT_EQ(WindowText(ToBox(app)), " 0.002000");
-    ASSERT_TRUE(SendCommand(app.window, 51));
+    ASSERT_TRUE(SendCommand(app.window, IDM_VIEW_SWAP));
     EXPECT_EQ(ComboSelection(FromUnitChooser(app)), KILOMETER);
     EXPECT_EQ(WindowText(ToBox(app)), " 2000.000000");
     std::vector<MenuEntry> bar;
@@ -202,7 +203,7 @@ HWND FindAboutBox(const MetrovaApp& app)
 
 TEST_F(MainWindow, AboutOpensOverTheWindowAndCloses)
 {
-    ASSERT_TRUE(PostCommand(app.window, 32));                   // modal: posted, not sent
+    ASSERT_TRUE(PostCommand(app.window, IDM_HELP_ABOUT));                   // modal: posted, not sent
     HWND about = FindAboutBox(app);
     ASSERT_NE(about, HWND(0));
     EXPECT_FALSE(IsWindowEnabled(app.window));                  // the main window waits
@@ -217,13 +218,13 @@ TEST_F(MainWindow, DecimalPlacesReformatPassiveBox)
 {
     SetUpKilometerToMeter(app);
     ASSERT_TRUE(TypeText(FromBox(app), "1.23456"));
-    ASSERT_TRUE(SendCommand(app.window, 82));                   // "2"
+    ASSERT_TRUE(SendCommand(app.window, IDM_DECIMALS_FIRST + 2));                   // "2"
     EXPECT_EQ(WindowText(ToBox(app)), " 1234.56");
     std::vector<MenuEntry> bar;
     ASSERT_TRUE(ReadMenu(&app, &bar));
-    for (int id = 80; id <= 95; ++id)                           // the one check moved from 6 to 2
-        EXPECT_EQ(FindMenuItem(bar, id)->checked, id == 82) << id;
-    ASSERT_TRUE(SendCommand(app.window, 95));                   // "15"
+    for (int id = IDM_DECIMALS_FIRST; id <= IDM_DECIMALS_LAST; ++id)                           // the one check moved from 6 to 2
+        EXPECT_EQ(FindMenuItem(bar, id)->checked, id == IDM_DECIMALS_FIRST + 2) << id;
+    ASSERT_TRUE(SendCommand(app.window, IDM_DECIMALS_FIRST + 15));                   // "15"
     EXPECT_EQ(WindowText(ToBox(app)), " 1234.560000000000");
 }
 
@@ -231,38 +232,38 @@ TEST_F(MainWindow, ScientificNotationSwitchesBackAndForth)
 {
     SetUpKilometerToMeter(app);
     ASSERT_TRUE(TypeText(FromBox(app), "2"));
-    ASSERT_TRUE(SendCommand(app.window, 65));
+    ASSERT_TRUE(SendCommand(app.window, IDM_OPTIONS_SCIENTIFIC));
     EXPECT_EQ(WindowText(ToBox(app)), " 2.000000E+0003");
     std::vector<MenuEntry> bar;
     ASSERT_TRUE(ReadMenu(&app, &bar));
-    EXPECT_TRUE(FindMenuItem(bar, 65)->checked);
-    ASSERT_TRUE(SendCommand(app.window, 65));
+    EXPECT_TRUE(FindMenuItem(bar, IDM_OPTIONS_SCIENTIFIC)->checked);
+    ASSERT_TRUE(SendCommand(app.window, IDM_OPTIONS_SCIENTIFIC));
     EXPECT_EQ(WindowText(ToBox(app)), " 2000.000000");
     ASSERT_TRUE(ReadMenu(&app, &bar));
-    EXPECT_FALSE(FindMenuItem(bar, 65)->checked);
+    EXPECT_FALSE(FindMenuItem(bar, IDM_OPTIONS_SCIENTIFIC)->checked);
 }
 
 TEST_F(MainWindow, SaveOnExitCheckFollowsTheCommand)
 {
     std::vector<MenuEntry> bar;
     ASSERT_TRUE(ReadMenu(&app, &bar));
-    EXPECT_FALSE(FindMenuItem(bar, 50)->checked);               // no settings file: off
-    ASSERT_TRUE(SendCommand(app.window, 50));
+    EXPECT_FALSE(FindMenuItem(bar, IDM_OPTIONS_SAVE_ON_EXIT)->checked);               // no settings file: off
+    ASSERT_TRUE(SendCommand(app.window, IDM_OPTIONS_SAVE_ON_EXIT));
     ASSERT_TRUE(ReadMenu(&app, &bar));
-    EXPECT_TRUE(FindMenuItem(bar, 50)->checked);
-    ASSERT_TRUE(SendCommand(app.window, 50));
+    EXPECT_TRUE(FindMenuItem(bar, IDM_OPTIONS_SAVE_ON_EXIT)->checked);
+    ASSERT_TRUE(SendCommand(app.window, IDM_OPTIONS_SAVE_ON_EXIT));
     ASSERT_TRUE(ReadMenu(&app, &bar));
-    EXPECT_FALSE(FindMenuItem(bar, 50)->checked);
+    EXPECT_FALSE(FindMenuItem(bar, IDM_OPTIONS_SAVE_ON_EXIT)->checked);
 }
 
 TEST_F(MainWindow, UnknownCommandsAndNotificationsChangeNothing)
 {
     SetUpKilometerToMeter(app);
     ASSERT_TRUE(TypeText(FromBox(app), "2"));
-    ASSERT_TRUE(SendCommand(app.window, 112));                  // no favourite yet
-    ASSERT_TRUE(SendCommand(app.window, 79));                   // just below the decimal places
-    ASSERT_TRUE(SendCommand(app.window, 106));                  // just past the recent slots
-    ASSERT_TRUE(SendCommand(app.window, 0x10000 | 65));         // not a menu command as a whole
+    ASSERT_TRUE(SendCommand(app.window, IDM_FAVORITE_FIRST));                  // no favourite yet
+    ASSERT_TRUE(SendCommand(app.window, IDM_DECIMALS_FIRST - 1));                   // just below the decimal places
+    ASSERT_TRUE(SendCommand(app.window, IDM_RECENT_LAST + 1));                  // just past the recent slots
+    ASSERT_TRUE(SendCommand(app.window, 0x10000 | IDM_OPTIONS_SCIENTIFIC));       // not a menu command as a whole
     EXPECT_EQ(ComboSelection(CategoryChooser(app)), METRIC_LENGTH);
     EXPECT_EQ(WindowText(ToBox(app)), " 2000.000000");
 }
@@ -315,7 +316,7 @@ TEST_F(MainWindow, MenuAsBuilt)
 
 TEST_F(MainWindow, ExitEndsTheProgram)
 {
-    ASSERT_TRUE(SendCommand(app.window, 34));
+    ASSERT_TRUE(SendCommand(app.window, IDM_GO_EXIT));
     DWORD exitCode = 1;
     ASSERT_TRUE(WaitForExit(&app, 5000, &exitCode));
     EXPECT_EQ(exitCode, 0u);
@@ -325,8 +326,8 @@ TEST_F(MainWindow, ExitEndsTheProgram)
 
 TEST_F(MainWindow, ExitSavesWhenAsked)
 {
-    ASSERT_TRUE(SendCommand(app.window, 50));                   // "Save Settings Upon Exit"
-    ASSERT_TRUE(SendCommand(app.window, 34));
+    ASSERT_TRUE(SendCommand(app.window, IDM_OPTIONS_SAVE_ON_EXIT));                   // "Save Settings Upon Exit"
+    ASSERT_TRUE(SendCommand(app.window, IDM_GO_EXIT));
     DWORD exitCode = 1;
     ASSERT_TRUE(WaitForExit(&app, 5000, &exitCode));
     std::string file;
@@ -371,17 +372,17 @@ TEST_F(HandEditedOptions, ScientificNotationFlipsFromAnyFixedValue)
     ASSERT_TRUE(ClearBox(FromBox(app)));
     ASSERT_TRUE(TypeText(FromBox(app), "2"));
     EXPECT_EQ(WindowText(ToBox(app)), " 2000.000000000000");      // NUM_FORMAT=2 is fixed; 16 digits shown
-    ASSERT_TRUE(SendCommand(app.window, 65));
+    ASSERT_TRUE(SendCommand(app.window, IDM_OPTIONS_SCIENTIFIC));
     EXPECT_EQ(WindowText(ToBox(app)), " 2.000000000000000E+0003"); // 2 -> scientific, not 3 (still fixed)
     std::vector<MenuEntry> bar;
     ASSERT_TRUE(ReadMenu(&app, &bar));
-    EXPECT_TRUE(FindMenuItem(bar, 65)->checked);
+    EXPECT_TRUE(FindMenuItem(bar, IDM_OPTIONS_SCIENTIFIC)->checked);
 }
 
 TEST_F(HandEditedOptions, NotationIsSavedAsZeroOrOne)
 {
-    ASSERT_TRUE(SendCommand(app.window, 65));                   // 2 -> scientific
-    ASSERT_TRUE(SendCommand(app.window, 34));                   // the file existed: saved at exit
+    ASSERT_TRUE(SendCommand(app.window, IDM_OPTIONS_SCIENTIFIC));                   // 2 -> scientific
+    ASSERT_TRUE(SendCommand(app.window, IDM_GO_EXIT));                   // the file existed: saved at exit
     DWORD exitCode = 1;
     ASSERT_TRUE(WaitForExit(&app, 5000, &exitCode));
     std::string file;
@@ -393,14 +394,14 @@ TEST_F(HandEditedOptions, DecimalPlacesAbove15CheckOnly15)
 {
     std::vector<MenuEntry> bar;
     ASSERT_TRUE(ReadMenu(&app, &bar));
-    const MenuEntry* oldest = FindMenuItem(bar, 100);
+    const MenuEntry* oldest = FindMenuItem(bar, IDM_RECENT_FIRST + 4);
     ASSERT_NE(oldest, nullptr);
     EXPECT_FALSE(oldest->checked);                                  // 80 + 20 is a recent item's id
-    for (int id = 80; id <= 95; ++id)
+    for (int id = IDM_DECIMALS_FIRST; id <= IDM_DECIMALS_LAST; ++id)
         EXPECT_EQ(FindMenuItem(bar, id)->checked, id == 95) << id;  // shown as 15, checked as 15
-    ASSERT_TRUE(SendCommand(app.window, 83));
+    ASSERT_TRUE(SendCommand(app.window, IDM_DECIMALS_FIRST + 3));
     ASSERT_TRUE(ReadMenu(&app, &bar));
-    for (int id = 80; id <= 95; ++id)
+    for (int id = IDM_DECIMALS_FIRST; id <= IDM_DECIMALS_LAST; ++id)
         EXPECT_EQ(FindMenuItem(bar, id)->checked, id == 83) << id;  // the single mark moved
 }
 

@@ -7,6 +7,7 @@
 #include <limits>
 #include <string>
 
+#include "numtext/extended.h"
 #include "numtext/numtext.h"
 #include "tests/numtext/edge_rows.h"
 #include "tests/numtext/exact_reference.h"

@@ -9,6 +9,7 @@
 #include <random>
 #include <string>
 
+#include "numtext/extended.h"
 #include "numtext/numtext.h"
 #include "numtext/pow10_table.h"
 #include "numtext/wide_multiply.h"
