@@ -1,6 +1,7 @@
 // Factor arithmetic, the temperature converter and its registry.
 #include "catalogue/catalog.h"
 #include "core/convert.h"
+#include "tests/support/bits.h"
 
 #include <gtest/gtest.h>
 
@@ -21,8 +22,11 @@ double Temperature(double from, double to, double value)
 TEST(ConvertByFactors, ProductBeforeDivision)
 {
     EXPECT_EQ(ConvertByFactors(2.0, 1000.0, 1.0), 2000.0);
-    // (0.1 * 3) / 3 is not 0.1 in double arithmetic; 0.1 * (3 / 3) would be.
-    EXPECT_EQ(ConvertByFactors(0.1, 3.0, 3.0), 0.1 * 3.0 / 3.0);
+    // (0.1 * 3) / 3 is not 0.1 in double arithmetic: 0.1 * 3 rounds up to
+    // 0.30000000000000004, and a third of that is one ulp above 0.1.
+    // 0.1 * (3 / 3) would give 0.1 itself.
+    EXPECT_EQ(BitsOf(ConvertByFactors(0.1, 3.0, 3.0)), 0x3FB999999999999Bull);
+    EXPECT_EQ(BitsOf(0.1), 0x3FB999999999999Aull);
     EXPECT_EQ(ConvertByFactors(7.25, 1.0, 1.0), 7.25);  // two base rows: unchanged
     EXPECT_TRUE(std::isnan(ConvertByFactors(std::nan(""), 2.0, 3.0)));
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "numtext/numtext.h"
+#include "tests/support/bits.h"
 #include "tests/numtext/edge_rows.h"
 #include "tests/numtext/exact_reference.h"
 
@@ -26,13 +27,6 @@ std::string Format(double value, int decimals, int numFormat)
     EXPECT_LE(length + 1, (size_t)FORMAT_MAX_TEXT) << out;
     EXPECT_EQ(out[length + 1], '#') << "wrote past the NUL for " << Hex(value);
     return out;
-}
-
-double Bits(uint64_t bits)
-{
-    double d;
-    std::memcpy(&d, &bits, sizeof d);
-    return d;
 }
 
 TEST(FormatReal, EdgeCaseTable)

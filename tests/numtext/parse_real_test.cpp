@@ -7,23 +7,10 @@
 #include <string>
 
 #include "numtext/numtext.h"
+#include "tests/support/bits.h"
 #include "tests/numtext/exact_reference.h"
 
 namespace {
-
-uint64_t BitsOf(double d)
-{
-    uint64_t bits;
-    std::memcpy(&bits, &d, sizeof bits);
-    return bits;
-}
-
-double Bits(uint64_t bits)
-{
-    double d;
-    std::memcpy(&d, &bits, sizeof d);
-    return d;
-}
 
 const uint64_t kDefaultNaN = 0xFFF8000000000000ull;
 

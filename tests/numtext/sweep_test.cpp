@@ -11,6 +11,7 @@
 
 #include "numtext/extended.h"
 #include "numtext/numtext.h"
+#include "tests/support/bits.h"
 #include "numtext/pow10_table.h"
 #include "numtext/wide_multiply.h"
 #include "tests/numtext/exact_reference.h"
@@ -24,20 +25,6 @@ const int kRounds = 1;
 #endif
 
 const uint64_t kInfinityBits = 0x7FF0000000000000ull;
-
-double Bits(uint64_t bits)
-{
-    double d;
-    std::memcpy(&d, &bits, sizeof d);
-    return d;
-}
-
-uint64_t BitsOf(double d)
-{
-    uint64_t bits;
-    std::memcpy(&bits, &d, sizeof bits);
-    return bits;
-}
 
 // The scientific text with 15 decimals shows all 16 digits: compare those.
 void ExpectSixteenDigits(double v)

@@ -90,19 +90,37 @@ TEST_F(CaptionLinkTest, TextEndsLeftOfTheCaptionButtons)
     EXPECT_EQ(link.bottom - link.top, extent.cy);
 }
 
+// The sensitive area has the link's size but its own place: x counts from the
+// client area's left edge plus 4, y upwards from the client area's top edge
+// minus the menu bar height plus 4. With the link rectangle set to (100, 5) -
+// (150, 20), the pointer hits from 96 to 145 pixels right of the client's left
+// edge and from Mh + 1 to Mh + 15 pixels above its top edge.
 TEST_F(CaptionLinkTest, HitTestUsesItsOwnFormulaAndOnlyWhileActive)
 {
     SendMessageA(window, WM_NCACTIVATE, TRUE, 0);
     ASSERT_NE(Record()->active, 0);
-    RECT link = Record()->linkRect;
-    EXPECT_TRUE(HitTestCaptionLink(Record(), window, ScreenPointFor(link.left, link.top)));
-    EXPECT_TRUE(HitTestCaptionLink(Record(), window, ScreenPointFor(link.right - 1, link.bottom - 1)));
-    EXPECT_FALSE(HitTestCaptionLink(Record(), window, ScreenPointFor(link.right, link.top)));
-    EXPECT_FALSE(HitTestCaptionLink(Record(), window, ScreenPointFor(link.left - 1, link.top)));
+    SetRect(&Record()->linkRect, 100, 5, 150, 20);
+    const int mh = GetSystemMetrics(SM_CYMENUSIZE);
+    POINT client = { 0, 0 };
+    ClientToScreen(window, &client);
+    const struct { int right, above; bool hit; } cases[] = {
+        { 96, mh + 1, true },     // top left corner
+        { 145, mh + 15, true },   // bottom right corner
+        { 95, mh + 1, false },    // one left of it
+        { 146, mh + 1, false },   // one right of it
+        { 96, mh, false },        // one below it
+        { 96, mh + 16, false },   // one above it
+    };
+    for (const auto& c : cases) {
+        POINT screen = { client.x + c.right, client.y - c.above };
+        EXPECT_EQ(HitTestCaptionLink(Record(), window, screen) != 0, c.hit) << c.right << " right, " << c.above << " above";
+    }
 
     SendMessageA(window, WM_NCACTIVATE, FALSE, 0);
     EXPECT_EQ(Record()->active, 0);
-    EXPECT_FALSE(HitTestCaptionLink(Record(), window, ScreenPointFor(link.left, link.top)));
+    SetRect(&Record()->linkRect, 100, 5, 150, 20);
+    POINT inside = { client.x + 96, client.y - (mh + 1) };
+    EXPECT_FALSE(HitTestCaptionLink(Record(), window, inside));   // never while inactive
 }
 
 TEST_F(CaptionLinkTest, HoverTakesTheCaptureAndGivesItBack)
