@@ -194,7 +194,7 @@ const UnitEntry AllMassUnits[201] = {
     // 170
     { "stone",                             6.35029318 },
     { "tael, tahil [Japan]",               0.0375 },          // 10 momme
-    { "tahil [China]",                     0.05 },            // liang
+    { "tahil [China]",                     0.037799364166666667 },  // 1/16 catti: the tael of the old catty (Malay kati/tahil, Hong Kong)
     { "talent [Hebrew]",                   34.26 },           // approx. 3000 shekels
     { "tan [China]",                       50.0 },            // 100 jin
     { "technische mass einheit (TME)",     9.80665 },

@@ -236,6 +236,8 @@ TEST(AllMass, RegionalSystemsHoldTogether)
         { "liang [China]", 10, "qian [China]" },
         { "dan [China]", 100, "jin [China]" },
         { "catti [China]", 160, "mace [China]" },
+        { "catti [China]", 16, "tahil [China]" },   // kati and tahil: one old system
+        { "tahil [China]", 10, "mace [China]" },
         { "koyan [Malaysia]", 4000, "catti [China]" },
         // Portuguese, built on the given onca row
         { "arratel, artel [Arab]", 16, "on\xE7" "a [Portuguese]" },
@@ -294,6 +296,7 @@ TEST(AllMass, KnownSizes)
     EXPECT_TRUE(WithinRelative(Kg("slug"), 14.59390, 1e-6));              // SP 811: 1.459390 E+01
     EXPECT_TRUE(WithinRelative(Kg("hundredweight [long, UK]"), 50.80235, 1e-6));
     EXPECT_TRUE(WithinRelative(Kg("catti [China]"), 0.6047898267, 1e-9));   // 1 1/3 lb, Hong Kong catty
+    EXPECT_TRUE(WithinRelative(Kg("tahil [China]"), 0.037799364167, 1e-9));  // Hong Kong tael, 37.799 364 167 g
     EXPECT_TRUE(WithinRelative(Kg("pud, pood [Russia]"), 16.3807, 1e-5));
     EXPECT_TRUE(WithinRelative(Kg("maund [India]"), 37.3242, 1e-12));
     EXPECT_TRUE(WithinRelative(Kg("tola [India]"), 11.6638e-3, 1e-5));   // 180 grains
