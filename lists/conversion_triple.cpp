@@ -21,6 +21,12 @@ bool IsConversionInCatalog(const ConversionTriple& entry)
     return static_cast<unsigned>(entry.fromIndex) < units && static_cast<unsigned>(entry.toIndex) < units;
 }
 
+void ApplyConversion(const ConversionTriple& entry)
+{
+    if (IsConversionInCatalog(entry))
+        SelectConversion(entry.category, entry.fromIndex, entry.toIndex);
+}
+
 void FormatConversionText(const ConversionTriple& entry, char* buffer, int size)
 {
     if (size <= 0)

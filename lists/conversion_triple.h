@@ -26,3 +26,6 @@ bool ReadChosenConversion(ConversionTriple* chosen);
 // Whether the entry names a category and two units that exist, so that its
 // indexes may be used on the catalogue tables.
 bool IsConversionInCatalog(const ConversionTriple& entry);
+
+// Makes the entry the current conversion, when it is in the catalogue.
+void ApplyConversion(const ConversionTriple& entry);

@@ -57,10 +57,7 @@ void ApplyFavorite(int index)
 {
     if (index < 0 || index >= FavoritesList.count)
         return;
-    const ConversionTriple& entry = FavoritesList.entries[index];
-    if (!IsConversionInCatalog(entry))
-        return;
-    SelectConversion(entry.category, entry.fromIndex, entry.toIndex);
+    ApplyConversion(FavoritesList.entries[index]);
 }
 
 void BuildFavoritesMenu(WindowHandle window)

@@ -57,10 +57,7 @@ void ApplyRecent(int slot)
     const int age = (RecentList.nextSlot - 1 - slot + 2 * RECENT_SLOTS) % RECENT_SLOTS;
     if (age >= RecentList.count)
         return;
-    const ConversionTriple& entry = RecentList.slots[slot];
-    if (!IsConversionInCatalog(entry))
-        return;
-    SelectConversion(entry.category, entry.fromIndex, entry.toIndex);
+    ApplyConversion(RecentList.slots[slot]);
 }
 
 void BuildRecentMenu(WindowHandle window)

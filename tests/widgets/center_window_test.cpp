@@ -1,23 +1,14 @@
 // CenterWindowOver on real top-level windows: centred, then kept on screen.
 #include "widgets/center_window.h"
+#include "widget_test_window.h"
 #include <gtest/gtest.h>
 
 namespace {
 
+// A popup: its rectangle is exactly what is asked for.
 HWND MakeWindow(int x, int y, int width, int height)
 {
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(0);
-        wc.lpszClassName = "center_test";
-        RegisterClassA(&wc);
-        registered = true;
-    }
-    // A popup: its rectangle is exactly what is asked for.
-    return CreateWindowExA(0, "center_test", "", WS_POPUP, x, y, width, height, 0, 0,
-                           GetModuleHandleA(0), 0);
+    return CreateTestWindowAt(WS_POPUP, 0, x, y, width, height);
 }
 
 RECT RectOf(HWND window)

@@ -7,6 +7,11 @@ static LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam,
 
 HWND CreateTestWindow(DWORD style, DWORD exStyle, int width, int height)
 {
+    return CreateTestWindowAt(style, exStyle, 100, 100, width, height);
+}
+
+HWND CreateTestWindowAt(DWORD style, DWORD exStyle, int x, int y, int width, int height)
+{
     static bool registered = false;
     if (!registered) {
         WNDCLASSA windowClass = {};
@@ -18,7 +23,7 @@ HWND CreateTestWindow(DWORD style, DWORD exStyle, int width, int height)
         RegisterClassA(&windowClass);
         registered = true;
     }
-    HWND window = CreateWindowExA(exStyle, "widget test", "Widget test", style, 100, 100, width, height,
+    HWND window = CreateWindowExA(exStyle, "widget test", "Widget test", style, x, y, width, height,
                                   0, 0, GetModuleHandleA(0), 0);
     PumpMessages();
     return window;

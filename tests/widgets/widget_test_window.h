@@ -3,7 +3,8 @@
 #pragma once
 #include <windows.h>
 
-HWND CreateTestWindow(DWORD style, DWORD exStyle, int width, int height);
+HWND CreateTestWindow(DWORD style, DWORD exStyle, int width, int height);   // at (100, 100)
+HWND CreateTestWindowAt(DWORD style, DWORD exStyle, int x, int y, int width, int height);
 HWND CreateTestStatic(HWND parent, const char* text, DWORD style);
 void PumpMessages();
 
