@@ -40,7 +40,7 @@ static void CheckBounds()
     for (int i = 0; i < FavoritesList.count; i++) Check(EntryInCatalog(FavoritesList.entries[i]));
     Check(RecentList.count >= 0 && RecentList.count <= RECENT_SLOTS);
     Check(RecentList.nextSlot == 0);
-    for (int k = 0; k < RecentList.count; k++) Check(EntryInCatalog(RecentList.slots[9 - k]));
+    for (int k = 0; k < RecentList.count; k++) Check(EntryInCatalog(RecentList.slots[NewestRecentSlot(k)]));
 }
 
 static void StartProgram()
@@ -49,8 +49,8 @@ static void StartProgram()
     FavoritesList = FavoritesListState();
     Conversion.currentCategory = -1;
     Conversion.ActiveSide = 1;
-    Conversion.NumFormat = 1;
-    Conversion.DecimalPlaces = 6;
+    Conversion.NumFormat = DEFAULT_NUM_FORMAT;
+    Conversion.DecimalPlaces = DEFAULT_DECIMAL_PLACES;
     ResetFakeMenu();
     FakeViewReset();
     LoadSettings();
@@ -125,7 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Check(FavoritesList.count == favorites.count);
     for (int i = 0; i < favorites.count; i++) Check(FavoritesList.entries[i] == favorites.entries[i]);
     Check(RecentList.count == recent.count);
-    for (int k = 0; k < recent.count; k++) Check(RecentList.slots[9 - k] == recent.slots[9 - k]);
+    for (int k = 0; k < recent.count; k++) Check(RecentList.slots[NewestRecentSlot(k)] == recent.slots[NewestRecentSlot(k)]);
     Check(Conversion.NumFormat == (numFormat != 0 ? 1 : 0));
     Check(Conversion.DecimalPlaces == decimals);
     return 0;
