@@ -25,12 +25,23 @@ static void CheckItem(HWND window, int id, bool checked)
     CheckMenuItem(GetMenu(window), UINT(id), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
+static bool IsUnitChooser(int id)
+{
+    return id == IDC_FROM_UNIT_CHOOSER || id == IDC_TO_UNIT_CHOOSER;
+}
+
 // A unit choice is offered to the recent list once the conversion state has
 // taken it; a category choice is not.
 static void OnChooserPicked(HWND window, int id)
 {
     OnChooserChanged(id);
-    if (id == IDC_FROM_UNIT_CHOOSER || id == IDC_TO_UNIT_CHOOSER) AddRecent(window);
+    if (IsUnitChooser(id)) OfferUnitChoice(window);
+}
+
+// A unit chooser's list closed or the chooser lost the focus: a browse ends.
+static void OnChooserLeft(HWND window, int id)
+{
+    if (IsUnitChooser(id)) SettleChooserBrowsing(window);
 }
 
 // A chooser or value box reports: the code decides, since the ids repeat.
@@ -38,6 +49,8 @@ static void OnControlNotification(HWND window, int code, int id)
 {
     switch (code) {
     case CBN_SELCHANGE: OnChooserPicked(window, id); break;
+    case CBN_CLOSEUP:   OnChooserLeft(window, id); break;
+    case CBN_KILLFOCUS: OnChooserLeft(window, id); break;
     case EN_SETFOCUS:   OnValueBoxFocused(id); break;
     case EN_CHANGE:     OnValueBoxChanged(id); break;
     default:            break;

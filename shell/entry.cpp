@@ -29,11 +29,6 @@ static void RegisterMainWindowClass()
     RegisterClassExA(&wc);
 }
 
-// Fixed size: no sizing border, no maximise box.
-const DWORD MAIN_WINDOW_STYLE = WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-const int MAIN_WINDOW_WIDTH = 470;
-const int MAIN_WINDOW_HEIGHT = 250;
-
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     Instance = GetModuleHandleA(0);
@@ -42,7 +37,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 
     char title[64];
     wsprintfA(title, "%s [%s]", METROVA_PRODUCT_NAME, PortableMode ? "Removable Drive" : "Desktop");
-    HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, MAIN_WINDOW_CLASS, title, MAIN_WINDOW_STYLE,
+    HWND window = CreateWindowExA(MAIN_WINDOW_EX_STYLE, MAIN_WINDOW_CLASS, title, MAIN_WINDOW_STYLE,
                                   CW_USEDEFAULT, CW_USEDEFAULT, MAIN_WINDOW_WIDTH, MAIN_WINDOW_HEIGHT,
                                   0, 0, Instance, 0);
     if (!window) return 0;   // nothing to wait for: no window, no quit message
@@ -51,6 +46,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     // GetMessageA returns -1 on failure; only a positive result is a message.
     MSG message;
     while (GetMessageA(&message, 0, 0, 0) > 0) {
+        if (TranslateMainWindowMessage(window, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

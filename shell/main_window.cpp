@@ -6,6 +6,7 @@
 #include "lists/recent_list.h"
 #include "lists/settings_file.h"
 #include "widgets/caption_link.h"
+#include "widgets/dpi.h"
 #include "res/maker.h"
 #include "res/resource.h"
 
@@ -24,24 +25,25 @@ struct ChildControl {
     const char* className;
     const char* text;
     int id;
-    int x, y, width, height;   // client pixels; a chooser's height is its dropped-down list
+    int x, y, width, height;   // client pixels at 96 DPI; a chooser's height is its dropped-down list
     DWORD style;
     DWORD extendedStyle;
     HWND* handle;              // where the shell keeps it
 };
 
-const DWORD VALUE_BOX_STYLE = WS_CHILD | WS_VISIBLE | ES_RIGHT;
-const DWORD CHOOSER_STYLE = WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_AUTOHSCROLL;
+const DWORD VALUE_BOX_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_RIGHT;
+const DWORD CHOOSER_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_AUTOHSCROLL;
 const DWORD LABEL_STYLE = WS_CHILD | WS_VISIBLE;
 const int VALUE_BOX_LIMIT = 20;   // characters the user can type into a value box
 
-// The five controls of the conversion state, in creation order.
+// The five controls of the conversion state, created in reading order, which
+// is also the order Tab moves the focus in.
 static const ChildControl Controls[] = {
-    { "EDIT", "0", IDC_FROM_BOX, 10, 150, 200, 20, VALUE_BOX_STYLE, WS_EX_CLIENTEDGE, &FromBox },
-    { "EDIT", "0", IDC_TO_BOX, 250, 150, 200, 20, VALUE_BOX_STYLE, WS_EX_CLIENTEDGE, &ToBox },
     { "COMBOBOX", "", IDC_CATEGORY_CHOOSER, 10, 30, 200, 200, CHOOSER_STYLE, 0, &CategoryChooser },
     { "COMBOBOX", "", IDC_FROM_UNIT_CHOOSER, 10, 90, 200, 200, CHOOSER_STYLE, 0, &FromUnitChooser },
     { "COMBOBOX", "", IDC_TO_UNIT_CHOOSER, 250, 90, 200, 200, CHOOSER_STYLE, 0, &ToUnitChooser },
+    { "EDIT", "0", IDC_FROM_BOX, 10, 150, 200, 20, VALUE_BOX_STYLE, WS_EX_CLIENTEDGE, &FromBox },
+    { "EDIT", "0", IDC_TO_BOX, 250, 150, 200, 20, VALUE_BOX_STYLE, WS_EX_CLIENTEDGE, &ToBox },
 };
 
 // The labels: "From:"/"To:" stand above the unit choosers, "From Unit:"/"To
@@ -55,20 +57,22 @@ static const ChildControl LabelControls[] = {
     { "STATIC", "To Unit:", IDC_TO_UNIT_LABEL, 250, 130, 200, 20, LABEL_STYLE, 0, &Labels[4] },
 };
 
-static HWND CreateChild(HWND parent, const ChildControl& c)
+static HWND FocusBeforeDeactivation;   // the child that had the focus when the window went inactive
+
+static HWND CreateChild(HWND parent, const ChildControl& c, int dpi)
 {
-    HWND child = CreateWindowExA(c.extendedStyle, c.className, c.text, c.style,
-                                 c.x, c.y, c.width, c.height, parent,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), Instance, 0);
+    HWND child = CreateWindowExA(c.extendedStyle, c.className, c.text, c.style, ScaleForDpi(c.x, dpi),
+                                 ScaleForDpi(c.y, dpi), ScaleForDpi(c.width, dpi), ScaleForDpi(c.height, dpi),
+                                 parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), Instance, 0);
     *c.handle = child;
     return child;
 }
 
 // The value boxes and choosers, then the conversion state takes them over.
-static void CreateControls(HWND window)
+static void CreateControls(HWND window, int dpi)
 {
     for (const ChildControl& c : Controls) {
-        HWND child = CreateChild(window, c);
+        HWND child = CreateChild(window, c, dpi);
         if (c.handle == &FromBox || c.handle == &ToBox)
             SendMessageA(child, EM_LIMITTEXT, VALUE_BOX_LIMIT, 0);
         else
@@ -77,24 +81,57 @@ static void CreateControls(HWND window)
     OnChooserChanged(0);
 }
 
-static void CreateLabels(HWND window)
+static void CreateLabels(HWND window, int dpi)
 {
-    for (const ChildControl& c : LabelControls) CreateChild(window, c);
+    for (const ChildControl& c : LabelControls) CreateChild(window, c, dpi);
 }
 
-// A copy of the stock GUI font for all ten children; it lives until the process ends.
-static void ApplySharedFont()
+static void PlaceChild(const ChildControl& c, int dpi)
 {
-    LOGFONTA f;
-    if (!GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof f, &f)) return;
-    SharedFont = CreateFontA(f.lfHeight, f.lfWidth, f.lfEscapement, f.lfOrientation, f.lfWeight,
-                             f.lfItalic, f.lfUnderline, f.lfStrikeOut, f.lfCharSet,
-                             f.lfOutPrecision, f.lfClipPrecision, f.lfQuality,
-                             f.lfPitchAndFamily, f.lfFaceName);
+    SetWindowPos(*c.handle, 0, ScaleForDpi(c.x, dpi), ScaleForDpi(c.y, dpi), ScaleForDpi(c.width, dpi),
+                 ScaleForDpi(c.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Every child where the 96-DPI layout puts it, scaled to dpi.
+static void PlaceChildren(int dpi)
+{
+    for (const ChildControl& c : Controls) PlaceChild(c, dpi);
+    for (const ChildControl& c : LabelControls) PlaceChild(c, dpi);
+}
+
+// The stock GUI font at dpi for all ten children; the one it replaces (after a
+// DPI change) is deleted once no child uses it.
+static void ApplySharedFont(int dpi)
+{
+    HFONT font = CreateGuiFontForDpi(dpi);
+    if (!font) return;
     for (const ChildControl& c : Controls)
-        SendMessageA(*c.handle, WM_SETFONT, reinterpret_cast<WPARAM>(SharedFont), TRUE);
+        SendMessageA(*c.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     for (HWND label : Labels)
-        SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(SharedFont), TRUE);
+        SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    if (SharedFont) DeleteObject(SharedFont);
+    SharedFont = font;
+}
+
+// The outer size whose client area is the 96-DPI client area scaled to dpi.
+// That client area is what the 470 x 250 window leaves inside its frame at 96
+// DPI, so at 96 DPI the window is 470 x 250 exactly.
+static SIZE MainWindowSizeForDpi(int dpi)
+{
+    RECT frame96 = { 0, 0, 0, 0 };
+    AdjustWindowRectForDpi(&frame96, MAIN_WINDOW_STYLE, TRUE, MAIN_WINDOW_EX_STYLE, BASE_DPI);
+    int clientWidth96 = MAIN_WINDOW_WIDTH - (frame96.right - frame96.left);
+    int clientHeight96 = MAIN_WINDOW_HEIGHT - (frame96.bottom - frame96.top);
+    RECT outer = { 0, 0, ScaleForDpi(clientWidth96, dpi), ScaleForDpi(clientHeight96, dpi) };
+    AdjustWindowRectForDpi(&outer, MAIN_WINDOW_STYLE, TRUE, MAIN_WINDOW_EX_STYLE, dpi);
+    SIZE size = { outer.right - outer.left, outer.bottom - outer.top };
+    return size;
+}
+
+static void SizeMainWindow(HWND window, int dpi)
+{
+    SIZE size = MainWindowSizeForDpi(dpi);
+    SetWindowPos(window, 0, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The order matters: settings before the controls that show them, the
@@ -102,21 +139,51 @@ static void ApplySharedFont()
 static LRESULT OnCreate(HWND window)
 {
     MainWindow = window;
+    const int dpi = WindowDpi(window);
     LoadSettings();
     AttachCaptionLink(window, MAKER_DOMAIN, MAKER_WEB_PAGE);
+    SizeMainWindow(window, dpi);
     CenterWindowOver(window, GetDesktopWindow());
-    CreateControls(window);
-    CreateLabels(window);
-    ApplySharedFont();
+    CreateControls(window, dpi);
+    CreateLabels(window, dpi);
+    ApplySharedFont(dpi);
     BuildFavoritesMenu(window);
     BuildRecentMenu(window);
     UpdateOptionChecks(window);
     return 0;
 }
 
-// Save if the user wants it, then end the message loop.
-static void OnDestroy()
+// The window moved to a monitor of another DPI: take the size the system
+// suggests, then the font and the layout for the new DPI.
+static void OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam)
 {
+    const int dpi = LOWORD(wParam);
+    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(window, 0, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    ApplySharedFont(dpi);
+    PlaceChildren(dpi);
+}
+
+// Keeps the focused child over a switch to another program and back, as a
+// dialog does; true when the focus was given back here.
+static bool OnActivate(HWND window, WPARAM wParam)
+{
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(window, focus)) FocusBeforeDeactivation = focus;
+        return false;
+    }
+    if (HIWORD(wParam) || !FocusBeforeDeactivation || !IsWindow(FocusBeforeDeactivation)) return false;
+    SetFocus(FocusBeforeDeactivation);
+    return true;
+}
+
+// Settle any unit the keyboard was browsing, save if the user wants it, then
+// end the message loop.
+static void OnDestroy(HWND window)
+{
+    SettleChooserBrowsing(window);
     if (SaveOnExit) SaveSettings();
     PostQuitMessage(0);
 }
@@ -124,9 +191,12 @@ static void OnDestroy()
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_CREATE:  return OnCreate(window);                  // controls, lists, menus
-    case WM_COMMAND: OnCommand(window, wParam, lParam); return 0;
-    case WM_DESTROY: OnDestroy(); return 0;                     // save settings, quit
-    default:         return DefWindowProcA(window, message, wParam, lParam);
+    case WM_CREATE:     return OnCreate(window);                  // controls, lists, menus
+    case WM_COMMAND:    OnCommand(window, wParam, lParam); return 0;
+    case WM_ACTIVATE:   if (OnActivate(window, wParam)) return 0; break;
+    case WM_DPICHANGED: OnDpiChanged(window, wParam, lParam); return 0;
+    case WM_DESTROY:    OnDestroy(window); return 0;              // save settings, quit
+    default:            break;
     }
+    return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -9,10 +9,17 @@ extern HWND FromBox, ToBox;       // value boxes, ids 1 and 2
 extern HWND CategoryChooser;      // drop-down lists, ids 1, 2 and 3
 extern HWND FromUnitChooser;
 extern HWND ToUnitChooser;
-extern HFONT SharedFont;          // the controls' and labels' font, kept until exit
+extern HFONT SharedFont;          // the controls' and labels' font at the window's DPI
 
 extern const char MAIN_WINDOW_CLASS[];   // "metrova"
 extern const char MAIN_MENU_NAME[];      // "MainAppMenu"
+
+// Fixed size: no sizing border, no maximise box. The size is the one at 96
+// DPI; at another DPI the client area is scaled.
+const DWORD MAIN_WINDOW_STYLE = WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+const DWORD MAIN_WINDOW_EX_STYLE = WS_EX_CLIENTEDGE;
+const int MAIN_WINDOW_WIDTH = 470;
+const int MAIN_WINDOW_HEIGHT = 250;
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -20,3 +27,14 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 void OnCommand(HWND window, WPARAM wParam, LPARAM lParam);
 // Check marks of "Save Settings Upon Exit", "Scientific Notation" and the decimal places.
 void UpdateOptionChecks(HWND window);
+
+// The message loop's keyboard handling for the main window (Tab between the
+// controls, Enter ending a browse through a chooser); true when the message
+// has been handled and must not be dispatched again.
+bool TranslateMainWindowMessage(HWND window, MSG* message);
+// A unit chooser's new selection, for the recent list: offered at once when
+// the mouse chose it, held back while the keys browse.
+void OfferUnitChoice(HWND window);
+// Offers the conversion that browsing through a unit chooser has arrived at to
+// the recent list, if a browse is under way.
+void SettleChooserBrowsing(HWND window);

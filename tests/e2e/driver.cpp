@@ -260,6 +260,86 @@ bool PostCommand(HWND window, int id)
     return PostMessageA(window, WM_COMMAND, WPARAM(id), 0) != 0;
 }
 
+// --- Real input --------------------------------------------------------------
+
+bool BringToFront(MetrovaApp* app)
+{
+    SetForegroundWindow(app->window);
+    for (DWORD start = GetTickCount(); GetTickCount() - start < DRIVER_TIMEOUT_MS; Sleep(20))
+        if (GetForegroundWindow() == app->window) return true;
+    return false;
+}
+
+static INPUT KeyInput(WORD virtualKey, bool up)
+{
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.wScan = WORD(MapVirtualKeyA(virtualKey, 0));   // MAPVK_VK_TO_VSC
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+bool PressKey(WORD virtualKey, int modifiers)
+{
+    INPUT inputs[8];
+    UINT count = 0;
+    const WORD held[3] = { VK_SHIFT, VK_CONTROL, VK_MENU };
+    for (int i = 0; i < 3; ++i)
+        if (modifiers & (1 << i)) inputs[count++] = KeyInput(held[i], false);
+    inputs[count++] = KeyInput(virtualKey, false);
+    inputs[count++] = KeyInput(virtualKey, true);
+    for (int i = 2; i >= 0; --i)
+        if (modifiers & (1 << i)) inputs[count++] = KeyInput(held[i], true);
+    bool sent = SendInput(count, inputs, sizeof(INPUT)) == count;
+    Sleep(30);   // the key travels through the system before the next one
+    return sent;
+}
+
+bool PressKeys(const char* text)
+{
+    for (const char* p = text; *p; ++p) {
+        SHORT key = VkKeyScanA(*p);
+        if (key == -1) return false;
+        if (!PressKey(LOBYTE(key), (HIBYTE(key) & 1) ? KEY_SHIFT : KEY_PLAIN)) return false;
+    }
+    return true;
+}
+
+bool RealClick(HWND window, int x, int y)
+{
+    POINT at = { x, y };
+    if (!ClientToScreen(window, &at)) return false;
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT inputs[3] = {};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_MOUSE;
+        input.mi.dx = (at.x * 65536 + width / 2) / width;   // absolute: 0..65535 across the screen
+        input.mi.dy = (at.y * 65536 + height / 2) / height;
+        input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE;
+    }
+    inputs[0].mi.dwFlags |= MOUSEEVENTF_MOVE;
+    inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    inputs[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    bool sent = SendInput(3, inputs, sizeof(INPUT)) == 3;
+    Sleep(50);
+    return sent;
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
+{
+    for (DWORD start = GetTickCount();; Sleep(20)) {
+        if (condition()) return true;
+        if (GetTickCount() - start >= timeoutMs) return condition();
+    }
+}
+
+void LetInputSettle(MetrovaApp* app)
+{
+    Sleep(300);
+    Send(app->window, WM_NULL, 0, 0);
+}
+
 // --- Reading back ----------------------------------------------------------
 
 int ComboSelection(HWND combo)

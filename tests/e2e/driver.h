@@ -6,6 +6,7 @@
 #pragma once
 #include <windows.h>
 #include <gtest/gtest.h>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,24 @@ bool ClearBox(HWND edit);                        // click, select all, Backspace
 bool PickItem(HWND combo, int index);            // select and notify the parent, as a user's pick does
 bool SendCommand(HWND window, int id);           // a menu command; returns when it has been handled
 bool PostCommand(HWND window, int id);           // a menu command that opens a modal box
+
+// --- Real input --------------------------------------------------------------
+// Keystrokes and clicks that go through the system's input queue, as a user's
+// do (SendInput), to the window that has the focus.
+// Makes Metrova the foreground window and waits until it is.
+bool BringToFront(MetrovaApp* app);
+// Presses and releases key, with Shift and/or Ctrl or Alt held when asked.
+enum KeyModifiers { KEY_PLAIN = 0, KEY_SHIFT = 1, KEY_CTRL = 2, KEY_ALT = 4 };
+bool PressKey(WORD virtualKey, int modifiers = KEY_PLAIN);
+// Types text (ASCII) key by key.
+bool PressKeys(const char* text);
+// A left click at (x, y) of the window's client area.
+bool RealClick(HWND window, int x, int y);
+// Polls condition every 20 ms until it holds or timeoutMs pass; its last answer.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = DRIVER_TIMEOUT_MS);
+// Gives Metrova time to handle the input sent so far (for checks that
+// something did not happen): a bounded pause and a round trip.
+void LetInputSettle(MetrovaApp* app);
 
 // --- Reading back ----------------------------------------------------------
 int ComboSelection(HWND combo);                  // -1 when none

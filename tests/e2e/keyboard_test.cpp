@@ -1,0 +1,142 @@
+// The main window driven from the keyboard with real keystrokes: Tab order,
+// the active side, browsing the unit choosers, the menus' Alt keys and the
+// focus kept over a switch to another window.
+#include "tests/e2e/driver.h"
+#include "res/resource.h"
+
+namespace {
+
+const int GO = 0;
+const int METRIC_LENGTH = 24;   // "Metric Length & Distance"
+const int KILOMETER = 8;
+const int METER = 10;
+
+struct Focus {
+    int id;
+    const char* className;
+};
+
+std::string FocusedClass(MetrovaApp* app)
+{
+    std::string className;
+    FocusedControlId(app, &className);
+    return className;
+}
+
+bool HasFocus(MetrovaApp* app, const Focus& expected)
+{
+    std::string className;
+    return FocusedControlId(app, &className) == expected.id && className == expected.className;
+}
+
+class Keyboard : public MetrovaTest {
+protected:
+    void SetUp() override
+    {
+        MetrovaTest::SetUp();
+        ASSERT_TRUE(BringToFront(&app));
+        ASSERT_TRUE(WaitUntil([&] { return HasFocus(&app, FROM_BOX); }));   // where typing starts
+    }
+    // Presses Tab (or Shift+Tab) and waits for the focus to arrive.
+    bool TabTo(const Focus& expected, int modifiers = KEY_PLAIN)
+    {
+        return PressKey(VK_TAB, modifiers) && WaitUntil([&] { return HasFocus(&app, expected); });
+    }
+    const Focus FROM_BOX = { IDC_FROM_BOX, "Edit" };
+    const Focus TO_BOX = { IDC_TO_BOX, "Edit" };
+    const Focus CATEGORY = { IDC_CATEGORY_CHOOSER, "ComboBox" };
+    const Focus FROM_UNIT = { IDC_FROM_UNIT_CHOOSER, "ComboBox" };
+    const Focus TO_UNIT = { IDC_TO_UNIT_CHOOSER, "ComboBox" };
+};
+
+TEST_F(Keyboard, TabGoesRoundTheFiveControlsInReadingOrder)
+{
+    EXPECT_TRUE(TabTo(TO_BOX)) << FocusedClass(&app);
+    EXPECT_TRUE(TabTo(CATEGORY)) << FocusedClass(&app);   // and round again
+    EXPECT_TRUE(TabTo(FROM_UNIT)) << FocusedClass(&app);
+    EXPECT_TRUE(TabTo(TO_UNIT)) << FocusedClass(&app);
+    EXPECT_TRUE(TabTo(FROM_BOX)) << FocusedClass(&app);
+    EXPECT_TRUE(TabTo(TO_UNIT, KEY_SHIFT)) << FocusedClass(&app);   // Shift+Tab: backwards
+    EXPECT_TRUE(TabTo(FROM_UNIT, KEY_SHIFT)) << FocusedClass(&app);
+    EXPECT_TRUE(TabTo(CATEGORY, KEY_SHIFT)) << FocusedClass(&app);
+    EXPECT_TRUE(TabTo(TO_BOX, KEY_SHIFT)) << FocusedClass(&app);
+}
+
+TEST_F(Keyboard, TabbingIntoTheToBoxMakesItTheActiveSide)
+{
+    ASSERT_TRUE(PickItem(CategoryChooser(app), METRIC_LENGTH));
+    ASSERT_TRUE(PickItem(FromUnitChooser(app), KILOMETER));
+    ASSERT_TRUE(PickItem(ToUnitChooser(app), METER));
+    ASSERT_TRUE(BringToFront(&app));
+    ASSERT_TRUE(TabTo(TO_BOX));
+    ASSERT_TRUE(PressKeys("3000"));   // Tab selected the box's "0": typing replaces it
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(FromBox(app)) == " 3.000000"; })) << WindowText(FromBox(app));
+    ASSERT_TRUE(PickItem(FromUnitChooser(app), METER));   // the To box stays the side typed in
+    EXPECT_EQ(WindowText(FromBox(app)), " 3000.000000");
+    EXPECT_EQ(WindowText(ToBox(app)), "3000");
+}
+
+TEST_F(Keyboard, ArrowsThroughAUnitChooserRecordOnlyWhereTheyStop)
+{
+    ASSERT_TRUE(TabTo(TO_BOX));
+    ASSERT_TRUE(TabTo(CATEGORY));
+    ASSERT_TRUE(TabTo(FROM_UNIT));
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(PressKey(VK_DOWN));
+    EXPECT_TRUE(WaitUntil([&] { return ComboSelection(FromUnitChooser(app)) == 3; }));
+    LetInputSettle(&app);
+    EXPECT_TRUE(ListItems(&app, GO).empty());   // units 1 and 2 were only passed
+    ASSERT_TRUE(TabTo(TO_UNIT));                 // leaving the chooser settles on unit 3
+    std::vector<std::string> items = ListItems(&app, GO);
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_EQ(items[0], std::to_string(IDM_RECENT_FIRST) + " " + ComboItem(FromUnitChooser(app), 3) + " ~ " +
+                            ComboItem(ToUnitChooser(app), 0));
+
+    for (int i = 0; i < 2; ++i) ASSERT_TRUE(PressKey(VK_DOWN));   // to-unit 2 ...
+    ASSERT_TRUE(PressKey(VK_RETURN));                               // ... settled by Enter
+    EXPECT_TRUE(WaitUntil([&] { return ListItems(&app, GO).size() == 2; }));
+    LetInputSettle(&app);
+    EXPECT_EQ(ListItems(&app, GO).size(), 2u);   // not again when the focus leaves
+    ASSERT_TRUE(TabTo(FROM_BOX));
+    EXPECT_EQ(ListItems(&app, GO).size(), 2u);
+}
+
+TEST_F(Keyboard, ADroppedListIsSettledWhenItCloses)
+{
+    ASSERT_TRUE(TabTo(TO_UNIT, KEY_SHIFT));
+    ASSERT_TRUE(PressKey(VK_DOWN, KEY_ALT));   // open the list
+    ASSERT_TRUE(WaitUntil([&] { return SendMessageA(ToUnitChooser(app), CB_GETDROPPEDSTATE, 0, 0) != 0; }));
+    for (int i = 0; i < 4; ++i) ASSERT_TRUE(PressKey(VK_DOWN));
+    LetInputSettle(&app);
+    EXPECT_TRUE(ListItems(&app, GO).empty());
+    ASSERT_TRUE(PressKey(VK_RETURN));          // close it on unit 4
+    EXPECT_TRUE(WaitUntil([&] { return ListItems(&app, GO).size() == 1; }));
+    EXPECT_EQ(ComboSelection(ToUnitChooser(app)), 4);
+    LetInputSettle(&app);
+    EXPECT_EQ(ListItems(&app, GO).size(), 1u);
+}
+
+TEST_F(Keyboard, MenusKeepTheirAltKeys)
+{
+    ASSERT_TRUE(PickItem(FromUnitChooser(app), 1));
+    ASSERT_TRUE(BringToFront(&app));
+    ASSERT_TRUE(PressKey('V', KEY_ALT));   // "&View"
+    ASSERT_TRUE(PressKey(VK_RETURN));      // its first item, "Swap"
+    EXPECT_TRUE(WaitUntil([&] { return ComboSelection(FromUnitChooser(app)) == 0; }));
+    EXPECT_EQ(ComboSelection(ToUnitChooser(app)), 1);
+}
+
+TEST_F(Keyboard, TheFocusComesBackAfterAnotherWindow)
+{
+    ASSERT_TRUE(TabTo(TO_BOX));
+    ASSERT_TRUE(TabTo(CATEGORY));
+    HWND other = CreateWindowExA(0, "STATIC", "another program", WS_POPUP | WS_VISIBLE | WS_BORDER, 0, 0, 200, 50,
+                                 0, 0, GetModuleHandleA(0), 0);
+    ASSERT_NE(other, HWND(0));
+    SetForegroundWindow(other);
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == other; }));
+    ASSERT_TRUE(BringToFront(&app));
+    EXPECT_TRUE(WaitUntil([&] { return HasFocus(&app, CATEGORY); })) << FocusedClass(&app);
+    DestroyWindow(other);
+}
+
+}  // namespace
