@@ -1,6 +1,7 @@
 // Caption link: draws a text into the caption bar after every frame paint and
 // activation change, and turns the pointer into a hand over it.
 #include "widgets/caption_link.h"
+#include "widgets/dpi.h"
 #include "widgets/hand_cursor.h"
 
 #include <shellapi.h>
@@ -15,15 +16,36 @@ struct CaptionMetrics {
     int frameHeight;    // Fh
 };
 
+// The caption's metrics at the window's DPI.
 static CaptionMetrics GetCaptionMetrics(HWND window)
 {
     bool tool = (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0;
+    int dpi = WindowDpi(window);
     CaptionMetrics m;
-    m.buttonWidth = GetSystemMetrics(tool ? SM_CXSMSIZE : SM_CXSIZE);
-    m.buttonHeight = GetSystemMetrics(tool ? SM_CYSMSIZE : SM_CYSIZE);
-    m.captionHeight = GetSystemMetrics(tool ? SM_CYSMCAPTION : SM_CYCAPTION);
-    m.frameHeight = GetSystemMetrics(SM_CYFRAME);
+    m.buttonWidth = MetricForDpi(tool ? SM_CXSMSIZE : SM_CXSIZE, dpi);
+    m.buttonHeight = MetricForDpi(tool ? SM_CYSMSIZE : SM_CYSIZE, dpi);
+    m.captionHeight = MetricForDpi(tool ? SM_CYSMCAPTION : SM_CYCAPTION, dpi);
+    m.frameHeight = MetricForDpi(SM_CYFRAME, dpi);
     return m;
+}
+
+// The stock GUI font at the system's DPI, else one made for the window's DPI
+// and kept in the record until the DPI changes again.
+static HGDIOBJ CaptionLinkFont(CaptionLinkRecord* record, HWND window)
+{
+    int dpi = WindowDpi(window);
+    if (dpi == SystemDpi())
+        return GetStockObject(DEFAULT_GUI_FONT);
+    if (record->fontDpi != dpi) {
+        HFONT font = CreateGuiFontForDpi(dpi);
+        if (!font)
+            return GetStockObject(DEFAULT_GUI_FONT);
+        if (record->font)
+            DeleteObject(record->font);
+        record->font = font;
+        record->fontDpi = dpi;
+    }
+    return record->font;
 }
 
 static CaptionLinkRecord* GetCaptionRecord(HWND window)
@@ -45,6 +67,8 @@ void AttachCaptionLink(HWND window, const char* text, const char* target)
     lstrcpynA(record->target, target ? target : "", CAPTION_LINK_TEXT_SIZE);
     record->handCursor = 0;
     record->savedCursor = 0;
+    record->font = 0;
+    record->fontDpi = 0;
 
     // The record is in place before the new procedure can run.
     SetWindowLongPtrA(window, GWLP_USERDATA, (LONG_PTR)record);
@@ -83,7 +107,7 @@ void DrawCaptionLink(CaptionLinkRecord* record, HWND window)
     HDC dc = GetWindowDC(window);
     if (!dc)
         return;
-    HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    HGDIOBJ oldFont = SelectObject(dc, CaptionLinkFont(record, window));
     int oldMode = SetBkMode(dc, TRANSPARENT);
     COLORREF oldColour = SetTextColor(dc, GetSysColor(COLOR_CAPTIONTEXT));
 
@@ -108,7 +132,7 @@ BOOL HitTestCaptionLink(CaptionLinkRecord* record, HWND window, POINT point)
         return FALSE;
     point.x += 4;
     ScreenToClient(window, &point);
-    point.y = -point.y - GetSystemMetrics(SM_CYMENUSIZE) + 4;
+    point.y = -point.y - MetricForDpi(SM_CYMENUSIZE, WindowDpi(window)) + 4;
     return PtInRect(&record->linkRect, point);
 }
 
@@ -170,6 +194,8 @@ static LRESULT OnCaptionNcDestroy(CaptionLinkRecord* record, HWND window, WPARAM
     WNDPROC previous = record->previousProc;
     if (record->handCursor)
         DestroyCursor(record->handCursor);
+    if (record->font)
+        DeleteObject(record->font);
     SetWindowLongPtrA(window, GWLP_USERDATA, 0);
     HeapFree(GetProcessHeap(), 0, record);
     return CallWindowProcA(previous, window, WM_NCDESTROY, wParam, lParam);

@@ -14,6 +14,8 @@ struct CaptionLinkRecord {
     char target[CAPTION_LINK_TEXT_SIZE];
     HCURSOR handCursor;
     HCURSOR savedCursor;                   // current when hover began; put back when it ends
+    HFONT font;                            // the GUI font at fontDpi, made when that is not the system's DPI
+    int fontDpi;                           // 0 until a font has been made
 };
 
 // Subclasses window; does nothing when its user-data slot is already in use.

@@ -342,6 +342,20 @@ void LetInputSettle(MetrovaApp* app)
 
 // --- Reading back ----------------------------------------------------------
 
+int DisplayDpi()
+{
+    HDC screen = GetDC(0);
+    int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(0, screen);
+    return dpi;
+}
+
+int Scaled(int value96)
+{
+    return MulDiv(value96, DisplayDpi(), 96);
+}
+
+
 int ComboSelection(HWND combo)
 {
     LRESULT r = -2;

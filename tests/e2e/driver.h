@@ -73,6 +73,11 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = DRIVER_
 void LetInputSettle(MetrovaApp* app);
 
 // --- Reading back ----------------------------------------------------------
+// The display's DPI as the prefix gives it (96 unless a test runs at another).
+int DisplayDpi();
+// value * DisplayDpi() / 96, rounded to nearest, as Metrova scales its layout.
+int Scaled(int value96);
+
 int ComboSelection(HWND combo);                  // -1 when none
 int ComboCount(HWND combo);
 std::string ComboItem(HWND combo, int index);    // Windows-1252

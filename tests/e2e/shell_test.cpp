@@ -23,14 +23,29 @@ void SetUpKilometerToMeter(const MetrovaApp& app)
 
 using MainWindow = MetrovaTest;
 
+// The client area that a 470 x 250 window has at 96 DPI, scaled to the display's.
+SIZE ExpectedClientSize()
+{
+    const int dpi96 = 96;
+    RECT frame = { 0, 0, 0, 0 };
+    AdjustWindowRectExForDpi(&frame, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, TRUE, WS_EX_CLIENTEDGE, dpi96);
+    SIZE client = { Scaled(470 - (frame.right - frame.left)), Scaled(250 - (frame.bottom - frame.top)) };
+    return client;
+}
+
 TEST_F(MainWindow, TitleClassAndFixedSize)
 {
     EXPECT_EQ(WindowText(app.window), "Metrova [Desktop]");
     EXPECT_EQ(ClassOf(app.window), "metrova");
     RECT r;
     GetWindowRect(app.window, &r);
-    EXPECT_EQ(r.right - r.left, 470);                          // outer size
-    EXPECT_EQ(r.bottom - r.top, 250);
+    if (DisplayDpi() == 96) {
+        EXPECT_EQ(r.right - r.left, 470);                      // outer size
+        EXPECT_EQ(r.bottom - r.top, 250);
+    }
+    GetClientRect(app.window, &r);
+    EXPECT_NEAR(r.right, ExpectedClientSize().cx, 1);           // the 96-DPI client area, scaled
+    EXPECT_NEAR(r.bottom, ExpectedClientSize().cy, 1);
     LONG style = GetWindowLongA(app.window, GWL_STYLE);
     EXPECT_FALSE(style & WS_THICKFRAME);                        // cannot be resized...
     EXPECT_FALSE(style & WS_MAXIMIZEBOX);                       // ...nor maximised
@@ -42,8 +57,8 @@ TEST_F(MainWindow, OpensCentredOnTheScreen)
 {
     RECT r;
     GetWindowRect(app.window, &r);
-    int x = (GetSystemMetrics(SM_CXSCREEN) - 470) / 2;
-    int y = (GetSystemMetrics(SM_CYSCREEN) - 250) / 2;
+    int x = (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2;
+    int y = (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2;
     EXPECT_NEAR(r.left, x, 1);
     EXPECT_NEAR(r.top, y, 1);
 }
@@ -51,7 +66,7 @@ TEST_F(MainWindow, OpensCentredOnTheScreen)
 struct ExpectedChild {
     const char* className;
     int id;
-    int x, y, width, height;   // height as shown: a closed chooser is shorter than 200
+    int x, y, width, height;   // at 96 DPI; height as shown: a closed chooser is shorter than 200
     DWORD style;
     const char* text;
 };
@@ -77,10 +92,10 @@ TEST_F(MainWindow, ChildrenWhereTheyBelong)
         HWND child = FindChild(app.window, e.className, e.id);
         ASSERT_NE(child, HWND(0));
         RECT r = ClientRectOf(child);
-        EXPECT_EQ(r.left, e.x);
-        EXPECT_EQ(r.top, e.y);
-        EXPECT_EQ(r.right - r.left, e.width);
-        if (e.height) { EXPECT_EQ(r.bottom - r.top, e.height); }
+        EXPECT_NEAR(r.left, Scaled(e.x), 1);                    // the 96-DPI layout, scaled
+        EXPECT_NEAR(r.top, Scaled(e.y), 1);
+        EXPECT_NEAR(r.right - r.left, Scaled(e.width), 1);
+        if (e.height) { EXPECT_NEAR(r.bottom - r.top, Scaled(e.height), 1); }
         EXPECT_EQ(DWORD(GetWindowLongA(child, GWL_STYLE)) & e.style, e.style);
         if (e.text) { EXPECT_EQ(WindowText(child), e.text); }
     }
