@@ -15,10 +15,12 @@
 
 namespace {
 
-const int ALL_LENGTH = 0, ALL_MASS = 2, COMMON_COOKING = 3, COMMON_LENGTH = 4, ANGLE = 8,
-          AREA = 9, ASTRONOMICAL = 10, DYNAMIC_VISCOSITY = 14, ENERGY = 15, VOLUME_FLOW = 18,
-          FORCE = 19, KINEMATIC_VISCOSITY = 22, METRIC_LENGTH = 24, PRESSURE = 27,
-          TEMPERATURE = 28, TIME = 29, VOLUME = 31;
+// Category indexes, in UnitCatalog order.
+const int ALL_LENGTH = 0, ALL_SPEED = 1, ALL_MASS = 2, COMMON_COOKING = 3, COMMON_LENGTH = 4,
+          ACCELERATION = 7, ANGLE = 8, AREA = 9, ASTRONOMICAL = 10, DENSITY = 12,
+          DYNAMIC_VISCOSITY = 14, ENERGY = 15, VOLUME_FLOW = 18, FORCE = 19,
+          KINEMATIC_VISCOSITY = 22, METRIC_LENGTH = 24, PRESSURE = 27, TEMPERATURE = 28,
+          TIME = 29;
 
 // Index of the row with exactly this name; fails the test when there is none.
 int Unit(int category, const char* name)
@@ -330,7 +332,7 @@ TEST(FindUnits, RanksEqualThenPrefixThenWordStartThenTheRest)
 {
     std::vector<Row> rows = Find("meter");
     int equal = PlaceOf(rows, Named(METRIC_LENGTH, "meter"));
-    int prefix = PlaceOf(rows, Named(1, "meter/day"));           // All Speed
+    int prefix = PlaceOf(rows, Named(ALL_SPEED, "meter/day"));
     int prefixLater = PlaceOf(rows, Named(PRESSURE, "meter of air [0 \xB0" "C]"));
     int wordStart = PlaceOf(rows, Named(COMMON_COOKING, "cubic meter"));
     int wordStartLater = PlaceOf(rows, Named(AREA, "square meter"));
@@ -354,7 +356,7 @@ TEST(FindUnits, WordsStartAfterSeparatorsNotInsideWords)
     EXPECT_EQ(rows[0], Named(ANGLE, "second"));
     EXPECT_EQ(rows[1], Named(TIME, "second"));
     EXPECT_EQ(rows[2], Named(ALL_LENGTH, "light second"));   // after a blank
-    int afterSlash = PlaceOf(rows, Named(1, "foot/second"));
+    int afterSlash = PlaceOf(rows, Named(ALL_SPEED, "foot/second"));
     int insideWord = PlaceOf(rows, Named(TIME, "millisecond "));
     EXPECT_LT(2, afterSlash);
     EXPECT_LT(afterSlash, insideWord);
@@ -373,7 +375,7 @@ TEST(FindUnits, OnlyTheFirstQueryWordRanksByWordStart)
     // "foot" starts a word in "square foot", "square" starts the name.
     std::vector<Row> rows = Find("foot square");
     int squareFoot = PlaceOf(rows, Named(AREA, "square foot"));
-    int footPerSquareSecond = PlaceOf(rows, Named(7, "foot/square second"));   // Acceleration
+    int footPerSquareSecond = PlaceOf(rows, Named(ACCELERATION, "foot/square second"));
     EXPECT_EQ(footPerSquareSecond, 0);   // starts with "foot", category 7 comes first
     EXPECT_GT(squareFoot, footPerSquareSecond);
 }
@@ -456,7 +458,7 @@ TEST(FindUnits, AbbreviationsWithAndWithoutPoints)
 {
     std::vector<Row> rows = Find("gallon us");
     EXPECT_GE(PlaceOf(rows, Named(COMMON_COOKING, "gallon [US, liquid]")), 0);
-    EXPECT_GE(PlaceOf(rows, Named(12, "pound/gallon [U.S.]")), 0);   // Density
+    EXPECT_GE(PlaceOf(rows, Named(DENSITY, "pound/gallon [U.S.]")), 0);
     EXPECT_GE(PlaceOf(Find("u.s. statute"), Named(ALL_LENGTH, "league [US statute]")), 0);
 }
 
@@ -499,7 +501,7 @@ TEST(FindUnits, CapacityBoundsWhatIsWritten)
 TEST(FoundRow, BaseUnitIsTheFirstOfFactorOne)
 {
     EXPECT_EQ(BaseUnitIndex(ALL_LENGTH), Unit(ALL_LENGTH, "meter"));
-    EXPECT_EQ(BaseUnitIndex(1), Unit(1, "benz"));   // All Speed: 1 m/s, listed first
+    EXPECT_EQ(BaseUnitIndex(ALL_SPEED), Unit(ALL_SPEED, "benz"));   // 1 m/s, listed first
     EXPECT_EQ(BaseUnitIndex(AREA), Unit(AREA, "centiare"));
     // Four rows of factor 1.0; the first is taken.
     EXPECT_EQ(BaseUnitIndex(DYNAMIC_VISCOSITY), Unit(DYNAMIC_VISCOSITY, "kilogram/meter second"));
