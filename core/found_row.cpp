@@ -1,0 +1,181 @@
+// The text of one row the "Find Unit" box found: the unit, its category and
+// its size in the category's base unit, written with the program's own
+// number text.
+#include "core/unit_search.h"
+
+#include "numtext/numtext.h"
+
+#include <cassert>
+
+int BaseUnitIndex(int category)
+{
+    if (!IsCategoryIndex(category))
+        return -1;
+    if (category == TEMPERATURE_CATEGORY)
+        return 0;   // its factors are converter codes, not sizes
+    const Category& table = UnitCatalog[category];
+    for (int u = 0; u < table.count; ++u)
+        if (table.units[u].factor == 1.0)
+            return u;
+    return -1;
+}
+
+// FormatReal's scientific text with 15 decimals: sign or blank, the 16
+// digits d1 "." d2..d16, "E", the exponent's sign and four digits.
+const int SCI_FIRST_DIGIT = 1, SCI_POINT = 2, SCI_EXPONENT_MARK = 18;
+const int SIGNIFICANT_MAX = 15;   // digits shown: below a double's 15.95, so
+                                  // last-place noise of computed factors rounds away
+const int FIXED_EXPONENT_MIN = -4, FIXED_EXPONENT_MAX = 14;  // fixed notation from 1E-4 below 1E15
+const int READ_BACK_DIGITS_MAX = 18;   // ParseReal reads no more digits than this
+
+int FormatShortNumber(double value, char* out)
+{
+    // Step 1: the 16 correctly rounded digits and the decimal exponent.
+    char text[FORMAT_MAX_TEXT];
+    if (!FormatReal(value, 15, text, 0)) {
+        out[0] = '\0';
+        return 0;
+    }
+    if (text[0] == '0') {   // zero has no digits to lay out
+        out[0] = '0';
+        out[1] = '\0';
+        return 1;
+    }
+    assert(text[SCI_POINT] == '.' && text[SCI_EXPONENT_MARK] == 'E');
+    char digits[16];
+    digits[0] = text[SCI_FIRST_DIGIT];
+    for (int i = 1; i < 16; ++i)
+        digits[i] = text[SCI_POINT + i];
+    int exponent = 0;
+    for (const char* e = text + SCI_EXPONENT_MARK + 2; *e != '\0'; ++e)
+        exponent = exponent * 10 + (*e - '0');
+    if (text[SCI_EXPONENT_MARK + 1] == '-')
+        exponent = -exponent;
+
+    // Step 2: round to 15 digits, half up on the 16th. A carry out of the
+    // first digit leaves 1 followed by zeros, one power of ten higher.
+    if (digits[SIGNIFICANT_MAX] >= '5') {
+        int i = SIGNIFICANT_MAX - 1;
+        while (i >= 0 && digits[i] == '9')
+            digits[i--] = '0';
+        if (i >= 0) {
+            ++digits[i];
+        } else {
+            digits[0] = '1';
+            ++exponent;
+        }
+    }
+
+    // Step 3: trailing zeros are not shown.
+    int count = SIGNIFICANT_MAX;
+    while (count > 1 && digits[count - 1] == '0')
+        --count;
+
+    // Step 4: lay the digits out.
+    int length = 0;
+    if (text[0] == '-')
+        out[length++] = '-';
+    // Below 1 the fixed text has -exponent zeros before the digits, the one
+    // before the point included.
+    bool fixed = exponent >= FIXED_EXPONENT_MIN && exponent <= FIXED_EXPONENT_MAX &&
+                 (exponent >= 0 || count - exponent <= READ_BACK_DIGITS_MAX);
+    if (fixed) {
+        if (exponent >= 0) {
+            for (int i = 0; i <= exponent; ++i)
+                out[length++] = i < count ? digits[i] : '0';
+            if (count > exponent + 1) {
+                out[length++] = '.';
+                for (int i = exponent + 1; i < count; ++i)
+                    out[length++] = digits[i];
+            }
+        } else {
+            out[length++] = '0';
+            out[length++] = '.';
+            for (int i = exponent + 1; i < 0; ++i)
+                out[length++] = '0';
+            for (int i = 0; i < count; ++i)
+                out[length++] = digits[i];
+        }
+    } else {
+        out[length++] = digits[0];
+        if (count > 1) {
+            out[length++] = '.';
+            for (int i = 1; i < count; ++i)
+                out[length++] = digits[i];
+        }
+        out[length++] = 'E';
+        out[length++] = exponent < 0 ? '-' : '+';
+        int magnitude = exponent < 0 ? -exponent : exponent;
+        char reversed[4];
+        int n = 0;
+        do {
+            reversed[n++] = static_cast<char>('0' + magnitude % 10);
+            magnitude /= 10;
+        } while (magnitude > 0);
+        while (n > 0)
+            out[length++] = reversed[--n];
+    }
+    assert(length < SHORT_NUMBER_MAX);
+    out[length] = '\0';
+    return length;
+}
+
+// Appends to a caller's buffer, cutting where it is full; always terminated.
+struct TextSink {
+    char* out;
+    int size;     // bytes the buffer holds, NUL included
+    int length;   // bytes written before the NUL
+};
+
+static void Append(TextSink* sink, const char* text, int length)
+{
+    for (int i = 0; i < length && sink->length + 1 < sink->size; ++i)
+        sink->out[sink->length++] = text[i];
+    sink->out[sink->length] = '\0';
+}
+
+static void Append(TextSink* sink, const char* text)
+{
+    int length = 0;
+    while (text[length] != '\0')
+        ++length;
+    Append(sink, text, length);
+}
+
+// A unit name without the blanks a few names end in ("millisecond ").
+static void AppendName(TextSink* sink, const char* name)
+{
+    int length = 0;
+    while (name[length] != '\0')
+        ++length;
+    while (length > 0 && name[length - 1] == ' ')
+        --length;
+    Append(sink, name, length);
+}
+
+static const char ROW_SEPARATOR[] = " \xB7 ";   // blank, middle dot, blank
+
+int FormatFoundRow(int category, int unit, char* out, int outSize)
+{
+    if (outSize <= 0)
+        return 0;
+    TextSink sink = { out, outSize, 0 };
+    out[0] = '\0';
+    if (!IsCategoryIndex(category) || unit < 0 || unit >= UnitCatalog[category].count)
+        return 0;
+    const Category& table = UnitCatalog[category];
+    AppendName(&sink, table.units[unit].name);
+    Append(&sink, ROW_SEPARATOR);
+    Append(&sink, table.name);
+    int base = BaseUnitIndex(category);
+    if (category != TEMPERATURE_CATEGORY && base >= 0) {
+        char size[SHORT_NUMBER_MAX];
+        if (FormatShortNumber(table.units[unit].factor, size) > 0) {
+            Append(&sink, ROW_SEPARATOR);
+            Append(&sink, size);
+            Append(&sink, " ");
+            AppendName(&sink, table.units[base].name);
+        }
+    }
+    return sink.length;
+}
