@@ -2,6 +2,7 @@
 // from the box being typed in into the other one.
 #include "core/conversion_state.h"
 #include "core/conversion_view.h"
+#include "core/unit_search.h"
 #include "numtext/numtext.h"
 
 ConversionState Conversion = {
@@ -154,6 +155,24 @@ void SwapUnits()
     int to = ViewChooserSelection(CHOOSER_TO_UNIT);
     if (from == -1 || to == -1) return;
     SelectConversion(Conversion.currentCategory, to, from);
+}
+
+void ShowFoundUnit(int category, int unit, int side)
+{
+    if (!IsCategoryIndex(category) || unsigned(unit) >= unsigned(UnitCatalog[category].count)) return;
+    if (side != BOX_FROM && side != BOX_TO) return;
+    const int chooser = side == BOX_FROM ? CHOOSER_FROM_UNIT : CHOOSER_TO_UNIT;
+    if (category == Conversion.currentCategory) {
+        ViewChooserSelect(chooser, unit);
+        OnChooserChanged(chooser);
+        return;
+    }
+    int other = BaseUnitIndex(category);
+    if (other < 0) other = 0;
+    if (side == BOX_FROM)
+        SelectConversion(category, unit, other);
+    else
+        SelectConversion(category, other, unit);
 }
 
 void OnValueBoxFocused(int side)

@@ -28,6 +28,11 @@ void OnChooserChanged(int which);      // 0 initialise, 1 category, 2 from unit,
 void SelectConversion(int category, int fromIndex, int toIndex);
 void Recompute(int side);
 void SwapUnits();
+// Makes a unit found by name current on one side (BOX_FROM or BOX_TO). In the
+// current category only that side's unit changes, as a pick in its chooser
+// does; otherwise the category changes and the other side shows the
+// category's base unit (BaseUnitIndex). Rows that do not exist are ignored.
+void ShowFoundUnit(int category, int unit, int side);
 void OnValueBoxFocused(int side);
 void OnValueBoxChanged(int side);
 

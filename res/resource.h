@@ -7,6 +7,13 @@
 #define IDD_ABOUT                4     // the About box (res/about_dialog.rc)
 #define IDC_WEBLINK              129   // About box: the web page link
 #define IDC_MAILLINK             130   // About box: the support mail link
+#define IDD_FIND_UNIT            5     // the Find Unit box (res/find_dialog.rc)
+#define IDC_FIND_QUERY           201   // Find Unit: the query
+#define IDC_FIND_LIST            202   // Find Unit: the rows found
+#define IDC_FIND_COUNT           203   // Find Unit: "N of 1780 units"
+#define IDC_FIND_SET_FROM        204   // Find Unit: "Set &From", the default button
+#define IDC_FIND_SET_TO          205   // Find Unit: "Set &To"
+#define IDA_MAIN                 1     // the main window's accelerators: Ctrl+F
 
 // Menu "MainAppMenu". Pop-up 0 is "&Go", pop-up 2 "&Favorites".
 #define IDM_HELP_ABOUT           32
@@ -15,6 +22,7 @@
 #define IDM_FAVORITES_REMOVE     49
 #define IDM_OPTIONS_SAVE_ON_EXIT 50
 #define IDM_VIEW_SWAP            51
+#define IDM_VIEW_FIND_UNIT       52
 #define IDM_OPTIONS_SCIENTIFIC   65
 #define IDM_DECIMALS_FIRST       80    // "0" .. "15": 80 + decimal places
 #define IDM_DECIMALS_LAST        95

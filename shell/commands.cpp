@@ -5,6 +5,7 @@
 #include "lists/favorites_list.h"
 #include "lists/recent_list.h"
 #include "lists/settings_file.h"
+#include "shell/find_dialog.h"
 #include "widgets/about_dialog.h"
 #include "res/resource.h"
 
@@ -44,14 +45,22 @@ static void OnChooserLeft(HWND window, int id)
     if (IsUnitChooser(id)) SettleChooserBrowsing(window);
 }
 
+// A value box got the focus: it becomes the side the user types in.
+static void OnBoxFocused(HWND box, int id)
+{
+    RememberFocusedControl(box);
+    OnValueBoxFocused(id);
+}
+
 // A chooser or value box reports: the code decides, since the ids repeat.
-static void OnControlNotification(HWND window, int code, int id)
+static void OnControlNotification(HWND window, HWND control, int code, int id)
 {
     switch (code) {
     case CBN_SELCHANGE: OnChooserPicked(window, id); break;
+    case CBN_SETFOCUS:  RememberFocusedControl(control); break;
     case CBN_CLOSEUP:   OnChooserLeft(window, id); break;
     case CBN_KILLFOCUS: OnChooserLeft(window, id); break;
-    case EN_SETFOCUS:   OnValueBoxFocused(id); break;
+    case EN_SETFOCUS:   OnBoxFocused(control, id); break;
     case EN_CHANGE:     OnValueBoxChanged(id); break;
     default:            break;
     }
@@ -60,6 +69,16 @@ static void OnControlNotification(HWND window, int code, int id)
 static void ShowAboutBox(HWND window)
 {
     DialogBoxParamA(Instance, MAKEINTRESOURCEA(IDD_ABOUT), window, AboutDialogProc, 0);
+}
+
+// The unit chosen in the Find Unit box becomes current on its side, a
+// conversion set up by hand.
+static void FindUnit(HWND window)
+{
+    FoundUnitChoice choice;
+    if (!RunFindUnitDialog(window, &choice)) return;
+    ShowFoundUnit(choice.category, choice.unit, choice.side);
+    AddRecent(window);
 }
 
 static void FlipSaveOnExit(HWND window)
@@ -106,6 +125,7 @@ static void OnMenuCommand(HWND window, WPARAM id)
         case IDM_FAVORITES_REMOVE:     RemoveFavorite(window); break;
         case IDM_OPTIONS_SAVE_ON_EXIT: FlipSaveOnExit(window); break;
         case IDM_VIEW_SWAP:            Swap(window); break;
+        case IDM_VIEW_FIND_UNIT:       FindUnit(window); break;
         case IDM_OPTIONS_SCIENTIFIC:   FlipScientific(window); break;
         default:                       break;
         }
@@ -115,9 +135,11 @@ static void OnMenuCommand(HWND window, WPARAM id)
 void OnCommand(HWND window, WPARAM wParam, LPARAM lParam)
 {
     if (lParam != 0)
-        OnControlNotification(window, HIWORD(wParam), LOWORD(wParam));
+        OnControlNotification(window, reinterpret_cast<HWND>(lParam), HIWORD(wParam), LOWORD(wParam));
+    else if (wParam == MAKEWPARAM(IDM_VIEW_FIND_UNIT, 1))
+        OnMenuCommand(window, IDM_VIEW_FIND_UNIT);   // Ctrl+F, the one accelerator
     else
-        OnMenuCommand(window, wParam);   // compared whole: accelerators would carry 1 above
+        OnMenuCommand(window, wParam);   // compared whole: other accelerator forms do nothing
 }
 
 void UpdateOptionChecks(HWND window)

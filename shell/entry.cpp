@@ -34,6 +34,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     Instance = GetModuleHandleA(0);
     FindSettingsBase();
     RegisterMainWindowClass();
+    Accelerators = LoadAcceleratorsA(Instance, MAKEINTRESOURCEA(IDA_MAIN));
 
     char title[64];
     wsprintfA(title, "%s [%s]", METROVA_PRODUCT_NAME, PortableMode ? "Removable Drive" : "Desktop");

@@ -1,5 +1,5 @@
-// The keyboard in the main window: Tab and Shift+Tab between the five
-// controls through the dialog manager, and browsing a unit chooser with the
+// The keyboard in the main window: the accelerators (Ctrl+F), Tab and
+// Shift+Tab between the five controls through the dialog manager, and browsing a unit chooser with the
 // keys without recording every unit passed.
 //
 // A unit chosen with the mouse is offered to the recent list at once. A unit
@@ -25,8 +25,11 @@ static bool IsBrowsingInput(UINT message)
     }
 }
 
+HACCEL Accelerators;   // Ctrl+F
+
 bool TranslateMainWindowMessage(HWND window, MSG* message)
 {
+    if (Accelerators && TranslateAcceleratorA(window, Accelerators, message)) return true;
     if (message->message == WM_KEYDOWN && message->wParam == VK_RETURN) SettleChooserBrowsing(window);
     // The dialog manager dispatches what it does not consume itself, so the
     // flag must be up around it.

@@ -57,7 +57,7 @@ static const ChildControl LabelControls[] = {
     { "STATIC", "To Unit:", IDC_TO_UNIT_LABEL, 250, 130, 200, 20, LABEL_STYLE, 0, &Labels[4] },
 };
 
-static HWND FocusBeforeDeactivation;   // the child that had the focus when the window went inactive
+static HWND LastFocusedControl;   // the child that had the focus last: given it back on activation
 
 static HWND CreateChild(HWND parent, const ChildControl& c, int dpi)
 {
@@ -165,17 +165,22 @@ static void OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam)
     PlaceChildren(dpi);
 }
 
+void RememberFocusedControl(HWND control)
+{
+    LastFocusedControl = control;
+}
+
 // Keeps the focused child over a switch to another program and back, as a
 // dialog does; true when the focus was given back here.
 static bool OnActivate(HWND window, WPARAM wParam)
 {
     if (LOWORD(wParam) == WA_INACTIVE) {
         HWND focus = GetFocus();
-        if (focus && IsChild(window, focus)) FocusBeforeDeactivation = focus;
+        if (focus && IsChild(window, focus)) LastFocusedControl = focus;
         return false;
     }
-    if (HIWORD(wParam) || !FocusBeforeDeactivation || !IsWindow(FocusBeforeDeactivation)) return false;
-    SetFocus(FocusBeforeDeactivation);
+    if (HIWORD(wParam) || !LastFocusedControl || !IsChild(window, LastFocusedControl)) return false;
+    SetFocus(LastFocusedControl);
     return true;
 }
 

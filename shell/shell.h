@@ -9,6 +9,7 @@ extern HWND FromBox, ToBox;       // value boxes, ids 1 and 2
 extern HWND CategoryChooser;      // drop-down lists, ids 1, 2 and 3
 extern HWND FromUnitChooser;
 extern HWND ToUnitChooser;
+extern HACCEL Accelerators;       // the main window's keys: Ctrl+F
 extern HFONT SharedFont;          // the controls' and labels' font at the window's DPI
 
 extern const char MAIN_WINDOW_CLASS[];   // "metrova"
@@ -32,6 +33,9 @@ void UpdateOptionChecks(HWND window);
 // controls, Enter ending a browse through a chooser); true when the message
 // has been handled and must not be dispatched again.
 bool TranslateMainWindowMessage(HWND window, MSG* message);
+// The control that got the keyboard focus (its focus notification), given the
+// focus back when the window is activated again.
+void RememberFocusedControl(HWND control);
 // A unit chooser's new selection, for the recent list: offered at once when
 // the mouse chose it, held back while the keys browse.
 void OfferUnitChoice(HWND window);

@@ -254,3 +254,44 @@ TEST_F(ConversionStateTest, LoadedDecimalPlacesAbove15ShowAs15)
 }
 
 }  // namespace
+
+// A unit chosen in the Find Unit box.
+TEST_F(ConversionStateTest, FoundUnitInTheCurrentCategoryChangesOnlyItsSide)
+{
+    Pick(METRIC_LENGTH, KILOMETER, METER);
+    FakeType(BOX_FROM, "2");
+    ShowFoundUnit(METRIC_LENGTH, MILLIMETER, BOX_TO);
+    EXPECT_EQ(Selected(CHOOSER_FROM_UNIT), KILOMETER);
+    EXPECT_EQ(Selected(CHOOSER_TO_UNIT), MILLIMETER);
+    EXPECT_EQ(Box(BOX_TO), " 2000000.000000");                // recomputed as a pick would
+    ShowFoundUnit(METRIC_LENGTH, METER, BOX_FROM);
+    EXPECT_EQ(Selected(CHOOSER_FROM_UNIT), METER);
+    EXPECT_EQ(Box(BOX_TO), " 2000.000000");
+}
+
+TEST_F(ConversionStateTest, FoundUnitElsewhereBringsItsCategoryWithTheBaseUnitOpposite)
+{
+    Pick(METRIC_LENGTH, KILOMETER, METER);
+    FakeType(BOX_FROM, "100");
+    ShowFoundUnit(TEMPERATURE, FAHRENHEIT, BOX_TO);           // Temperature: its first unit opposite
+    EXPECT_EQ(Selected(CHOOSER_CATEGORY), TEMPERATURE);
+    EXPECT_EQ(Selected(CHOOSER_FROM_UNIT), CELSIUS);
+    EXPECT_EQ(Selected(CHOOSER_TO_UNIT), FAHRENHEIT);
+    EXPECT_EQ(Box(BOX_TO), " 212.000000");                    // from the active box's text
+    ShowFoundUnit(METRIC_LENGTH, KILOMETER, BOX_FROM);        // first unit of factor 1 is "meter"
+    EXPECT_EQ(Selected(CHOOSER_FROM_UNIT), KILOMETER);
+    EXPECT_EQ(FakeView.choosers[CHOOSER_TO_UNIT].items[Selected(CHOOSER_TO_UNIT)], "meter");
+    EXPECT_EQ(Box(BOX_TO), " 100000.000000");
+}
+
+TEST_F(ConversionStateTest, FoundUnitOutsideTheCatalogueIsIgnored)
+{
+    Pick(METRIC_LENGTH, KILOMETER, METER);
+    ShowFoundUnit(32, 0, BOX_FROM);
+    ShowFoundUnit(METRIC_LENGTH, 23, BOX_FROM);               // one past the table's 23 rows
+    ShowFoundUnit(METRIC_LENGTH, -1, BOX_TO);
+    ShowFoundUnit(METRIC_LENGTH, METER, 3);                   // no such side
+    EXPECT_EQ(Conversion.currentCategory, METRIC_LENGTH);
+    EXPECT_EQ(Selected(CHOOSER_FROM_UNIT), KILOMETER);
+    EXPECT_EQ(Selected(CHOOSER_TO_UNIT), METER);
+}

@@ -386,6 +386,43 @@ std::string ComboItem(HWND combo, int index)
     return text;
 }
 
+int ListBoxCount(HWND list)
+{
+    LRESULT count = -1;
+    Send(list, LB_GETCOUNT, 0, 0, &count);
+    return int(count);
+}
+
+std::wstring ListBoxItem(HWND list, int index)
+{
+    LRESULT length = 0;
+    Send(list, LB_GETTEXTLEN, WPARAM(index), 0, &length);
+    if (length < 0 || length > 1000) return L"<no item>";
+    std::vector<wchar_t> wide(size_t(length) + 1);
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(list, LB_GETTEXT, WPARAM(index), reinterpret_cast<LPARAM>(wide.data()),
+                             SMTO_ABORTIFHUNG, DRIVER_TIMEOUT_MS, &copied))
+        return L"<no answer>";
+    return std::wstring(wide.data());
+}
+
+int ListBoxSelection(HWND list)
+{
+    LRESULT selection = -1;
+    Send(list, LB_GETCURSEL, 0, 0, &selection);
+    return int(selection);
+}
+
+HWND WaitForDialog(const MetrovaApp& app, const char* caption)
+{
+    HWND dialog = 0;
+    WaitUntil([&] {
+        dialog = FindWindowA("#32770", caption);
+        return dialog && GetWindow(dialog, GW_OWNER) == app.window && IsWindowVisible(dialog);
+    });
+    return dialog && GetWindow(dialog, GW_OWNER) == app.window ? dialog : 0;
+}
+
 static std::string ProbeAnswer;   // filled by the reply window
 static bool ProbeAnswered;
 
@@ -454,10 +491,13 @@ bool ReadMenu(MetrovaApp* app, std::vector<MenuEntry>* bar)
     size_t start = 0;
     while (start < reply.size()) {
         size_t end = reply.find('\n', start);
-        std::vector<std::string> f = SplitTabs(reply.substr(start, end - start));
+        const std::string line = reply.substr(start, end - start);
+        std::vector<std::string> f = SplitTabs(line);
         start = end == std::string::npos ? reply.size() : end + 1;
         if (f.size() < 4) return false;
-        MenuEntry entry = { std::atoi(f[1].c_str()), false, false, false, false, f[3], {} };
+        // The text is the rest of the line: an item's own tab (before its shortcut) included.
+        const std::string text = line.substr(f[0].size() + f[1].size() + f[2].size() + 3);
+        MenuEntry entry = { std::atoi(f[1].c_str()), false, false, false, false, text, {} };
         entry.checked = f[2].find('C') != std::string::npos;
         entry.separator = f[2].find('S') != std::string::npos;
         entry.popup = f[2].find('P') != std::string::npos;

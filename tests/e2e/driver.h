@@ -81,6 +81,12 @@ int Scaled(int value96);
 int ComboSelection(HWND combo);                  // -1 when none
 int ComboCount(HWND combo);
 std::string ComboItem(HWND combo, int index);    // Windows-1252
+int ListBoxCount(HWND list);
+std::wstring ListBoxItem(HWND list, int index);  // as the list holds it, UTF-16
+int ListBoxSelection(HWND list);                 // -1 when none
+// A top-level dialog of Metrova's with this caption, owned by its main window;
+// waits up to the driver's time-out for it to open. 0 when none opened.
+HWND WaitForDialog(const MetrovaApp& app, const char* caption);
 
 struct MenuEntry {
     int id;                      // -1 for a pop-up

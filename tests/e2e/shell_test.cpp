@@ -296,9 +296,12 @@ TEST_F(MainWindow, MenuAsBuilt)
     EXPECT_EQ(bar[0].items[0].id, 34);
     EXPECT_TRUE(bar[0].items[1].separator);
 
-    ASSERT_EQ(bar[1].items.size(), 1u);
+    ASSERT_EQ(bar[1].items.size(), 3u);
     EXPECT_EQ(bar[1].items[0].text, "Swap");
     EXPECT_EQ(bar[1].items[0].id, 51);
+    EXPECT_TRUE(bar[1].items[1].separator);
+    EXPECT_EQ(bar[1].items[2].text, "&Find Unit...\tCtrl+F");
+    EXPECT_EQ(bar[1].items[2].id, 52);
 
     ASSERT_EQ(bar[2].items.size(), 3u);                         // no favourites yet
     EXPECT_EQ(bar[2].items[0].text, "Add to Favoriates");
