@@ -7,6 +7,7 @@
 #define IDD_ABOUT                4     // the About box (res/about_dialog.rc)
 #define IDC_WEBLINK              129   // About box: the web page link
 #define IDC_MAILLINK             130   // About box: the support mail link
+#define IDC_ABOUT_ICON           131   // About box: the program's icon
 
 // Menu "MainAppMenu". Pop-up 0 is "&Go", pop-up 2 "&Favorites".
 #define IDM_HELP_ABOUT           32

@@ -201,6 +201,15 @@ RECT ClientRectOf(HWND child)
     return r;
 }
 
+HWND FindAboutBox(const MetrovaApp& app)
+{
+    for (DWORD start = GetTickCount(); GetTickCount() - start < DRIVER_TIMEOUT_MS; Sleep(50)) {
+        HWND dialog = FindWindowA("#32770", "About");
+        if (dialog && GetWindow(dialog, GW_OWNER) == app.window) return dialog;
+    }
+    return 0;
+}
+
 HWND FromBox(const MetrovaApp& app) { return FindChild(app.window, "Edit", 1); }
 HWND ToBox(const MetrovaApp& app) { return FindChild(app.window, "Edit", 2); }
 HWND CategoryChooser(const MetrovaApp& app) { return FindChild(app.window, "ComboBox", 1); }
