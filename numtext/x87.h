@@ -1,7 +1,8 @@
 // The few x87 operations the number text routines need that C++ cannot say:
 // the unit's reset, its exception flags, its rounding control, and the packed
 // decimal (BCD) loads and stores. Every block leaves the x87 stack as it found
-// it (empty between statements in x86-64 code), so operands go through memory.
+// it (empty between statements in x86-64 code, and in i686 code too, which is
+// built with doubles in SSE2 registers), so operands go through memory.
 #pragma once
 #include <cstdint>
 
@@ -23,7 +24,8 @@ struct PackedDecimal {
 // Default state: all exceptions masked, 64-bit precision, rounding to nearest,
 // flags clear, stack empty.
 // FNINIT empties the register stack: no value may be kept there across it
-// (this matters where doubles live on the x87 stack, as on i686).
+// (the clobbers say so; it would matter if doubles lived on the x87 stack, as
+// they do on i686 without -mfpmath=sse).
 inline void X87Reset()
 {
     asm volatile("fninit" ::: "memory", "st", "st(1)", "st(2)", "st(3)", "st(4)", "st(5)", "st(6)", "st(7)");

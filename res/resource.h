@@ -7,6 +7,7 @@
 #define IDD_ABOUT                4     // the About box (res/about_dialog.rc)
 #define IDC_WEBLINK              129   // About box: the web page link
 #define IDC_MAILLINK             130   // About box: the support mail link
+#define IDC_ABOUT_ICON           131   // About box: the program's icon
 #define IDD_FIND_UNIT            5     // the Find Unit box (res/find_dialog.rc)
 #define IDC_FIND_QUERY           201   // Find Unit: the query
 #define IDC_FIND_LIST            202   // Find Unit: the rows found

@@ -54,8 +54,8 @@ for menu in g:go v:view f:favorites o:options h:help; do
   sleep 0.5
 done
 # The from-unit chooser dropped down (client 10,90 lies about 14,143 into the
-# window with Wine's own frame, caption and menu bar). Its list shows 30 rows,
-# as common controls 6 do, and opens upwards when there is no room below.
+# window with Wine's own frame, caption and menu bar). Its list is about 200
+# pixels tall and opens downwards when there is room below.
 xdotool mousemove $((X + 110)) $((Y + 143)) click 1
 sleep 0.6
 shot chooser-open $((WIDTH + 40)) $((HEIGHT + 200)) 260
@@ -76,5 +76,14 @@ xdotool mousemove $((X + 200)) $((Y + 202)) click 1
 xdotool key --delay 100 ctrl+a BackSpace 2
 sleep 0.5
 shot conversion "$WIDTH" "$HEIGHT"
+# The About box (Help > About), with the program's icon at its top left.
+xdotool key alt+h
+sleep 0.5
+xdotool key a
+ABOUT=$(xdotool search --sync --onlyvisible --name '^About$' | head -n 1)
+sleep 0.6
+eval "$(xdotool getwindowgeometry --shell "$ABOUT")"   # now the About box's X Y WIDTH HEIGHT
+shot about "$WIDTH" "$HEIGHT"
+xdotool key Escape
 echo "Screenshots in $OUT:"
 ls "$OUT"

@@ -4,6 +4,7 @@
 set -eu
 PACKAGES="cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
+  g++-multilib qemu-user
   wine wine64 xvfb xauth xdotool imagemagick zip python3"
 missing=""
 for p in $PACKAGES; do

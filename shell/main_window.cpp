@@ -1,5 +1,6 @@
 // The main window: its children, their font, creation and destruction.
 #include "shell/shell.h"
+#include <commctrl.h>
 #include "widgets/center_window.h"
 #include "core/conversion_state.h"
 #include "lists/favorites_list.h"
@@ -66,6 +67,24 @@ static HWND CreateChild(HWND parent, const ChildControl& c, int dpi)
                                  parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), Instance, 0);
     *c.handle = child;
     return child;
+}
+
+// Common controls 6 drop a chooser's list by a count of rows (30 unless told),
+// not by the height it was created with: the count is set so that the list is
+// as tall as the layout says. The row height follows the font, so this comes
+// after the font is set. Earlier versions ignore the message.
+static void FitChooserList(HWND chooser, int listHeight)
+{
+    int rowHeight = static_cast<int>(SendMessageA(chooser, CB_GETITEMHEIGHT, 0, 0));
+    if (rowHeight <= 0) return;
+    int rows = listHeight / rowHeight;
+    SendMessageA(chooser, CB_SETMINVISIBLE, rows > 0 ? rows : 1, 0);
+}
+
+static void FitChooserLists(int dpi)
+{
+    for (const ChildControl& c : Controls)
+        if (c.handle != &FromBox && c.handle != &ToBox) FitChooserList(*c.handle, ScaleForDpi(c.height, dpi));
 }
 
 // The value boxes and choosers, then the conversion state takes them over.
@@ -147,6 +166,7 @@ static LRESULT OnCreate(HWND window)
     CreateControls(window, dpi);
     CreateLabels(window, dpi);
     ApplySharedFont(dpi);
+    FitChooserLists(dpi);
     BuildFavoritesMenu(window);
     BuildRecentMenu(window);
     UpdateOptionChecks(window);
@@ -163,6 +183,7 @@ static void OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam)
                  suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
     ApplySharedFont(dpi);
     PlaceChildren(dpi);
+    FitChooserLists(dpi);
 }
 
 void RememberFocusedControl(HWND control)

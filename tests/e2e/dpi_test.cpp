@@ -57,22 +57,12 @@ TEST_F(Dpi, EveryControlLiesInsideTheClientArea)
               ClientRectOf(FromBox(app)).top);
 }
 
-HWND WaitForAboutBox(const MetrovaApp& app)
-{
-    HWND about = 0;
-    WaitUntil([&] {
-        about = FindWindowA("#32770", "About");
-        return about && GetWindow(about, GW_OWNER) == app.window;
-    });
-    return about;
-}
-
 // The About box is laid out in dialog units of its 8-point font, so it grows
 // with the display: 258 units are more than 300 pixels at 96 DPI.
 TEST_F(Dpi, TheAboutBoxGrowsWithItsFont)
 {
     ASSERT_TRUE(PostCommand(app.window, IDM_HELP_ABOUT));
-    HWND about = WaitForAboutBox(app);
+    HWND about = FindAboutBox(app);
     ASSERT_NE(about, HWND(0));
     RECT client;
     GetClientRect(about, &client);

@@ -202,6 +202,11 @@ RECT ClientRectOf(HWND child)
     return r;
 }
 
+HWND FindAboutBox(const MetrovaApp& app)
+{
+    return WaitForDialog(app, "About");
+}
+
 HWND FromBox(const MetrovaApp& app) { return FindChild(app.window, "Edit", IDC_FROM_BOX); }
 HWND ToBox(const MetrovaApp& app) { return FindChild(app.window, "Edit", IDC_TO_BOX); }
 HWND CategoryChooser(const MetrovaApp& app) { return FindChild(app.window, "ComboBox", IDC_CATEGORY_CHOOSER); }

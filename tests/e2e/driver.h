@@ -39,6 +39,10 @@ std::string WindowText(HWND window);
 std::string ClassOf(HWND window);
 RECT ClientRectOf(HWND child);   // the child's rectangle in its parent's client pixels
 
+// The About box, a dialog owned by the main window, once it is open (waits up
+// to DRIVER_TIMEOUT_MS for it; 0 when it does not come).
+HWND FindAboutBox(const MetrovaApp& app);
+
 // The main window's controls by their ids.
 HWND FromBox(const MetrovaApp& app);
 HWND ToBox(const MetrovaApp& app);

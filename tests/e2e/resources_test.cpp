@@ -85,6 +85,37 @@ TEST_F(Resources, ManifestNamesProgramAndCommonControls)
     EXPECT_NE(manifest.find("<description>Metrova</description>"), std::string::npos);
 }
 
+TEST_F(Resources, ManifestAsksNoElevationAndNamesVistaTo11)
+{
+    std::string manifest = Resource(MAKEINTRESOURCEA(24), MAKEINTRESOURCEA(1));   // RT_MANIFEST
+    EXPECT_NE(manifest.find("<trustInfo xmlns=\"urn:schemas-microsoft-com:asm.v3\">"), std::string::npos);
+    EXPECT_NE(manifest.find("<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>"),
+              std::string::npos);
+    EXPECT_NE(manifest.find("<compatibility xmlns=\"urn:schemas-microsoft-com:compatibility.v1\">"),
+              std::string::npos);
+    const char* systems[] = {
+        "{e2011457-1546-43c5-a5fe-008deee3d3f0}",   // Vista
+        "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",   // 7
+        "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",   // 8
+        "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",   // 8.1
+        "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",   // 10 and 11
+    };
+    for (const char* id : systems)
+        EXPECT_NE(manifest.find(std::string("<supportedOS Id=\"") + id + "\"/>"), std::string::npos) << id;
+}
+
+TEST_F(Resources, ManifestDeclaresPerMonitorDpiAwareness)
+{
+    std::string manifest = Resource(MAKEINTRESOURCEA(24), MAKEINTRESOURCEA(1));   // RT_MANIFEST
+    EXPECT_NE(manifest.find("<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">"
+                            "PerMonitorV2, PerMonitor</dpiAwareness>"),
+              std::string::npos);
+    // The older form, for systems before Windows 10 1703.
+    EXPECT_NE(manifest.find("<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">"
+                            "true/pm</dpiAware>"),
+              std::string::npos);
+}
+
 TEST_F(Resources, MenuByName)
 {
     EXPECT_NE(FindResourceA(module, "MainAppMenu", MAKEINTRESOURCEA(4)), HRSRC(0));   // RT_MENU

@@ -206,16 +206,6 @@ TEST_F(MainWindow, SwapExchangesUnits)
     EXPECT_TRUE(offered);
 }
 
-// The About box's own window: a dialog owned by the main window.
-HWND FindAboutBox(const MetrovaApp& app)
-{
-    for (DWORD start = GetTickCount(); GetTickCount() - start < DRIVER_TIMEOUT_MS; Sleep(50)) {
-        HWND dialog = FindWindowA("#32770", "About");
-        if (dialog && GetWindow(dialog, GW_OWNER) == app.window) return dialog;
-    }
-    return 0;
-}
-
 TEST_F(MainWindow, AboutOpensOverTheWindowAndCloses)
 {
     ASSERT_TRUE(PostCommand(app.window, IDM_HELP_ABOUT));                   // modal: posted, not sent
