@@ -205,6 +205,15 @@ static bool OnActivate(HWND window, WPARAM wParam)
     return true;
 }
 
+// The window itself got the focus (after activation, or a menu): it passes
+// it on to the control that had it, as a dialog does.
+static bool OnSetFocus(HWND window)
+{
+    if (!LastFocusedControl || !IsChild(window, LastFocusedControl)) return false;
+    SetFocus(LastFocusedControl);
+    return true;
+}
+
 // Settle any unit the keyboard was browsing, save if the user wants it, then
 // end the message loop.
 static void OnDestroy(HWND window)
@@ -220,6 +229,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CREATE:     return OnCreate(window);                  // controls, lists, menus
     case WM_COMMAND:    OnCommand(window, wParam, lParam); return 0;
     case WM_ACTIVATE:   if (OnActivate(window, wParam)) return 0; break;
+    case WM_SETFOCUS:   if (OnSetFocus(window)) return 0; break;
     case WM_DPICHANGED: OnDpiChanged(window, wParam, lParam); return 0;
     case WM_DESTROY:    OnDestroy(window); return 0;              // save settings, quit
     default:            break;

@@ -1,11 +1,11 @@
 // What common controls 6 (the manifest asks for them) must not change: how
 // far a chooser's list drops and the About box's icon.
 #include "tests/e2e/driver.h"
+#include "res/resource.h"
 
 namespace {
 
 const int CHOOSER_LIST_HEIGHT = 200;   // the layout's height for each chooser's list
-const int ABOUT_ICON_ID = 131;         // the icon control in the About box
 const int ICON_SIDE = 32;              // the icon as the About box shows it
 
 bool ShowList(HWND chooser, bool show)
@@ -80,8 +80,11 @@ TEST_F(CommonControls, ChooserListsDropAbout200PixelsDownwards)
         RECT closed, dropped;
         GetWindowRect(chooser, &closed);
         GetWindowRect(list, &dropped);
-        EXPECT_NEAR(dropped.bottom - dropped.top, CHOOSER_LIST_HEIGHT, 20);   // whole rows, and a border
-        EXPECT_NEAR(dropped.top, closed.bottom, 2);                             // right under the chooser
+        EXPECT_NEAR(dropped.bottom - dropped.top, Scaled(CHOOSER_LIST_HEIGHT), Scaled(20));   // whole rows, and a border
+        if (closed.bottom + (dropped.bottom - dropped.top) <= GetSystemMetrics(SM_CYSCREEN))
+            EXPECT_NEAR(dropped.top, closed.bottom, 2);                         // right under the chooser
+        else
+            EXPECT_LE(dropped.bottom, closed.bottom);                           // no room below: above it
         EXPECT_EQ(dropped.left, closed.left);
         ASSERT_TRUE(ShowList(chooser, false));
         EXPECT_EQ(ShownList(app), HWND(0));
@@ -90,10 +93,10 @@ TEST_F(CommonControls, ChooserListsDropAbout200PixelsDownwards)
 
 TEST_F(CommonControls, AboutBoxShowsTheIcon)
 {
-    ASSERT_TRUE(PostCommand(app.window, 32));                   // Help > About
+    ASSERT_TRUE(PostCommand(app.window, IDM_HELP_ABOUT));
     HWND about = FindAboutBox(app);
     ASSERT_NE(about, HWND(0));
-    HWND icon = FindChild(about, "Static", ABOUT_ICON_ID);
+    HWND icon = FindChild(about, "Static", IDC_ABOUT_ICON);
     ASSERT_NE(icon, HWND(0));
     DWORD_PTR handle = 0;
     ASSERT_TRUE(SendMessageTimeoutA(icon, STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, DRIVER_TIMEOUT_MS, &handle));

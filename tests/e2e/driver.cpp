@@ -94,9 +94,18 @@ bool StartMetrova(MetrovaApp* app, std::string* why, const char* exePath, const 
     app->job = CreateKillingJob();
     BOOL started = CreateProcessA(exe.c_str(), &commandLine[0], 0, 0, TRUE, CREATE_SUSPENDED, 0,
                                   currentDirectory, &startup, &app->process);
+    DWORD error = started ? 0 : GetLastError();
+    if (!started && error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) {
+        // Wine now and then refuses a start while the previous program is
+        // still going away: one more try after a moment.
+        Sleep(500);
+        started = CreateProcessA(exe.c_str(), &commandLine[0], 0, 0, TRUE, CREATE_SUSPENDED, 0,
+                                 currentDirectory, &startup, &app->process);
+        error = started ? 0 : GetLastError();
+    }
     CloseHandle(nul);
     if (!started) {
-        *why = "CreateProcess failed for " + exe;
+        *why = "CreateProcess failed for " + exe + " (error " + std::to_string(error) + ")";
         app->process = PROCESS_INFORMATION();
         return false;
     }
