@@ -55,11 +55,22 @@ static const ChildControl LabelControls[] = {
     { "STATIC", "To Unit:", IDC_TO_UNIT_LABEL, 250, 130, 200, 20, LABEL_STYLE, 0, &Labels[4] },
 };
 
+// A chooser as a Unicode window: it is given the catalogue's names as UTF-16
+// (ViewChooserAppend), so the system's code page never reads them. Everything
+// else is the table's; a chooser has no text of its own.
+static HWND CreateUnicodeChooser(HWND parent, const ChildControl& c)
+{
+    return CreateWindowExW(c.extendedStyle, L"COMBOBOX", L"", c.style, c.x, c.y, c.width, c.height, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), Instance, 0);
+}
+
 static HWND CreateChild(HWND parent, const ChildControl& c)
 {
-    HWND child = CreateWindowExA(c.extendedStyle, c.className, c.text, c.style,
-                                 c.x, c.y, c.width, c.height, parent,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), Instance, 0);
+    HWND child = lstrcmpA(c.className, "COMBOBOX") == 0
+                     ? CreateUnicodeChooser(parent, c)
+                     : CreateWindowExA(c.extendedStyle, c.className, c.text, c.style,
+                                       c.x, c.y, c.width, c.height, parent,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), Instance, 0);
     *c.handle = child;
     return child;
 }
