@@ -4,8 +4,9 @@
 #pragma once
 
 // The system takes paths of up to MAX_PATH UTF-16 units, NUL included; one
-// unit is at most 3 bytes of UTF-8, so any such path fits 3 * 260 bytes. A
-// longer path is refused by the platform side, never cut here.
+// unit is at most 3 bytes of UTF-8 (a pair of units, 4), so any such path
+// fits 3 * 260 bytes. A longer path is refused by the platform side, never
+// cut here.
 const int PATH_UNITS_MAX = 260;                   // MAX_PATH
 const int PATH_UTF8_SIZE = 3 * PATH_UNITS_MAX;    // bytes for any path of PATH_UNITS_MAX units
 
@@ -32,9 +33,9 @@ const char KEY_NUM_FORMAT[] = "NUM_FORMAT";
 const char KEY_DEC_PLACE[] = "DEC_PLACE";
 
 const int EXECUTABLE_PATH_SIZE = PATH_UTF8_SIZE;   // the executable's path, cut by the system at MAX_PATH
-// Each folder's path: the longest base, two backslashes and the two folder
-// names (8 + 1 + 7 + 1 with room to spare). The settings file's path: the
-// same and "\metrova.ini". Both hold any base that fits SettingsBase.
+// Each folder's path: the longest base and "\Brisklane\Metrova" (18 bytes;
+// 32 leaves room). The settings file's path: that and "\metrova.ini". Both
+// hold any base that fits SettingsBase (checked in settings_file.cpp).
 const int SETTINGS_FOLDER_SIZE = SETTINGS_BASE_SIZE + 32;
 const int SETTINGS_PATH_SIZE = 1024;
 

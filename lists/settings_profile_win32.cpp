@@ -4,7 +4,10 @@
 // code page never stands between the program and its folder.
 #include <windows.h>
 
+#include "lists/settings_file.h"
 #include "lists/settings_profile.h"
+
+static_assert(PATH_UNITS_MAX == MAX_PATH, "the portable buffers are sized for the system's path limit");
 
 const int APPDATA_FOLDER_ID = 26;   // CSIDL_APPDATA: the current user's roaming folder
 const int PROFILE_NAME_SIZE = 64;   // a section name, key or value: short ASCII

@@ -86,7 +86,7 @@ using LocaleNames = MetrovaTest;
 // Every name of every category, in all three choosers.
 TEST_F(LocaleNames, EveryChooserItemIsTheCatalogueName)
 {
-    CheckCodePage(&app);
+    ASSERT_NO_FATAL_FAILURE(CheckCodePage(&app));
     HWND category = CategoryChooser(app);
     ASSERT_EQ(ComboCount(category), CATEGORY_COUNT);
     for (int c = 0; c < CATEGORY_COUNT; ++c)
@@ -112,7 +112,7 @@ TEST_F(LocaleNames, EveryChooserItemIsTheCatalogueName)
 // appended, the later ones inserted above it.
 TEST_F(LocaleNames, MenusHoldTheNamesAsWritten)
 {
-    CheckCodePage(&app);
+    ASSERT_NO_FATAL_FAILURE(CheckCodePage(&app));
     const UnitRef units[] = { FirstUnitWith(0xB2), FirstUnitWith(0xB0), FirstUnitWith(0xE8) };
     const wchar_t marks[] = { L'\u00B2', L'\u00B0', L'\u00E8' };
     std::vector<std::wstring> expected;
@@ -168,7 +168,8 @@ protected:
         wchar_t temp[MAX_PATH];
         ASSERT_NE(GetTempPathW(MAX_PATH, temp), 0u);
         folder = std::wstring(temp) + FOLDER_PREFIX + std::to_wstring(GetCurrentProcessId()) + L"-" + FOREIGN_NAME;
-        ASSERT_TRUE(CreateDirectoryW(folder.c_str(), 0));
+        ASSERT_TRUE(CreateDirectoryW(folder.c_str(), 0))
+            << "cannot make " << Shown(folder) << ": Wine needs a UTF-8 Unix locale (LANG=C.UTF-8) for such names";
         ASSERT_EQ(RegSetValueExW(key, APP_DATA_VALUE, 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
                                  DWORD((folder.size() + 1) * sizeof(wchar_t))),
                   ERROR_SUCCESS);
@@ -215,7 +216,7 @@ TEST_F(LocaleSettings, SavedAndReloadedBelowAFolderTheCodePageCannotSpell)
     ASSERT_FALSE(SpelledByCodePage(folder));
     std::string why;
     ASSERT_TRUE(StartMetrova(&app, &why)) << why;
-    CheckCodePage(&app);
+    ASSERT_NO_FATAL_FAILURE(CheckCodePage(&app));
     ASSERT_TRUE(SendCommand(app.window, IDM_OPTIONS_SAVE_ON_EXIT));
     const UnitRef squared = FirstUnitWith(0xB2);
     ASSERT_GE(squared.category, 0);

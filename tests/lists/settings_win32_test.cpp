@@ -290,7 +290,8 @@ protected:
         GetTempPathW(MAX_PATH, temp);
         base = Utf8(temp) + "metrova-lists-" + std::to_string(GetCurrentProcessId()) + "-" + FOREIGN_NAME;
         ASSERT_FALSE(SpelledByCodePage(Wide(base)));
-        ASSERT_TRUE(CreateDirectoryW(LongWide(base).c_str(), nullptr));
+        ASSERT_TRUE(CreateDirectoryW(LongWide(base).c_str(), nullptr))
+            << "cannot make " << base << ": Wine needs a UTF-8 Unix locale (LANG=C.UTF-8) for such names";
         made.push_back(base);
     }
     void TearDown() override
