@@ -66,11 +66,11 @@ static HWND CreateUnicodeChooser(HWND parent, const ChildControl& c)
 
 static HWND CreateChild(HWND parent, const ChildControl& c)
 {
-    HWND child = lstrcmpA(c.className, "COMBOBOX") == 0
-                     ? CreateUnicodeChooser(parent, c)
-                     : CreateWindowExA(c.extendedStyle, c.className, c.text, c.style,
-                                       c.x, c.y, c.width, c.height, parent,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), Instance, 0);
+    if (lstrcmpA(c.className, "COMBOBOX") == 0)
+        return *c.handle = CreateUnicodeChooser(parent, c);
+    HWND child = CreateWindowExA(c.extendedStyle, c.className, c.text, c.style,
+                                 c.x, c.y, c.width, c.height, parent,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), Instance, 0);
     *c.handle = child;
     return child;
 }
