@@ -13,6 +13,9 @@ typedef HWND__* WindowHandle;
 const int GO_POPUP = 0;          // "&Go": recent conversions below its separator
 const int FAVORITES_POPUP = 2;   // "&Favorites": favourites below its separator
 
+// Item texts are Windows-1252, like the unit names they are made of; "&"
+// marks the next letter as the item's mnemonic.
+
 // Adds a plain text item at the end of pop-up `popup` of the menu bar.
 void ListMenuAppend(WindowHandle window, int popup, int id, const char* text);
 // Inserts a plain text item right before the item with id `beforeId`.

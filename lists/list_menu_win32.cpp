@@ -1,18 +1,27 @@
 // The lists' menu operations on the main window's real menu bar. Every id
-// lookup is by command, which searches the pop-ups as well.
+// lookup is by command, which searches the pop-ups as well. Item texts come
+// as Windows-1252 ("from ~ to" of two unit names) and go to the wide calls as
+// UTF-16, so the system's code page never reads them; "&" still marks the
+// mnemonic.
 #include <windows.h>
 
+#include "lists/conversion_triple.h"
 #include "lists/list_menu.h"
+#include "lists/wide_text_win32.h"
 
 void ListMenuAppend(WindowHandle window, int popup, int id, const char* text)
 {
-    AppendMenuA(GetSubMenu(GetMenu(window), popup), MF_STRING, static_cast<UINT_PTR>(id), text);
+    wchar_t item[LIST_ITEM_TEXT_SIZE];
+    WidenName(text, item, LIST_ITEM_TEXT_SIZE);
+    AppendMenuW(GetSubMenu(GetMenu(window), popup), MF_STRING, static_cast<UINT_PTR>(id), item);
 }
 
 void ListMenuInsertBefore(WindowHandle window, int beforeId, int id, const char* text)
 {
-    InsertMenuA(GetMenu(window), static_cast<UINT>(beforeId), MF_BYCOMMAND | MF_STRING, static_cast<UINT_PTR>(id),
-                text);
+    wchar_t item[LIST_ITEM_TEXT_SIZE];
+    WidenName(text, item, LIST_ITEM_TEXT_SIZE);
+    InsertMenuW(GetMenu(window), static_cast<UINT>(beforeId), MF_BYCOMMAND | MF_STRING, static_cast<UINT_PTR>(id),
+                item);
 }
 
 void ListMenuDelete(WindowHandle window, int id)

@@ -11,6 +11,14 @@
 #include "lists/recent_list.h"
 #include "lists/settings_profile.h"
 
+// Any base that fits SettingsBase fits the folder and file paths too, so
+// only the platform's own limit ever refuses one.
+static_assert(SETTINGS_FOLDER_SIZE >= SETTINGS_BASE_SIZE + 1 + int(sizeof SETTINGS_MAKER - 1) + 1 +
+                                          int(sizeof SETTINGS_PRODUCT - 1),
+              "base\\maker\\product fits");
+static_assert(SETTINGS_PATH_SIZE >= SETTINGS_FOLDER_SIZE + 1 + int(sizeof SETTINGS_FILE_NAME - 1),
+              "base\\maker\\product\\file fits");
+
 char SettingsBase[SETTINGS_BASE_SIZE] = ".";   // set once by FindSettingsBase
 int PortableMode;               // shown in the title
 int SaveOnExit;                 // flipped by the menu, set by LoadSettings

@@ -1,8 +1,16 @@
 // Where the settings live (the application-data folder, or below the current
 // folder when started from a removable drive) and the settings file itself.
+// Paths are UTF-8, as on the profile seam (settings_profile.h).
 #pragma once
 
-const int SETTINGS_BASE_SIZE = 260;   // the base folder's path, NUL included
+// The system takes paths of up to MAX_PATH UTF-16 units, NUL included; one
+// unit is at most 3 bytes of UTF-8 (a pair of units, 4), so any such path
+// fits 3 * 260 bytes. A longer path is refused by the platform side, never
+// cut here.
+const int PATH_UNITS_MAX = 260;                   // MAX_PATH
+const int PATH_UTF8_SIZE = 3 * PATH_UNITS_MAX;    // bytes for any path of PATH_UNITS_MAX units
+
+const int SETTINGS_BASE_SIZE = PATH_UTF8_SIZE;   // the base folder's path, NUL included
 
 extern char SettingsBase[SETTINGS_BASE_SIZE];   // folder holding Brisklane\Metrova\metrova.ini
 extern int PortableMode;         // 1 when the executable is on a removable drive
@@ -24,9 +32,12 @@ const char KEY_RECENT_TO[] = "RECENT_TO_%d";
 const char KEY_NUM_FORMAT[] = "NUM_FORMAT";
 const char KEY_DEC_PLACE[] = "DEC_PLACE";
 
-const int EXECUTABLE_PATH_SIZE = 260;  // the executable's path, as the system's MAX_PATH
-const int SETTINGS_PATH_SIZE = 1024;   // the settings file's path
-const int SETTINGS_FOLDER_SIZE = 264;  // each folder's path
+const int EXECUTABLE_PATH_SIZE = PATH_UTF8_SIZE;   // the executable's path, cut by the system at MAX_PATH
+// Each folder's path: the longest base and "\Brisklane\Metrova" (18 bytes;
+// 32 leaves room). The settings file's path: that and "\metrova.ini". Both
+// hold any base that fits SettingsBase (checked in settings_file.cpp).
+const int SETTINGS_FOLDER_SIZE = SETTINGS_BASE_SIZE + 32;
+const int SETTINGS_PATH_SIZE = 1024;
 
 void FindSettingsBase();
 // The user's application-data folder into a SETTINGS_BASE_SIZE buffer and 1, or "." and 0.
@@ -36,7 +47,8 @@ int IsOnRemovableDrive();
 void LoadSettings();
 void SaveSettings();
 // Creates base\maker and base\maker\product; 1 when both exist afterwards.
-// A path that does not fit its buffer counts as a folder that cannot be made.
+// A path that does not fit its buffer, or is longer than the system takes,
+// counts as a folder that cannot be made.
 int EnsureSettingsFolders(const char* base, const char* maker, const char* product);
 // "base\maker\product\file" of the settings, or 0 when it does not fit `size`.
 int BuildSettingsPath(char* buffer, int size);

@@ -2,6 +2,12 @@
 // functions, folders, and the facts that decide where the settings live.
 // settings_profile_win32.cpp implements them with the system's calls; the
 // tests with an in-memory file system.
+//
+// Every path here is UTF-8, so a folder whose name the system's code page
+// cannot spell still works; the Windows side converts to and from UTF-16 and
+// calls the wide functions. Section names, keys and values are plain ASCII.
+// A path longer than the system takes (MAX_PATH UTF-16 units, NUL included)
+// fails like a file or folder that cannot be opened or made.
 #pragma once
 
 // 1 when the file exists and can be opened (no access rights, read sharing).
@@ -17,7 +23,9 @@ int ProfileDeleteKey(const char* section, const char* key, const char* path);
 int PlatformCreateFolder(const char* path);
 // The current user's application-data folder into buffer; 1 when found.
 int PlatformAppDataFolder(char* buffer, int size);
-// The executable's full path into buffer; the characters written, 0 on failure.
+// The executable's full path into buffer, cut where the system cuts it
+// (MAX_PATH - 1 UTF-16 units); the bytes written, 0 on failure or when even
+// that does not fit size.
 int PlatformExecutablePath(char* buffer, int size);
 // 1 when `drive` ("X:") names a removable drive.
 int PlatformIsRemovableDrive(const char* drive);

@@ -1,14 +1,36 @@
 // The settings' platform calls: profile functions, folders, the
-// application-data folder and the executable's drive.
+// application-data folder and the executable's drive. The seam's paths are
+// UTF-8; they meet the system only as UTF-16, through the wide calls, so the
+// code page never stands between the program and its folder.
 #include <windows.h>
 
+#include "lists/settings_file.h"
 #include "lists/settings_profile.h"
 
+static_assert(PATH_UNITS_MAX == MAX_PATH, "the portable buffers are sized for the system's path limit");
+
 const int APPDATA_FOLDER_ID = 26;   // CSIDL_APPDATA: the current user's roaming folder
+const int PROFILE_NAME_SIZE = 64;   // a section name, key or value: short ASCII
+
+// A UTF-8 text as UTF-16 into a fixed buffer; false when it does not fit (or
+// is not UTF-8), which the callers report as a failed call, never cut.
+static bool ToWide(const char* text, wchar_t* wide, int size)
+{
+    return MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text, -1, wide, size) != 0;
+}
+
+// A UTF-16 text as UTF-8 into buffer; false when it does not fit.
+static bool FromWide(const wchar_t* wide, char* buffer, int size)
+{
+    return size > 0 && WideCharToMultiByte(CP_UTF8, 0, wide, -1, buffer, size, nullptr, nullptr) != 0;
+}
 
 int ProfileFileOpenable(const char* path)
 {
-    HANDLE file = CreateFileA(path, 0, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    wchar_t widePath[MAX_PATH];
+    if (!ToWide(path, widePath, MAX_PATH))
+        return 0;
+    HANDLE file = CreateFileW(widePath, 0, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return 0;
     CloseHandle(file);
@@ -17,67 +39,93 @@ int ProfileFileOpenable(const char* path)
 
 int ProfileReadInt(const char* section, const char* key, int defaultValue, const char* path)
 {
-    return static_cast<int>(GetPrivateProfileIntA(section, key, defaultValue, path));
+    wchar_t wideSection[PROFILE_NAME_SIZE], wideKey[PROFILE_NAME_SIZE], widePath[MAX_PATH];
+    if (!ToWide(section, wideSection, PROFILE_NAME_SIZE) || !ToWide(key, wideKey, PROFILE_NAME_SIZE) ||
+        !ToWide(path, widePath, MAX_PATH))
+        return defaultValue;   // as for a file that cannot be read
+    return static_cast<int>(GetPrivateProfileIntW(wideSection, wideKey, defaultValue, widePath));
+}
+
+// value null removes the key. A new file comes out as plain 8-bit text (the
+// profile functions write UTF-16 only into a file that already is), and the
+// program writes nothing but ASCII into it.
+static int WriteProfileEntry(const char* section, const char* key, const char* value, const char* path)
+{
+    wchar_t wideSection[PROFILE_NAME_SIZE], wideKey[PROFILE_NAME_SIZE], wideValue[PROFILE_NAME_SIZE];
+    wchar_t widePath[MAX_PATH];
+    if (!ToWide(section, wideSection, PROFILE_NAME_SIZE) || !ToWide(key, wideKey, PROFILE_NAME_SIZE) ||
+        (value && !ToWide(value, wideValue, PROFILE_NAME_SIZE)) || !ToWide(path, widePath, MAX_PATH))
+        return 0;
+    return WritePrivateProfileStringW(wideSection, wideKey, value ? wideValue : nullptr, widePath) ? 1 : 0;
 }
 
 int ProfileWriteString(const char* section, const char* key, const char* value, const char* path)
 {
-    return WritePrivateProfileStringA(section, key, value, path) ? 1 : 0;
+    return WriteProfileEntry(section, key, value, path);
 }
 
 int ProfileDeleteKey(const char* section, const char* key, const char* path)
 {
-    return WritePrivateProfileStringA(section, key, nullptr, path) ? 1 : 0;   // no value: remove
+    return WriteProfileEntry(section, key, nullptr, path);
 }
 
 int PlatformCreateFolder(const char* path)
 {
-    if (CreateDirectoryA(path, nullptr))
+    wchar_t widePath[MAX_PATH];
+    if (!ToWide(path, widePath, MAX_PATH))
+        return 0;
+    if (CreateDirectoryW(widePath, nullptr))
         return 1;
     return GetLastError() == ERROR_ALREADY_EXISTS ? 1 : 0;
 }
 
-typedef HRESULT(WINAPI* FolderPathLookup)(HWND, int, HANDLE, DWORD, LPSTR);
+typedef HRESULT(WINAPI* FolderPathLookup)(HWND, int, HANDLE, DWORD, LPWSTR);
 
-// SHGetFolderPathA from "shell32.dll", else from "shfolder.dll" (older
+// SHGetFolderPathW from "shell32.dll", else from "shfolder.dll" (older
 // systems); the library stays loaded only for the call.
 int PlatformAppDataFolder(char* buffer, int size)
 {
     HMODULE library = LoadLibraryA("shell32.dll");
     if (!library)
         return 0;
-    FARPROC entry = GetProcAddress(library, "SHGetFolderPathA");
+    FARPROC entry = GetProcAddress(library, "SHGetFolderPathW");
     if (!entry) {
         FreeLibrary(library);
         library = LoadLibraryA("shfolder.dll");
         if (!library)
             return 0;
-        entry = GetProcAddress(library, "SHGetFolderPathA");
+        entry = GetProcAddress(library, "SHGetFolderPathW");
         if (!entry) {
             FreeLibrary(library);
             return 0;
         }
     }
     FolderPathLookup lookup = reinterpret_cast<FolderPathLookup>(reinterpret_cast<void*>(entry));
-    char folder[MAX_PATH];
+    wchar_t folder[MAX_PATH];
     const HRESULT result = lookup(nullptr, APPDATA_FOLDER_ID, nullptr, 0, folder);
     FreeLibrary(library);
     if (result != 0)
         return 0;
-    folder[MAX_PATH - 1] = '\0';
-    const int length = lstrlenA(folder);
-    if (length >= size)
-        return 0;
-    lstrcpynA(buffer, folder, size);
-    return 1;
+    folder[MAX_PATH - 1] = L'\0';
+    return FromWide(folder, buffer, size) ? 1 : 0;
 }
 
 int PlatformExecutablePath(char* buffer, int size)
 {
-    return static_cast<int>(GetModuleFileNameA(nullptr, buffer, static_cast<DWORD>(size)));
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    if (length == 0)
+        return 0;
+    path[length < MAX_PATH ? length : MAX_PATH - 1] = L'\0';   // a cut path may come without its NUL
+    if (!FromWide(path, buffer, size))
+        return 0;
+    return lstrlenA(buffer);
 }
 
 int PlatformIsRemovableDrive(const char* drive)
 {
-    return GetDriveTypeA(drive) == DRIVE_REMOVABLE ? 1 : 0;
+    wchar_t wideDrive[MAX_PATH];
+    if (!ToWide(drive, wideDrive, MAX_PATH))
+        return 0;
+    return GetDriveTypeW(wideDrive) == DRIVE_REMOVABLE ? 1 : 0;
 }

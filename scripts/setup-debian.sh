@@ -4,7 +4,7 @@
 set -eu
 PACKAGES="cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
-  g++-multilib qemu-user
+  g++-multilib qemu-user locales
   wine wine64 xvfb xauth xdotool imagemagick zip python3"
 missing=""
 for p in $PACKAGES; do
@@ -15,4 +15,22 @@ if [ -n "$missing" ]; then
   [ "$(id -u)" -eq 0 ] || SUDO=sudo
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing
+fi
+
+# The end-to-end tests run the program in a Russian (code page 1251) and a
+# Japanese (932) locale; Wine takes its ANSI code page from the Unix locale.
+LOCALES="ru_RU.UTF-8 ja_JP.UTF-8"
+absent=""
+for l in $LOCALES; do
+  short=$(echo "$l" | sed 's/UTF-8$/utf8/')
+  locale -a 2>/dev/null | grep -qx "$short" || absent="$absent $l"
+done
+if [ -n "$absent" ]; then
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO=sudo
+  for l in $absent; do
+    $SUDO sed -i "s/^# *\($l UTF-8\)$/\1/" /etc/locale.gen
+    grep -qx "$l UTF-8" /etc/locale.gen || echo "$l UTF-8" | $SUDO tee -a /etc/locale.gen >/dev/null
+  done
+  $SUDO locale-gen >/dev/null
 fi

@@ -1,5 +1,7 @@
 // The conversion state's view on the real controls of the main window.
 #include "core/conversion_view.h"
+#include "catalogue/catalog.h"
+#include "lists/wide_text_win32.h"
 #include "shell/shell.h"
 
 static HWND Chooser(int chooser)
@@ -41,8 +43,12 @@ void ViewChooserClear(int chooser)
 
 void ViewChooserAppend(int chooser, const char* text)
 {
-    // The choosers are not sorted, so adding appends.
-    SendMessageA(Chooser(chooser), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    // Category and unit names alike are at most UNIT_NAME_MAX characters of
+    // Windows-1252; the choosers are Unicode windows, so the system's code
+    // page never reads them. Not sorted, so adding appends.
+    wchar_t name[UNIT_NAME_MAX + 1];
+    WidenName(text, name, UNIT_NAME_MAX + 1);
+    SendMessageW(Chooser(chooser), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
 }
 
 void ViewChooserSelect(int chooser, int index)

@@ -60,8 +60,20 @@ static const ChildControl LabelControls[] = {
 
 static HWND LastFocusedControl;   // the child that had the focus last: given it back on activation
 
+// A chooser as a Unicode window: it is given the catalogue's names as UTF-16
+// (ViewChooserAppend), so the system's code page never reads them. Everything
+// else is the table's; a chooser has no text of its own.
+static HWND CreateUnicodeChooser(HWND parent, const ChildControl& c, int dpi)
+{
+    return CreateWindowExW(c.extendedStyle, L"COMBOBOX", L"", c.style, ScaleForDpi(c.x, dpi), ScaleForDpi(c.y, dpi),
+                           ScaleForDpi(c.width, dpi), ScaleForDpi(c.height, dpi), parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), Instance, 0);
+}
+
 static HWND CreateChild(HWND parent, const ChildControl& c, int dpi)
 {
+    if (lstrcmpA(c.className, "COMBOBOX") == 0)
+        return *c.handle = CreateUnicodeChooser(parent, c, dpi);
     HWND child = CreateWindowExA(c.extendedStyle, c.className, c.text, c.style, ScaleForDpi(c.x, dpi),
                                  ScaleForDpi(c.y, dpi), ScaleForDpi(c.width, dpi), ScaleForDpi(c.height, dpi),
                                  parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), Instance, 0);

@@ -384,20 +384,38 @@ int ComboCount(HWND combo)
     return int(r);
 }
 
-std::string ComboItem(HWND combo, int index)
+// An item's text of a combo box or list box, asked for in UTF-16 (the ANSI
+// messages come back as UTF-16 across processes here).
+static std::wstring ItemTextWide(HWND control, UINT lengthMessage, UINT textMessage, int index)
 {
-    // The ANSI message comes back as UTF-16 across processes here: ask for wide text.
-    LRESULT length = 0;
-    Send(combo, CB_GETLBTEXTLEN, WPARAM(index), 0, &length);
-    if (length < 0 || length > 1000) return "<no item>";
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(control, lengthMessage, WPARAM(index), 0, SMTO_ABORTIFHUNG, DRIVER_TIMEOUT_MS,
+                             &length))
+        return L"<no answer>";
+    if (LRESULT(length) < 0 || length > 1000) return L"<no item>";
     std::vector<wchar_t> wide(size_t(length) + 1);
     DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(combo, CB_GETLBTEXT, WPARAM(index), reinterpret_cast<LPARAM>(wide.data()),
+    if (!SendMessageTimeoutW(control, textMessage, WPARAM(index), reinterpret_cast<LPARAM>(wide.data()),
                              SMTO_ABORTIFHUNG, DRIVER_TIMEOUT_MS, &copied))
-        return "<no answer>";
+        return L"<no answer>";
+    return std::wstring(wide.data(), copied < wide.size() ? size_t(copied) : wide.size() - 1);
+}
+
+std::wstring ComboItemWide(HWND combo, int index)
+{
+    return ItemTextWide(combo, CB_GETLBTEXTLEN, CB_GETLBTEXT, index);
+}
+
+static std::string To1252(const std::wstring& wide)
+{
     char text[2048] = "";
-    WideCharToMultiByte(1252, 0, wide.data(), -1, text, sizeof text, 0, 0);
+    WideCharToMultiByte(1252, 0, wide.c_str(), -1, text, sizeof text, 0, 0);
     return text;
+}
+
+std::string ComboItem(HWND combo, int index)
+{
+    return To1252(ComboItemWide(combo, index));
 }
 
 int ListBoxCount(HWND list)
@@ -409,15 +427,7 @@ int ListBoxCount(HWND list)
 
 std::wstring ListBoxItem(HWND list, int index)
 {
-    LRESULT length = 0;
-    Send(list, LB_GETTEXTLEN, WPARAM(index), 0, &length);
-    if (length < 0 || length > 1000) return L"<no item>";
-    std::vector<wchar_t> wide(size_t(length) + 1);
-    DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(list, LB_GETTEXT, WPARAM(index), reinterpret_cast<LPARAM>(wide.data()),
-                             SMTO_ABORTIFHUNG, DRIVER_TIMEOUT_MS, &copied))
-        return L"<no answer>";
-    return std::wstring(wide.data());
+    return ItemTextWide(list, LB_GETTEXTLEN, LB_GETTEXT, index);
 }
 
 int ListBoxSelection(HWND list)
@@ -510,8 +520,8 @@ bool ReadMenu(MetrovaApp* app, std::vector<MenuEntry>* bar)
         start = end == std::string::npos ? reply.size() : end + 1;
         if (f.size() < 4) return false;
         // The text is the rest of the line: an item's own tab (before its shortcut) included.
-        const std::string text = line.substr(f[0].size() + f[1].size() + f[2].size() + 3);
-        MenuEntry entry = { std::atoi(f[1].c_str()), false, false, false, false, text, {} };
+        const std::wstring wide = WideFromUtf8(line.substr(f[0].size() + f[1].size() + f[2].size() + 3));
+        MenuEntry entry = { std::atoi(f[1].c_str()), false, false, false, false, To1252(wide), wide, {} };
         entry.checked = f[2].find('C') != std::string::npos;
         entry.separator = f[2].find('S') != std::string::npos;
         entry.popup = f[2].find('P') != std::string::npos;
@@ -538,6 +548,19 @@ std::vector<std::string> ListItems(MetrovaApp* app, int popup)
     return lines;
 }
 
+std::vector<std::wstring> ListItemTextsWide(MetrovaApp* app, int popup)
+{
+    std::vector<MenuEntry> bar;
+    std::vector<std::wstring> texts;
+    if (!ReadMenu(app, &bar) || bar.size() <= size_t(popup)) return { L"<menu not readable>" };
+    bool below = false;
+    for (const MenuEntry& item : bar[size_t(popup)].items) {
+        if (below) texts.push_back(item.wideText);
+        if (item.separator) below = true;
+    }
+    return texts;
+}
+
 const MenuEntry* FindMenuItem(const std::vector<MenuEntry>& bar, int id)
 {
     for (const MenuEntry& entry : bar) {
@@ -557,13 +580,57 @@ int FocusedControlId(MetrovaApp* app, std::string* className)
     return std::atoi(f[1].c_str());
 }
 
+int MetrovaCodePage(MetrovaApp* app)
+{
+    std::string reply;
+    return ProbeQuery(app, "acp", &reply) ? std::atoi(reply.c_str()) : 0;
+}
+
+// --- Text ------------------------------------------------------------------
+
+static std::wstring Widen(UINT codePage, const std::string& text)
+{
+    if (text.empty()) return L"";
+    std::wstring wide(text.size(), L'\0');
+    int units = MultiByteToWideChar(codePage, 0, text.data(), int(text.size()), &wide[0], int(wide.size()));
+    wide.resize(size_t(units > 0 ? units : 0));
+    return wide;
+}
+
+std::wstring WideFromUtf8(const std::string& text)
+{
+    return Widen(CP_UTF8, text);
+}
+
+std::wstring WideFrom1252(const std::string& text)
+{
+    return Widen(1252, text);
+}
+
+std::string Utf8FromWide(const std::wstring& text)
+{
+    if (text.empty()) return "";
+    std::string bytes(text.size() * 3, '\0');
+    int written = WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), &bytes[0], int(bytes.size()), 0, 0);
+    bytes.resize(size_t(written > 0 ? written : 0));
+    return bytes;
+}
+
+bool SpelledByCodePage(const std::wstring& text)
+{
+    BOOL substituted = FALSE;
+    std::string bytes(text.size() * 2 + 1, '\0');
+    WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, &bytes[0], int(bytes.size()), 0, &substituted);
+    return !substituted;
+}
+
 // --- Settings --------------------------------------------------------------
 
 std::string AppDataFolder()
 {
-    char folder[MAX_PATH] = "";
-    if (FAILED(SHGetFolderPathA(0, CSIDL_APPDATA, 0, 0, folder))) return "";
-    return folder;
+    wchar_t folder[MAX_PATH] = L"";
+    if (FAILED(SHGetFolderPathW(0, CSIDL_APPDATA, 0, 0, folder))) return "";
+    return Utf8FromWide(folder);
 }
 
 std::string SettingsFilePath()
@@ -575,18 +642,18 @@ void ClearSettings()
 {
     std::string base = AppDataFolder();
     if (base.empty()) return;
-    DeleteFileA(SettingsFilePath().c_str());
-    RemoveDirectoryA((base + "\\Brisklane\\Metrova").c_str());
-    RemoveDirectoryA((base + "\\Brisklane").c_str());
+    DeleteFileW(WideFromUtf8(SettingsFilePath()).c_str());
+    RemoveDirectoryW(WideFromUtf8(base + "\\Brisklane\\Metrova").c_str());
+    RemoveDirectoryW(WideFromUtf8(base + "\\Brisklane").c_str());
 }
 
 bool WriteSettingsFile(const std::string& contents)
 {
     std::string base = AppDataFolder();
     if (base.empty()) return false;
-    CreateDirectoryA((base + "\\Brisklane").c_str(), 0);
-    CreateDirectoryA((base + "\\Brisklane\\Metrova").c_str(), 0);
-    FILE* f = std::fopen(SettingsFilePath().c_str(), "wb");
+    CreateDirectoryW(WideFromUtf8(base + "\\Brisklane").c_str(), 0);
+    CreateDirectoryW(WideFromUtf8(base + "\\Brisklane\\Metrova").c_str(), 0);
+    FILE* f = _wfopen(WideFromUtf8(SettingsFilePath()).c_str(), L"wb");
     if (!f) return false;
     bool ok = std::fwrite(contents.data(), 1, contents.size(), f) == contents.size();
     return std::fclose(f) == 0 && ok;
@@ -595,7 +662,7 @@ bool WriteSettingsFile(const std::string& contents)
 bool ReadSettingsFile(std::string* contents)
 {
     contents->clear();
-    FILE* f = std::fopen(SettingsFilePath().c_str(), "rb");
+    FILE* f = _wfopen(WideFromUtf8(SettingsFilePath()).c_str(), L"rb");
     if (!f) return false;
     char buffer[4096];
     size_t n;

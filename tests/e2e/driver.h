@@ -84,7 +84,8 @@ int Scaled(int value96);
 
 int ComboSelection(HWND combo);                  // -1 when none
 int ComboCount(HWND combo);
-std::string ComboItem(HWND combo, int index);    // Windows-1252
+std::wstring ComboItemWide(HWND combo, int index);   // the text exactly as the chooser holds it
+std::string ComboItem(HWND combo, int index);    // the same in Windows-1252
 int ListBoxCount(HWND list);
 std::wstring ListBoxItem(HWND list, int index);  // as the list holds it, UTF-16
 int ListBoxSelection(HWND list);                 // -1 when none
@@ -95,7 +96,8 @@ HWND WaitForDialog(const MetrovaApp& app, const char* caption);
 struct MenuEntry {
     int id;                      // -1 for a pop-up
     bool checked, separator, popup, grayed;
-    std::string text;
+    std::string text;            // Windows-1252 of wideText
+    std::wstring wideText;       // the text exactly as the menu holds it
     std::vector<MenuEntry> items;   // a pop-up's items
 };
 
@@ -106,14 +108,28 @@ bool ReadMenu(MetrovaApp* app, std::vector<MenuEntry>* bar);
 // "id text" of every item below the separator of pop-up popup, top to bottom:
 // the recent or favourite items.
 std::vector<std::string> ListItems(MetrovaApp* app, int popup);
+// The texts alone of the same items, exactly as the menu holds them.
+std::vector<std::wstring> ListItemTextsWide(MetrovaApp* app, int popup);
 // The item with this id anywhere in the menu bar, or 0.
 const MenuEntry* FindMenuItem(const std::vector<MenuEntry>& bar, int id);
 // Control id of the window holding the keyboard focus inside Metrova (0: none).
 int FocusedControlId(MetrovaApp* app, std::string* className = 0);
+// Metrova's ANSI code page (GetACP inside it), 0 when the probe does not answer.
+int MetrovaCodePage(MetrovaApp* app);
+
+// --- Text ------------------------------------------------------------------
+std::wstring WideFromUtf8(const std::string& text);
+std::string Utf8FromWide(const std::wstring& text);
+// A catalogue name (Windows-1252 bytes) as UTF-16: what Metrova must show
+// whatever the system's code page is.
+std::wstring WideFrom1252(const std::string& text);
+// Whether the system's 8-bit code page spells the text without a substitute.
+bool SpelledByCodePage(const std::wstring& text);
 
 // --- Settings --------------------------------------------------------------
 // The application-data folder Metrova keeps its settings under when it does
-// not run from a removable drive (the same prefix, so the same folder).
+// not run from a removable drive (the same prefix, so the same folder), as
+// UTF-8; the helpers below reach it through the wide calls.
 std::string AppDataFolder();
 // <app data>\Brisklane\Metrova\metrova.ini
 std::string SettingsFilePath();

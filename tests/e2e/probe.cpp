@@ -5,11 +5,15 @@
 #include <cstdio>
 #include <string>
 
+// The item's text as the menu holds it (UTF-16), sent as UTF-8: the 8-bit
+// call would hand back the system code page's reading instead.
 static std::string MenuText(HMENU menu, int position)
 {
-    char text[256] = "";
-    GetMenuStringA(menu, UINT(position), text, sizeof text, MF_BYPOSITION);
-    return text;
+    wchar_t text[256] = L"";
+    GetMenuStringW(menu, UINT(position), text, 256, MF_BYPOSITION);
+    char utf8[768] = "";
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, 0, 0);
+    return utf8;
 }
 
 static void DescribeMenu(HMENU menu, int depth, std::string* out)
@@ -62,6 +66,7 @@ static std::string Answer(HWND window, const std::string& query)
         return out;
     }
     if (query == "focus") return DescribeFocus();
+    if (query == "acp") return std::to_string(GetACP());
     if (query.compare(0, 5, "font ") == 0) return DescribeFont(query.c_str() + 5);
     return "unknown query";
 }

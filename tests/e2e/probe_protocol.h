@@ -11,8 +11,10 @@
 // Queries and their answers (text, lines end in '\n'):
 //   "menu"         one line per menu item, depth first, in menu order:
 //                  depth TAB id TAB flags TAB text; id -1 for a pop-up; flags are
-//                  letters: C checked, S separator, P pop-up, G greyed.
+//                  letters: C checked, S separator, P pop-up, G greyed. The
+//                  text is UTF-8, read with the wide call.
 //   "focus"        hex handle TAB control id TAB class name of the focus window.
+//   "acp"          Metrova's ANSI code page (GetACP), in decimal.
 //   "font HEX"     font handle TAB face TAB height TAB weight of the font the
 //                  window with that handle uses (WM_GETFONT), or "none".
 #pragma once

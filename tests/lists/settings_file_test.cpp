@@ -32,13 +32,46 @@ TEST_F(SettingsLocationTest, Cases)
     EXPECT_EQ(IsOnRemovableDrive(), 0);
     Fake.executablePath = "r:\\metrova.exe";   // drive letters in either case
     EXPECT_EQ(IsOnRemovableDrive(), 1);
-    Fake.executablePath = std::string(300, 'x') + "R:\\metrova.exe";   // colon beyond the 260 characters read
+    Fake.executablePath = std::string(300, 'x') + "R:\\metrova.exe";   // colon beyond the 259 characters read
     EXPECT_EQ(IsOnRemovableDrive(), 0);
 
-    char buffer[260];
+    char buffer[SETTINGS_BASE_SIZE];
     Fake.appDataFolder.clear();
     EXPECT_EQ(GetAppDataFolder(buffer), 0);
     EXPECT_STREQ(buffer, ".");
+}
+
+// Paths are UTF-8: the limits are the system's 259 UTF-16 units, not bytes.
+static std::string Repeat(const char* character, int times)
+{
+    std::string text;
+    for (int i = 0; i < times; i++) text += character;
+    return text;
+}
+
+static const char CJK[] = "\xE6\x97\xA5";    // U+65E5: three bytes, one unit
+static const char CYRILLIC[] = "\xD0\x94";    // U+0414: two bytes, one unit
+
+TEST_F(SettingsLocationTest, MultiByteFolders)
+{
+    // The longest application-data folder there can be, three bytes a
+    // character: 771 bytes, taken whole.
+    const std::string longest = "C:\\" + Repeat(CJK, 256);
+    Fake.appDataFolder = longest;
+    FindSettingsBase();
+    EXPECT_EQ(std::string(SettingsBase), longest);
+    EXPECT_EQ(PortableMode, 0);
+
+    // A removable drive named before a path of 259 three-byte units.
+    Fake.executablePath = "R:\\" + Repeat(CJK, 300) + "\\metrova.exe";
+    Fake.removableDrives.insert("R:");
+    EXPECT_EQ(IsOnRemovableDrive(), 1);
+    FindSettingsBase();
+    EXPECT_STREQ(SettingsBase, ".");
+    Fake.executablePath = Repeat(CJK, 300) + "R:\\metrova.exe";   // colon beyond the 259 units read
+    EXPECT_EQ(IsOnRemovableDrive(), 0);
+    Fake.executablePath = "r:\\" + Repeat(CYRILLIC, 5) + "\\metrova.exe";
+    EXPECT_EQ(IsOnRemovableDrive(), 1);
 }
 
 using LoadSettingsTest = ListsTest;
@@ -385,8 +418,65 @@ TEST_F(SaveSettingsTest, ExistingFoldersAreFine)
     EXPECT_EQ(EnsureSettingsFolders(".", "Brisklane", "Metrova"), 1);
 }
 
-// A base near the 259-character limit: the folder paths no longer fit their
-// 264-byte buffers and count as folders that cannot be made, never as cut paths.
+// A user folder with a name outside any 8-bit code page, longer in bytes
+// than the old 260-byte buffers: saved and loaded like any other.
+TEST_F(SaveSettingsTest, AMultiByteBaseSavesAndLoads)
+{
+    const std::string appData = "C:\\Users\\" + Repeat(CYRILLIC, 200) + "\\AppData\\Roaming";   // 423 bytes
+    Fake.folders.insert(LowerPath(appData));
+    Fake.appDataFolder = appData;
+    FindSettingsBase();
+    ASSERT_EQ(std::string(SettingsBase), appData);
+    AddFavoriteOf(0, 1, 2);
+    AddRecentOf(0, 3, 4);
+    Conversion.DecimalPlaces = 9;
+    SaveSettings();
+    const std::string file = appData + "\\Brisklane\\Metrova\\metrova.ini";
+    EXPECT_EQ(FakeProfileValue(file, "Favorites List", "FAVORITE_TO_1"), "2");
+
+    ResetListsWorld(true);
+    FindSettingsBase();
+    LoadSettings();
+    EXPECT_EQ(SaveOnExit, 1);
+    ASSERT_EQ(FavoritesList.count, 1);
+    EXPECT_EQ(FavoritesList.entries[0], (ConversionTriple{ 0, 1, 2 }));
+    EXPECT_EQ(RecentList.count, 1);
+    EXPECT_EQ(Conversion.DecimalPlaces, 9);
+}
+
+// The limit is in UTF-16 units: a base of 249 three-byte characters (747
+// bytes) makes the maker folder (259 units) but not the product folder.
+TEST_F(SaveSettingsTest, ThePathLimitCountsCharactersNotBytes)
+{
+    const std::string base = "C:\\" + Repeat(CJK, 246);
+    Fake.folders.insert(LowerPath(base));
+    strcpy(SettingsBase, base.c_str());
+    EXPECT_EQ(EnsureSettingsFolders(SettingsBase, "Brisklane", "Metrova"), 0);
+    EXPECT_TRUE(Fake.folders.count(LowerPath(base + "\\Brisklane")));
+    EXPECT_FALSE(Fake.folders.count(LowerPath(base + "\\Brisklane\\Metrova")));
+    AddFavoriteOf(0, 1, 2);
+    SaveSettings();
+    EXPECT_TRUE(Fake.files.empty());
+    LoadSettings();
+    EXPECT_EQ(SaveOnExit, 0);
+
+    // The longest base there can be (259 units, 771 bytes): every path is
+    // built whole and refused by the system, none is cut to fit.
+    const std::string longest = "C:\\" + Repeat(CJK, 256);
+    Fake.folders.insert(LowerPath(longest));
+    strcpy(SettingsBase, longest.c_str());
+    Fake.log.clear();
+    SaveSettings();
+    ASSERT_FALSE(Fake.log.empty());
+    EXPECT_EQ(Fake.log[0], "mkdir " + longest + "\\Brisklane");
+    EXPECT_TRUE(Fake.files.empty());
+    char path[SETTINGS_PATH_SIZE];
+    ASSERT_EQ(BuildSettingsPath(path, sizeof path), 1);
+    EXPECT_EQ(std::string(path), longest + "\\Brisklane\\Metrova\\metrova.ini");
+}
+
+// A base near the 259-character limit: the folder paths are longer than the
+// system takes and count as folders that cannot be made, never as cut paths.
 TEST_F(SaveSettingsTest, AnOverLongBaseIsNeverCut)
 {
     const std::string base = "C:\\" + std::string(256, 'b');   // 259 characters
@@ -400,8 +490,8 @@ TEST_F(SaveSettingsTest, AnOverLongBaseIsNeverCut)
     LoadSettings();
     EXPECT_EQ(SaveOnExit, 0);
 
-    // The maker folder fits (260 bytes with its NUL), the product folder does not.
-    const std::string shorter = "C:\\" + std::string(247, 'b');   // 250 characters
+    // The maker folder fits (259 characters), the product folder does not.
+    const std::string shorter = "C:\\" + std::string(246, 'b');   // 249 characters
     Fake.folders.insert(LowerPath(shorter));
     strcpy(SettingsBase, shorter.c_str());
     EXPECT_EQ(EnsureSettingsFolders(SettingsBase, "Brisklane", "Metrova"), 0);

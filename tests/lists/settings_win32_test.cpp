@@ -1,6 +1,7 @@
 // The settings file through the system's own profile functions, in a scratch
 // folder: what the in-memory fake assumes must hold for the real thing.
 #include <windows.h>
+#include <shlobj.h>
 
 #include <stdio.h>
 
@@ -217,10 +218,171 @@ TEST_F(RealSettingsTest, BadFilesLoadSafely)
     }
 }
 
+// ---- Folders the system's code page cannot spell ----------------------------
+
+static std::wstring Wide(const std::string& utf8)
+{
+    std::wstring wide(utf8.size() + 1, L'\0');
+    const int units = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, &wide[0], int(wide.size()));
+    wide.resize(units > 0 ? size_t(units - 1) : 0);
+    return wide;
+}
+
+static std::string Utf8(const std::wstring& wide)
+{
+    std::string text(wide.size() * 3 + 1, '\0');
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, &text[0], int(text.size()), nullptr, nullptr);
+    text.resize(bytes > 0 ? size_t(bytes - 1) : 0);
+    return text;
+}
+
+// The test's own folders go past MAX_PATH: it makes and removes them by
+// their long-path names.
+static std::wstring LongWide(const std::string& utf8)
+{
+    return L"\\\\?\\" + Wide(utf8);
+}
+
+static bool ExistsWide(const std::string& utf8Path)
+{
+    return GetFileAttributesW(LongWide(utf8Path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+static std::string ReadWholeWide(const std::string& utf8Path)
+{
+    HANDLE file = CreateFileW(LongWide(utf8Path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "<none>";
+    std::string text;
+    char chunk[4096];
+    DWORD got = 0;
+    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) text.append(chunk, got);
+    CloseHandle(file);
+    return text;
+}
+
+// Whether the text can be written in the system's 8-bit code page without a
+// substitute character.
+static bool SpelledByCodePage(const std::wstring& text)
+{
+    BOOL substituted = FALSE;
+    char bytes[1024];
+    WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, bytes, sizeof bytes, nullptr, &substituted);
+    return !substituted;
+}
+
+// Cyrillic "data" and Hangul "hangul": no 8-bit code page spells both, and
+// no double-byte one this test runs under (932 has no Hangul).
+static const char FOREIGN_NAME[] = "\xD0\xB4\xD0\xB0\xD0\xBD\xD0\xBD\xD1\x8B\xD0\xB5-\xED\x95\x9C\xEA\xB8\x80";
+// Forty Cyrillic letters: 80 bytes, 40 units.
+static std::string CyrillicRun()
+{
+    std::string text;
+    for (int i = 0; i < 40; i++) text += "\xD0\xB6";
+    return text;
+}
+
+class ForeignFolderSettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ResetProgramState();
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        base = Utf8(temp) + "metrova-lists-" + std::to_string(GetCurrentProcessId()) + "-" + FOREIGN_NAME;
+        ASSERT_FALSE(SpelledByCodePage(Wide(base)));
+        ASSERT_TRUE(CreateDirectoryW(LongWide(base).c_str(), nullptr))
+            << "cannot make " << base << ": Wine needs a UTF-8 Unix locale (LANG=C.UTF-8) for such names";
+        made.push_back(base);
+    }
+    void TearDown() override
+    {
+        for (const std::string& folder : made) {
+            const std::string settings = folder + "\\Brisklane\\Metrova";
+            DeleteFileW(LongWide(settings + "\\metrova.ini").c_str());
+            RemoveDirectoryW(LongWide(settings).c_str());
+            RemoveDirectoryW(LongWide(folder + "\\Brisklane").c_str());
+        }
+        for (size_t i = made.size(); i-- > 0;) RemoveDirectoryW(LongWide(made[i]).c_str());
+    }
+    // A folder below the last one made.
+    std::string MakeBelow(const std::string& name)
+    {
+        const std::string folder = made.back() + "\\" + name;
+        EXPECT_TRUE(CreateDirectoryW(LongWide(folder).c_str(), nullptr)) << GetLastError();
+        made.push_back(folder);
+        return folder;
+    }
+    std::string base;
+    std::vector<std::string> made;   // outermost first
+};
+
+TEST_F(ForeignFolderSettingsTest, SavedAndLoadedAsPlainAscii)
+{
+    strcpy(SettingsBase, base.c_str());
+    Show(27, 3, 5); AddFavorite(nullptr);
+    for (int i = 1; i <= 3; i++) { Show(0, i, 0); AddRecent(nullptr); }
+    Conversion.DecimalPlaces = 4;
+    SaveSettings();   // creates the file
+    const std::string file = base + "\\Brisklane\\Metrova\\metrova.ini";
+    ASSERT_TRUE(ExistsWide(file));
+    const std::string text = ReadWholeWide(file);
+    EXPECT_TRUE(Contains(text, "[Favorites List]\r\nFAVORITE_CAT_1=27\r\n")) << text;
+    for (char c : text)   // no byte-order mark, no UTF-16 zero bytes, nothing but ASCII
+        ASSERT_TRUE(c > 0 && static_cast<unsigned char>(c) < 0x80) << text;
+
+    ResetProgramState();
+    strcpy(SettingsBase, base.c_str());
+    LoadSettings();
+    EXPECT_EQ(SaveOnExit, 1);
+    ASSERT_EQ(FavoritesList.count, 1);
+    EXPECT_EQ(FavoritesList.entries[0], (ConversionTriple{ 27, 3, 5 }));
+    EXPECT_EQ(RecentList.count, 3);
+    EXPECT_EQ(Conversion.DecimalPlaces, 4);
+}
+
+// Longer in UTF-8 than the 260 bytes of an 8-bit path, shorter than the
+// system's 259 characters: works.
+TEST_F(ForeignFolderSettingsTest, ABaseOverTwoHundredSixtyBytesWorks)
+{
+    MakeBelow(CyrillicRun());
+    MakeBelow(CyrillicRun());
+    const std::string deep = MakeBelow(CyrillicRun());
+    ASSERT_GT(deep.size(), 260u);
+    ASSERT_LT(Wide(deep).size() + sizeof "\\Brisklane\\Metrova\\metrova.ini", size_t(MAX_PATH));
+    strcpy(SettingsBase, deep.c_str());
+    Show(0, 1, 2); AddFavorite(nullptr);
+    SaveSettings();
+    EXPECT_TRUE(ExistsWide(deep + "\\Brisklane\\Metrova\\metrova.ini"));
+    ResetProgramState();
+    strcpy(SettingsBase, deep.c_str());
+    LoadSettings();
+    EXPECT_EQ(SaveOnExit, 1);
+    EXPECT_EQ(FavoritesList.count, 1);
+}
+
+// Past the system's limit in characters: nothing is made, nothing written,
+// and the path is never cut into another folder's.
+TEST_F(ForeignFolderSettingsTest, ABaseOverTheCharacterLimitWritesNothing)
+{
+    std::string deep;
+    for (int i = 0; i < 6; i++) deep = MakeBelow(CyrillicRun());   // about 300 characters
+    ASSERT_GT(Wide(deep).size(), size_t(MAX_PATH));
+    strcpy(SettingsBase, deep.c_str());
+    EXPECT_EQ(EnsureSettingsFolders(SettingsBase, "Brisklane", "Metrova"), 0);
+    Show(0, 1, 2); AddFavorite(nullptr);
+    SaveSettings();
+    LoadSettings();
+    EXPECT_EQ(SaveOnExit, 0);
+    for (const std::string& folder : made) EXPECT_FALSE(ExistsWide(folder + "\\Brisklane")) << folder.size();
+}
+
 TEST(RealSettingsLocation, FoundOnThisSystem)
 {
-    char folder[260];
+    char folder[SETTINGS_BASE_SIZE];
     ASSERT_EQ(GetAppDataFolder(folder), 1);
-    EXPECT_NE(GetFileAttributesA(folder), INVALID_FILE_ATTRIBUTES) << folder;
+    wchar_t expected[MAX_PATH];
+    ASSERT_TRUE(SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, 0, expected)));
+    EXPECT_EQ(Wide(folder), std::wstring(expected));   // as UTF-8
+    EXPECT_TRUE(ExistsWide(folder)) << folder;
     EXPECT_EQ(IsOnRemovableDrive(), 0);   // the test runs from a fixed drive
 }

@@ -25,6 +25,22 @@ std::string LowerPath(const std::string& path)
     return lower;
 }
 
+int Utf16Units(const std::string& text)
+{
+    int units = 0;
+    for (unsigned char c : text) {
+        if ((c & 0xC0) == 0x80) continue;   // a continuation byte
+        units += c >= 0xF0 ? 2 : 1;         // four bytes: a surrogate pair
+    }
+    return units;
+}
+
+// A path the wide calls cannot take, whatever is there.
+static bool TooLong(const std::string& path)
+{
+    return Utf16Units(path) > FAKE_PATH_UNITS_MAX;
+}
+
 static std::string ParentFolder(const std::string& path)
 {
     const size_t slash = path.rfind('\\');
@@ -168,6 +184,7 @@ static unsigned ParseProfileNumber(const std::string& text)
 
 int ProfileFileOpenable(const char* path)
 {
+    if (TooLong(path)) return 0;
     auto file = Fake.files.find(LowerPath(path));
     return file != Fake.files.end() && !file->second.locked ? 1 : 0;
 }
@@ -175,6 +192,7 @@ int ProfileFileOpenable(const char* path)
 int ProfileReadInt(const char* section, const char* key, int defaultValue, const char* path)
 {
     bool found;
+    if (TooLong(path)) return defaultValue;
     const std::string value = ReadValue(path, section, key, &found);
     return found ? static_cast<int>(ParseProfileNumber(value)) : defaultValue;
 }
@@ -183,7 +201,7 @@ int ProfileWriteString(const char* section, const char* key, const char* value, 
 {
     Fake.log.push_back(std::string("write ") + section + " " + key + "=" + value);
     Fake.writes++;
-    if (Fake.writes == Fake.failWrite) return 0;
+    if (Fake.writes == Fake.failWrite || TooLong(path)) return 0;
     const std::string name = LowerPath(path);
     if (!Fake.folders.count(LowerPath(ParentFolder(path)))) return 0;
     auto file = Fake.files.find(name);
@@ -208,6 +226,7 @@ int ProfileWriteString(const char* section, const char* key, const char* value, 
 int ProfileDeleteKey(const char* section, const char* key, const char* path)
 {
     Fake.log.push_back(std::string("delete ") + section + " " + key);
+    if (TooLong(path)) return 0;
     auto file = Fake.files.find(LowerPath(path));
     if (file == Fake.files.end()) return 1;
     if (file->second.readOnly || file->second.locked) return 0;
@@ -226,6 +245,7 @@ int ProfileDeleteKey(const char* section, const char* key, const char* path)
 int PlatformCreateFolder(const char* path)
 {
     Fake.log.push_back(std::string("mkdir ") + path);
+    if (TooLong(path)) return 0;
     const std::string name = LowerPath(path);
     if (Fake.folders.count(name)) return 1;
     const std::string parent = LowerPath(ParentFolder(path));
@@ -243,13 +263,22 @@ int PlatformAppDataFolder(char* buffer, int size)
 
 int PlatformExecutablePath(char* buffer, int size)
 {
-    if (size <= 0) return 0;
-    // Like GetModuleFileNameA: cut to the buffer, the count is what was copied.
-    int length = static_cast<int>(Fake.executablePath.size());
-    if (length > size - 1) length = size - 1;
-    memcpy(buffer, Fake.executablePath.data(), static_cast<size_t>(length));
+    // Like GetModuleFileNameW into MAX_PATH units: cut after 259 units (a
+    // character is never split here), then as UTF-8 when that fits.
+    const std::string& path = Fake.executablePath;
+    size_t length = 0;
+    int units = 0;
+    while (length < path.size()) {
+        size_t end = length + 1;
+        while (end < path.size() && (static_cast<unsigned char>(path[end]) & 0xC0) == 0x80) end++;
+        units += Utf16Units(path.substr(length, end - length));
+        if (units > FAKE_PATH_UNITS_MAX) break;
+        length = end;
+    }
+    if (length == 0 || static_cast<int>(length) >= size) return 0;
+    memcpy(buffer, path.data(), length);
     buffer[length] = '\0';
-    return length;
+    return static_cast<int>(length);
 }
 
 int PlatformIsRemovableDrive(const char* drive)
