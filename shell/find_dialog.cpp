@@ -7,10 +7,9 @@
 #include "catalogue/catalog.h"
 #include "core/conversion_view.h"
 #include "core/unit_search.h"
+#include "lists/wide_text_win32.h"
 #include "widgets/center_window.h"
 #include "res/resource.h"
-
-const UINT WINDOWS_1252 = 1252;   // the catalogue's code page
 
 struct FindDialogState {
     UnitMatch rows[FIND_RESULT_CAPACITY];   // what the list shows, in its order
@@ -22,14 +21,6 @@ struct FindDialogState {
 
 static FindDialogState FindDialog;                    // one box at a time
 static wchar_t LastQuery[FIND_QUERY_MAX + 1];         // shown again, selected, when the box reopens
-
-// Windows-1252 text into UTF-16; always terminated.
-static void Widen(const char* text, wchar_t* out, int outSize)
-{
-    int written = MultiByteToWideChar(WINDOWS_1252, 0, text, -1, out, outSize);
-    if (written <= 0) out[0] = 0;
-    out[outSize - 1] = 0;
-}
 
 static int CatalogueUnitCount()
 {
@@ -52,7 +43,7 @@ static void ShowMatches(HWND dialog)
     wchar_t wideQuery[FIND_QUERY_MAX + 1];
     GetDlgItemTextW(dialog, IDC_FIND_QUERY, wideQuery, FIND_QUERY_MAX + 1);
     char query[FIND_QUERY_MAX + 1];
-    if (WideCharToMultiByte(WINDOWS_1252, 0, wideQuery, -1, query, sizeof query, 0, 0) <= 0) query[0] = 0;
+    if (WideCharToMultiByte(NAME_CODE_PAGE, 0, wideQuery, -1, query, sizeof query, 0, 0) <= 0) query[0] = 0;
     query[FIND_QUERY_MAX] = 0;
     FindDialog.rowCount = FindUnits(query, FindDialog.rows, FIND_RESULT_CAPACITY);
 
@@ -67,7 +58,7 @@ static void ShowMatches(HWND dialog)
         char row[FOUND_ROW_TEXT_MAX];
         wchar_t wideRow[FOUND_ROW_TEXT_MAX];
         FormatFoundRow(FindDialog.rows[i].category, FindDialog.rows[i].unit, row, sizeof row);
-        Widen(row, wideRow, FOUND_ROW_TEXT_MAX);
+        WidenName(row, wideRow, FOUND_ROW_TEXT_MAX);
         SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wideRow));
         SIZE extent;
         if (GetTextExtentPoint32W(dc, wideRow, lstrlenW(wideRow), &extent) && extent.cx > widest) widest = extent.cx;

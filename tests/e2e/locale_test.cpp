@@ -147,6 +147,27 @@ const wchar_t FOLDER_PREFIX[] = L"metrova-appdata-";
 // Cyrillic "data" and Hangul "hangul": no code page these tests run under spells both.
 const wchar_t FOREIGN_NAME[] = L"\u0434\u0430\u043D\u043D\u044B\u0435-\uD55C\uAE00";
 
+// The Find Unit box lists the names as written, and the query takes what
+// this code page's keyboard types.
+TEST_F(LocaleNames, FindUnitRowsReadAsWritten)
+{
+    CheckCodePage(&app);
+    ASSERT_TRUE(PostCommand(app.window, IDM_VIEW_FIND_UNIT));
+    HWND box = WaitForDialog(app, "Find Unit");
+    ASSERT_NE(box, HWND(0));
+    HWND query = GetDlgItem(box, IDC_FIND_QUERY), list = GetDlgItem(box, IDC_FIND_LIST);
+    ASSERT_TRUE(SendMessageW(query, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"douzi\u00E8me print")));
+    ASSERT_TRUE(WaitUntil([&] { return ListBoxCount(list) == 1; })) << ListBoxCount(list);
+    EXPECT_EQ(Shown(ListBoxItem(list, 0)), Shown(L"douzi\u00E8me [print] \u00B7 All Length & Distance \u00B7 "
+                                                 L"0.00017638888889 meter"));
+    ASSERT_TRUE(SendMessageW(query, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"cm\u00B2/day")));
+    ASSERT_TRUE(WaitUntil([&] { return ListBoxCount(list) >= 1; }));
+    EXPECT_EQ(Shown(ListBoxItem(list, 0)).compare(0, Shown(L"cm\u00B2/day \u00B7 ").size(), Shown(L"cm\u00B2/day \u00B7 ")), 0)
+        << Shown(ListBoxItem(list, 0));
+    PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+}
+
 class LocaleSettings : public testing::Test {
 protected:
     void SetUp() override
