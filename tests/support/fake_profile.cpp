@@ -74,9 +74,17 @@ static std::string Trim(const std::string& text)
     return text.substr(begin, end - begin);
 }
 
+static char Lower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 static bool SameName(const std::string& a, const std::string& b)
 {
-    return LowerPath(a) == LowerPath(b);
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); i++)
+        if (Lower(a[i]) != Lower(b[i])) return false;
+    return true;
 }
 
 static std::vector<IniSection> ParseIni(const std::string& text)
@@ -104,6 +112,27 @@ static std::vector<IniSection> ParseIni(const std::string& text)
             sections.back().keys.push_back({ Trim(line.substr(0, equals)), Trim(line.substr(equals + 1)), true });
     }
     return sections;
+}
+
+// The last text parsed and what it gave: a settings save reads and writes
+// one file a key at a time, and parsing it anew for each key was most of the
+// fakes' time (the settings fuzz target's speed hangs on this).
+struct ParsedFile {
+    std::string text;
+    std::vector<IniSection> sections;
+    bool valid;
+};
+
+static ParsedFile LastParsed;
+
+static std::vector<IniSection>& ParsedIni(const std::string& text)
+{
+    if (!LastParsed.valid || LastParsed.text != text) {
+        LastParsed.sections = ParseIni(text);
+        LastParsed.text = text;
+        LastParsed.valid = true;
+    }
+    return LastParsed.sections;
 }
 
 static std::string WriteIni(const std::vector<IniSection>& sections)
@@ -139,8 +168,7 @@ static std::string ReadValue(const std::string& path, const char* section, const
     *found = false;
     auto file = Fake.files.find(LowerPath(path));
     if (file == Fake.files.end() || file->second.locked) return "";
-    std::vector<IniSection> sections = ParseIni(file->second.text);
-    IniKey* entry = FindKey(FindSection(sections, section), key);
+    IniKey* entry = FindKey(FindSection(ParsedIni(file->second.text), section), key);
     if (!entry || !entry->hasValue) return "";
     std::string value = entry->value;
     if (value.size() > 1 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
@@ -206,7 +234,7 @@ int ProfileWriteString(const char* section, const char* key, const char* value, 
     if (!Fake.folders.count(LowerPath(ParentFolder(path)))) return 0;
     auto file = Fake.files.find(name);
     if (file != Fake.files.end() && (file->second.readOnly || file->second.locked)) return 0;
-    std::vector<IniSection> sections = ParseIni(file == Fake.files.end() ? std::string() : file->second.text);
+    std::vector<IniSection> sections = ParsedIni(file == Fake.files.end() ? std::string() : file->second.text);
     IniSection* target = FindSection(sections, section);
     if (!target) {
         sections.push_back({ section, true, {} });
@@ -220,6 +248,8 @@ int ProfileWriteString(const char* section, const char* key, const char* value, 
         target->keys.push_back({ key, value, true });
     }
     Fake.files[name].text = WriteIni(sections);
+    LastParsed.text = Fake.files[name].text;
+    LastParsed.sections.swap(sections);
     return 1;
 }
 
@@ -230,13 +260,15 @@ int ProfileDeleteKey(const char* section, const char* key, const char* path)
     auto file = Fake.files.find(LowerPath(path));
     if (file == Fake.files.end()) return 1;
     if (file->second.readOnly || file->second.locked) return 0;
-    std::vector<IniSection> sections = ParseIni(file->second.text);
+    std::vector<IniSection> sections = ParsedIni(file->second.text);
     IniSection* target = FindSection(sections, section);
     if (!target) return 1;
     for (size_t i = 0; i < target->keys.size(); i++)
         if (SameName(target->keys[i].name, key)) {
             target->keys.erase(target->keys.begin() + static_cast<long>(i));
             file->second.text = WriteIni(sections);
+            LastParsed.text = file->second.text;
+            LastParsed.sections.swap(sections);
             break;
         }
     return 1;
