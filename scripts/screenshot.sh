@@ -85,5 +85,15 @@ sleep 0.6
 eval "$(xdotool getwindowgeometry --shell "$ABOUT")"   # now the About box's X Y WIDTH HEIGHT
 shot about "$WIDTH" "$HEIGHT"
 xdotool key Escape
+sleep 0.5
+# The Find Unit box (Ctrl+F) with a query typed.
+xdotool key ctrl+f
+FIND=$(xdotool search --sync --onlyvisible --name '^Find Unit$' | head -n 1)
+sleep 0.4
+xdotool type --delay 120 "league"
+sleep 0.6
+eval "$(xdotool getwindowgeometry --shell "$FIND")"
+shot find-unit "$WIDTH" "$HEIGHT"
+xdotool key Escape
 echo "Screenshots in $OUT:"
 ls "$OUT"
