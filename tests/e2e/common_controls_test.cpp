@@ -15,31 +15,6 @@ bool ShowList(HWND chooser, bool show)
                                &ignored) != 0;
 }
 
-struct ListSearch {
-    DWORD process;
-    HWND found;
-};
-
-BOOL CALLBACK FindShownList(HWND window, LPARAM lParam)
-{
-    ListSearch* search = reinterpret_cast<ListSearch*>(lParam);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process == search->process && IsWindowVisible(window) && ClassOf(window) == "ComboLBox") {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// The dropped-down list is a top-level window of class ComboLBox while it shows.
-HWND ShownList(const MetrovaApp& app)
-{
-    ListSearch search = { app.process.dwProcessId, 0 };
-    EnumWindows(FindShownList, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 // Pixels of the window's rectangle on the screen that are nearly black: the
 // icon is black and white, the dialog around it light grey.
 int DarkPixelsOnScreen(HWND window)

@@ -418,6 +418,30 @@ std::string ComboItem(HWND combo, int index)
     return To1252(ComboItemWide(combo, index));
 }
 
+struct ListSearch {
+    DWORD process;
+    HWND found;
+};
+
+static BOOL CALLBACK FindShownList(HWND window, LPARAM lParam)
+{
+    ListSearch* search = reinterpret_cast<ListSearch*>(lParam);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == search->process && IsWindowVisible(window) && ClassOf(window) == "ComboLBox") {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND ShownList(const MetrovaApp& app)
+{
+    ListSearch search = { app.process.dwProcessId, 0 };
+    EnumWindows(FindShownList, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 int ListBoxCount(HWND list)
 {
     LRESULT count = -1;

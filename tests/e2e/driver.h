@@ -86,6 +86,9 @@ int ComboSelection(HWND combo);                  // -1 when none
 int ComboCount(HWND combo);
 std::wstring ComboItemWide(HWND combo, int index);   // the text exactly as the chooser holds it
 std::string ComboItem(HWND combo, int index);    // the same in Windows-1252
+// The list of a dropped-down chooser: a top-level window of class ComboLBox
+// while it shows; 0 when none shows.
+HWND ShownList(const MetrovaApp& app);
 int ListBoxCount(HWND list);
 std::wstring ListBoxItem(HWND list, int index);  // as the list holds it, UTF-16
 int ListBoxSelection(HWND list);                 // -1 when none

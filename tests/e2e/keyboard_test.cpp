@@ -115,6 +115,21 @@ TEST_F(Keyboard, ADroppedListIsSettledWhenItCloses)
     EXPECT_EQ(ListItems(&app, GO).size(), 1u);
 }
 
+// The mouse, by contrast, records a unit the moment it is chosen.
+TEST_F(Keyboard, AUnitChosenWithTheMouseIsRecordedAtOnce)
+{
+    RECT chooser = ClientRectOf(FromUnitChooser(app));
+    ASSERT_TRUE(RealClick(app.window, chooser.left + 20, (chooser.top + chooser.bottom) / 2));   // drops the list
+    HWND list = 0;
+    ASSERT_TRUE(WaitUntil([&] { return (list = ShownList(app)) != 0; }));
+    RECT item;
+    ASSERT_NE(SendMessageA(list, LB_GETITEMRECT, 2, LPARAM(&item)), LB_ERR);
+    ASSERT_TRUE(RealClick(list, item.left + 10, (item.top + item.bottom) / 2));
+    EXPECT_TRUE(WaitUntil([&] { return ComboSelection(FromUnitChooser(app)) == 2; }));
+    EXPECT_TRUE(WaitUntil([&] { return ListItems(&app, GO).size() == 1; }));   // while the chooser keeps the focus
+    EXPECT_TRUE(HasFocus(&app, FROM_UNIT));
+}
+
 TEST_F(Keyboard, MenusKeepTheirAltKeys)
 {
     ASSERT_TRUE(PickItem(FromUnitChooser(app), 1));
