@@ -434,11 +434,11 @@ protected:
 };
 
 #ifdef METROVA_LONG_SWEEPS
-const int kValuesPerPair = 8;       // per direction
+const int kValuesPerPair = 4;       // per direction
 const int kSampledPairs = 100000;   // every pair of every category, in practice
 #else
-const int kValuesPerPair = 2;
-const int kSampledPairs = 40;
+const int kValuesPerPair = 3;
+const int kSampledPairs = 60;
 #endif
 
 TEST_F(ExactAnswerSweep, CommonCategoriesEveryPair)
