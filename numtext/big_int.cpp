@@ -27,6 +27,12 @@ void BigSetWord(BigInt& x, uint64_t value)
     x.used = x.limb[1] ? 2 : (x.limb[0] ? 1 : 0);
 }
 
+void BigCopy(BigInt& to, const BigInt& from)
+{
+    for (int i = 0; i < from.used; ++i) to.limb[i] = from.limb[i];
+    to.used = from.used;
+}
+
 bool BigIsZero(const BigInt& x)
 {
     return x.used == 0;

@@ -16,6 +16,7 @@ struct BigInt {
 };
 
 void BigSetWord(BigInt& x, uint64_t value);
+void BigCopy(BigInt& to, const BigInt& from);  // only the limbs in use, unlike =
 bool BigIsZero(const BigInt& x);
 
 // x *= factor. Precondition for these and the shift: the result fits in
