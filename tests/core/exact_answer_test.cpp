@@ -469,6 +469,29 @@ TEST_F(ExactAnswerSweep, OtherCategoriesSampledPairs)
     }
 }
 
+// The same unit on both sides shows the typed value itself, for every unit of
+// every category: v * f / f is v whatever f stands for. (Temperatures below
+// absolute zero still give 0, so they are typed positive here.)
+TEST_F(ExactAnswerSweep, SameUnitShowsTheTypedValue)
+{
+    const char* texts[] = {"5", "-0.1", "123456789012345678", "-9.99999999999999999e-200", "1.5e300",
+                           "0.00000000000000001e-3", "12345.6789"};
+    int failures = 0;
+    for (int category = 0; category < CATEGORY_COUNT; ++category) {
+        for (int u = 0; u < UnitCatalog[category].count; ++u) {
+            for (const char* text : texts) {
+                if (category == TEMPERATURE && text[0] == '-') continue;
+                ScannedNumber n;
+                ASSERT_TRUE(ScanNumber(text, &n)) << text;
+                TypedValue value = {text, RefDecimal(n.negative, n.digits,
+                                                     n.exponent - (n.digitCount - n.integerDigits))};
+                int box = u % 2 ? BOX_TO : BOX_FROM;
+                if (!Check(category, u, u, box, value, value.exact) && ++failures >= 10) return;
+            }
+        }
+    }
+}
+
 TEST_F(ExactAnswerSweep, TemperatureEveryPair)
 {
     std::mt19937_64 random(28);
