@@ -45,7 +45,7 @@ namespace {
 
 const uint64_t kTen15 = 1000000000000000ull;    // smallest 16-digit N
 const uint64_t kTen16 = 10000000000000000ull;   // one past the largest N
-const uint64_t kTen17 = 100000000000000000ull;  // bound of a quotient with one digit too many (< 2^57)
+[[maybe_unused]] const uint64_t kTen17 = 100000000000000000ull;  // bound of a quotient with one digit too many (< 2^57)
 
 // log2(5) and log10(2), for the estimate of E.
 const double kLog2Of5 = 2.321928094887362;
