@@ -43,6 +43,7 @@
 
 namespace {
 
+const int kSixteenDigitsUp = 15;                // N = |R| * 10^(15 - E) has its leading digit at 10^15
 const uint64_t kTen15 = 1000000000000000ull;    // smallest 16-digit N
 const uint64_t kTen16 = 10000000000000000ull;   // one past the largest N
 [[maybe_unused]] const uint64_t kTen17 = 100000000000000000ull;  // bound of a quotient with one digit too many (< 2^57)
@@ -131,7 +132,7 @@ ExactAnswer RoundRatio(const ExactRatio& r)
 
     // Step 3: n / d = |R| * 10^(15 - E'), every power on the side where it
     // multiplies.
-    int q = 15 - exponent;
+    int q = kSixteenDigitsUp - exponent;
     BigInt n, d;
     BigCopy(n, r.num);
     BigCopy(d, r.den);
@@ -227,7 +228,7 @@ bool ComputeFactor(double factor, ExactFactor* exact)
     DecimalDigits sixteen;
     SixteenDigits(factor, &sixteen);
     uint64_t candidate = (sixteen.digits + 5) / 10;  // 15 digits, or 10^15 after a carry
-    int s = sixteen.exponent - 14;                   // candidate * 10^s
+    int s = sixteen.exponent - 14;                   // 15 digits, 10^E down to 10^(E-14)
     // |c * 10^s - m * 2^e| <= 2^e, as c * 10^s between (m - 1) * 2^e and (m + 1) * 2^e.
     if (CompareExact(candidate, s, s, m + 1, e, 0) <= 0 && CompareExact(candidate, s, s, m - 1, e, 0) >= 0) {
         // Without its trailing zeros the mantissa is shorter, and so are the
