@@ -12,7 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
@@ -189,9 +188,9 @@ TEST_F(ExactAnswerTest, BottomOfTheDoubleRange)
     for (int u = 0; u < UnitCatalog[AREA].count; ++u)
         if (UnitCatalog[AREA].units[u].factor > UnitCatalog[AREA].units[largest].factor) largest = u;
     EXPECT_EQ(Shown(AREA, "shed", UnitCatalog[AREA].units[largest].name, "1e-300"), "0");
-    // Where the double path keeps a denormal, that is what shows: 1e-310 km
-    // in meters is 1e-307 exactly, in range; 1e-320 mm in meters is 1e-323,
-    // in range too, shown exactly, while the double holds 9.88e-324.
+    // Inside the range, denormals included, the exact answer shows: 1e-310
+    // km is 1e-307 m; 1e-320 mm is 1e-323 m, where the double path had the
+    // denormal 9.88e-324.
     EXPECT_EQ(Shown(METRIC_LENGTH, "kilometer", "meter", "1e-310"), " 1.000000000000000E-0307");
     EXPECT_EQ(Shown(METRIC_LENGTH, "millimeter", "meter", "1e-320"), " 1.000000000000000E-0323");
 }
