@@ -1,7 +1,9 @@
 // FormatReal against snprintf and std::to_chars, ParseReal against strtod
 // and std::from_chars, on the values and texts a conversion produces: a
 // typed decimal times a unit factor, written with 6 and 15 decimals in fixed
-// and scientific notation, and those texts read back.
+// and scientific notation, and those texts read back. Then one whole
+// conversion, typed text to shown text, on the exact path against the double
+// path it replaced, and the big-integer division inside it both ways.
 #include <benchmark/benchmark.h>
 
 #include <charconv>
@@ -11,6 +13,10 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/catalog.h"
+#include "core/convert.h"
+#include "core/exact_convert.h"
+#include "numtext/big_int.h"
 #include "numtext/numtext.h"
 
 namespace {
@@ -134,6 +140,233 @@ void ParseFromChars(benchmark::State& state, int decimals, bool scientific)
     }
     state.SetItemsProcessed(state.iterations() * kCount);
 }
+
+// ---- One whole conversion -------------------------------------------------
+
+// A conversion as the user sets it up: two factors (or temperature codes)
+// and a typed text.
+struct Conversion {
+    double from, to;
+    std::string text;
+};
+
+double Factor(int category, const char* name)
+{
+    const Category& c = UnitCatalog[category];
+    for (int u = 0; u < c.count; ++u)
+        if (std::string(c.units[u].name) == name) return c.units[u].factor;
+    std::fprintf(stderr, "no unit \"%s\"\n", name);
+    std::abort();
+}
+
+// What users type (whole numbers and short decimals, a few negative) between
+// units picked across the length, weight, speed, cooking, area, volume,
+// energy and flow categories, rows standing for decimals and rows that do
+// not. `perPair` texts are typed with each pair of units, as a user types
+// several values before changing units; with 1 every conversion brings two
+// new factors, more than the factor memo keeps.
+std::vector<Conversion> MakeTyped(int perPair)
+{
+    const int kCategories[] = {4, 6, 5, 3, 9, 31, 15, 24, 25, 18};
+    const char* kTexts[] = {"1", "2", "5", "12", "50", "100", "1000", "0.5", "2.54", "12.5",
+                            "0.75", "3.2", "-4", "99.9", "1.609", "37"};
+    std::mt19937_64 random(2027);
+    std::vector<Conversion> v;
+    for (int i = 0; i < kCount; i += perPair) {
+        const Category& c = UnitCatalog[kCategories[i / perPair % 10]];
+        double from = c.units[random() % c.count].factor, to = c.units[random() % c.count].factor;
+        for (int k = 0; k < perPair; ++k) v.push_back({from, to, kTexts[random() % 16]});
+    }
+    return v;
+}
+const std::vector<Conversion>& TypedConversions()
+{
+    static std::vector<Conversion> conversions = MakeTyped(32);
+    return conversions;
+}
+const std::vector<Conversion>& UnitChanges()
+{
+    static std::vector<Conversion> conversions = MakeTyped(1);
+    return conversions;
+}
+
+// The worst inputs: 18 digits with a four-digit exponent between the
+// catalogue's largest and smallest factors (both stand for decimals), and
+// between the widest-spread pair of rows that stand for their doubles.
+const std::vector<Conversion>& WorstConversions()
+{
+    static std::vector<Conversion> conversions = {
+        {Factor(9, "square yottameter"), Factor(9, "shed"), "123456789012345678E-0300"},
+        {Factor(9, "square parsec"), Factor(9, "square link [Gunter, survey]"), "123456789012345678E-0300"},
+    };
+    return conversions;
+}
+
+// Temperatures as typed (codes 1 C, 2 F, 3 R, 4 Reaumur, 5 K), and the
+// largest operands the temperature rule builds: 18 digits near 10^308 next
+// to the 273.15 offset.
+const std::vector<Conversion>& TemperatureConversions()
+{
+    static std::vector<Conversion> conversions = [] {
+        const char* kTexts[] = {"-49.7", "100", "37", "0", "-40", "451", "20.5", "-273.15"};
+        std::vector<Conversion> v;
+        for (int i = 0; i < kCount; ++i) v.push_back({(double)(1 + i % 5), (double)(1 + i / 5 % 5), kTexts[i % 8]});
+        return v;
+    }();
+    return conversions;
+}
+const std::vector<Conversion>& TemperatureWorst()
+{
+    static std::vector<Conversion> conversions = {{1.0, 5.0, "123456789012345678e290"}};
+    return conversions;
+}
+
+// Before: ParseReal, the factor rule or TemperatureConvert on doubles, FormatReal.
+void ConvertDoublePath(benchmark::State& state, const std::vector<Conversion>* conversions, bool temperature)
+{
+    char out[32];
+    for (auto _ : state) {
+        for (const Conversion& c : *conversions) {
+            double value, result;
+            ParseReal(c.text.c_str(), &value);
+            if (temperature) TemperatureConvert(c.from, c.to, value, &result);
+            else result = ConvertByFactors(value, c.from, c.to);
+            FormatReal(result, 6, out, 1);
+            benchmark::DoNotOptimize(out);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * conversions->size());
+}
+
+// Now: the exact answer's text (the double result is only the fallback
+// below the double range, unused here).
+void ConvertExactPath(benchmark::State& state, const std::vector<Conversion>* conversions, bool temperature)
+{
+    char out[32];
+    ExactConverter converter = temperature ? ExactTemperature : nullptr;
+    for (auto _ : state) {
+        for (const Conversion& c : *conversions) {
+            FormatExactConversion(c.text.c_str(), c.from, c.to, converter, 0.0, 6, out, 1);
+            benchmark::DoNotOptimize(out);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * conversions->size());
+}
+
+// What a keystroke costs now: the doubles the conversion state keeps
+// (ParseReal and the rule on doubles) and the exact answer's text.
+void ConvertKeystroke(benchmark::State& state, const std::vector<Conversion>* conversions, bool temperature)
+{
+    char out[32];
+    ExactConverter converter = temperature ? ExactTemperature : nullptr;
+    for (auto _ : state) {
+        for (const Conversion& c : *conversions) {
+            double value, result;
+            ParseReal(c.text.c_str(), &value);
+            if (temperature) TemperatureConvert(c.from, c.to, value, &result);
+            else result = ConvertByFactors(value, c.from, c.to);
+            FormatExactConversion(c.text.c_str(), c.from, c.to, converter, result, 6, out, 1);
+            benchmark::DoNotOptimize(out);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * conversions->size());
+}
+
+#define CONVERSION_CASES(fn)                                                     \
+    BENCHMARK_CAPTURE(fn, typed, &TypedConversions(), false);                    \
+    BENCHMARK_CAPTURE(fn, unitChange, &UnitChanges(), false);                    \
+    BENCHMARK_CAPTURE(fn, worst, &WorstConversions(), false);                    \
+    BENCHMARK_CAPTURE(fn, temperature, &TemperatureConversions(), true);         \
+    BENCHMARK_CAPTURE(fn, temperatureWorst, &TemperatureWorst(), true)
+
+CONVERSION_CASES(ConvertDoublePath);
+CONVERSION_CASES(ConvertExactPath);
+CONVERSION_CASES(ConvertKeystroke);
+
+// ---- The division inside ---------------------------------------------------
+
+// Dividend and divisor as the exact path forms them: a quotient of about
+// 2^53 over a divisor of the given number of limbs.
+struct Division {
+    BigInt n, d;
+};
+
+const std::vector<Division>& Divisions(int limbs)
+{
+    static std::vector<Division> cache[40];
+    std::vector<Division>& v = cache[limbs];
+    if (v.empty()) {
+        std::mt19937_64 random(limbs);
+        for (int i = 0; i < kCount; ++i) {
+            Division x;
+            BigSetWord(x.d, random() | 1);
+            for (int l = 2; l < limbs; l += 2) BigMultiplyWord(x.d, random() | (1ull << 63));
+            if (x.d.used > limbs) x.d.used = limbs;
+            x.d.limb[x.d.used - 1] |= 1u << 31;
+            x.n = x.d;
+            BigMultiplyWord(x.n, (random() >> 11) | (1ull << 52));
+            v.push_back(x);
+        }
+    }
+    return v;
+}
+
+void ShiftRightOne(BigInt& x)
+{
+    for (int i = 0; i < x.used; ++i) x.limb[i] = (x.limb[i] >> 1) | (i + 1 < x.used ? x.limb[i + 1] << 31 : 0);
+    while (x.used > 0 && x.limb[x.used - 1] == 0) --x.used;
+}
+
+// The alternative: shift-subtract, one quotient bit (of 58) per step.
+uint64_t DivideShiftSubtract(BigInt& n, const BigInt& d)
+{
+    const int kQuotientBits = 58;
+    BigInt t = d;
+    BigShiftLeft(t, kQuotientBits - 1);
+    uint64_t q = 0;
+    for (int bit = kQuotientBits - 1; bit >= 0; --bit, ShiftRightOne(t)) {
+        if (BigCompare(n, t) >= 0) {
+            BigSubtract(n, t);
+            q |= 1ull << bit;
+        }
+    }
+    return q;
+}
+
+void DivideEstimateAndCorrect(benchmark::State& state, int limbs)
+{
+    const std::vector<Division>& divisions = Divisions(limbs);
+    for (auto _ : state) {
+        for (const Division& x : divisions) {
+            BigInt n = x.n;
+            benchmark::DoNotOptimize(BigDivide(n, x.d));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * kCount);
+}
+
+void DivideShiftSubtractRow(benchmark::State& state, int limbs)
+{
+    const std::vector<Division>& divisions = Divisions(limbs);
+    for (auto _ : state) {
+        for (const Division& x : divisions) {
+            BigInt n = x.n;
+            benchmark::DoNotOptimize(DivideShiftSubtract(n, x.d));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * kCount);
+}
+
+#define DIVISION_CASES(fn)                 \
+    BENCHMARK_CAPTURE(fn, limbs2, 2);      \
+    BENCHMARK_CAPTURE(fn, limbs4, 4);      \
+    BENCHMARK_CAPTURE(fn, limbs14, 14);    \
+    BENCHMARK_CAPTURE(fn, limbs33, 33)
+
+DIVISION_CASES(DivideEstimateAndCorrect);
+DIVISION_CASES(DivideShiftSubtractRow);
+
+// ---- Formatting and parsing -------------------------------------------------
 
 #define CASES(fn)                                   \
     BENCHMARK_CAPTURE(fn, fixed6, 6, false);        \

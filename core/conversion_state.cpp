@@ -37,11 +37,14 @@ static double ReadBox(int box, char* buffer)
     return value;
 }
 
-// Formats value over the typed text still in buffer and shows the buffer: a
-// value that is not finite is not written, so the typed text passes through.
-static void ShowInBox(int box, double value, char* buffer)
+// Writes the exact answer for the typed text still in buffer over it and shows
+// the buffer. A text that is no number, or an answer beyond the double range,
+// is not written, so the typed text passes through; an answer below the
+// double range shows doubleResult as the double path always did.
+static void ShowExactInBox(int box, double fromFactor, double toFactor, double doubleResult, char* buffer)
 {
-    FormatReal(value, Conversion.DecimalPlaces, buffer, Conversion.NumFormat);
+    FormatExactConversion(buffer, fromFactor, toFactor, FindExactConverter(Conversion.currentCategory),
+                          doubleResult, Conversion.DecimalPlaces, buffer, Conversion.NumFormat);
     ViewBoxSetText(box, buffer);
 }
 
@@ -137,14 +140,14 @@ void Recompute(int side)
             c.specialConverter(c.fromFactor, c.toFactor, c.fromValue, &c.toValue);
         else
             c.toValue = ConvertByFactors(c.fromValue, c.fromFactor, c.toFactor);
-        ShowInBox(BOX_TO, c.toValue, buffer);
+        ShowExactInBox(BOX_TO, c.fromFactor, c.toFactor, c.toValue, buffer);
     } else if (side == BOX_TO && c.ActiveSide == BOX_TO) {
         c.toValue = ReadBox(BOX_TO, buffer);
         if (c.specialConverter)
             c.specialConverter(c.toFactor, c.fromFactor, c.toValue, &c.fromValue);
         else
             c.fromValue = c.toValue * c.toFactor / c.fromFactor;
-        ShowInBox(BOX_FROM, c.fromValue, buffer);
+        ShowExactInBox(BOX_FROM, c.toFactor, c.fromFactor, c.fromValue, buffer);
     }
     // The passive side's own change notification ends here: no echo.
 }

@@ -34,21 +34,34 @@ void TemperatureConvert(double fromCode, double toCode, double value, double* re
 
 struct SpecialConverterEntry {
     const UnitEntry* table;
-    SpecialConverter converter;
+    SpecialConverter converter;   // on doubles
+    ExactConverter exact;         // the same rule in exact arithmetic
 };
 
 // Keyed by the unit table itself, not by the category index.
 static const SpecialConverterEntry SpecialConverters[] = {
-    { TemperatureUnits, TemperatureConvert },
+    { TemperatureUnits, TemperatureConvert, ExactTemperature },
 };
 
-SpecialConverter FindSpecialConverter(int categoryIndex)
+static const SpecialConverterEntry* FindEntry(int categoryIndex)
 {
     if (!IsCategoryIndex(categoryIndex))
         return 0;
     const UnitEntry* table = UnitCatalog[categoryIndex].units;
     for (const SpecialConverterEntry& entry : SpecialConverters)
         if (entry.table == table)
-            return entry.converter;
+            return &entry;
     return 0;
+}
+
+SpecialConverter FindSpecialConverter(int categoryIndex)
+{
+    const SpecialConverterEntry* entry = FindEntry(categoryIndex);
+    return entry ? entry->converter : 0;
+}
+
+ExactConverter FindExactConverter(int categoryIndex)
+{
+    const SpecialConverterEntry* entry = FindEntry(categoryIndex);
+    return entry ? entry->exact : 0;
 }

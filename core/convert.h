@@ -1,6 +1,8 @@
 // Conversion arithmetic: the one factor rule, the temperature converter and
-// the registry that says which unit table replaces the rule by a converter.
+// the registry that says which unit table replaces the rule by a converter
+// (and by which exact converter, for the answer the boxes show).
 #pragma once
+#include "core/exact_convert.h"
 
 // A routine that replaces factor arithmetic for one unit table.
 typedef void (*SpecialConverter)(double fromFactor, double toFactor, double value, double* result);
@@ -14,3 +16,7 @@ void TemperatureConvert(double fromCode, double toCode, double value, double* re
 // The converter registered for the category's unit table, or 0. Indexes of 32
 // or more (compared unsigned, so negative ones too) select nothing.
 SpecialConverter FindSpecialConverter(int categoryIndex);
+
+// The exact converter registered beside it (core/exact_convert.h), or 0 where
+// the factor rule applies; same key, same indexes.
+ExactConverter FindExactConverter(int categoryIndex);

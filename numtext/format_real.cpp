@@ -62,33 +62,19 @@ Scaled ScaleAndRound(uint64_t mn, int b, int q, uint64_t m, int e2)
 
 }  // namespace
 
-int FormatReal(double value, int decimals, char* out, int numFormat)
+int SixteenDigits(double value, DecimalDigits* d)
 {
-    // Step 1: clamp the decimals to 0 .. 15.
-    int clamped = ClampDecimals(decimals);
-
-    // Step 2: take the value apart. Double layout: sign bit 63, biased
-    // exponent bits 52-62, fraction bits 0-51.
+    // Take the value apart. Double layout: sign bit 63, biased exponent bits
+    // 52-62, fraction bits 0-51.
     uint64_t bits;
     std::memcpy(&bits, &value, sizeof bits);
     bool negative = (bits >> 63) != 0;
     int biased = (int)((bits >> 52) & 0x7FF);
     uint64_t fraction = bits & ((1ull << 52) - 1);
+    if (biased == 0x7FF || (biased == 0 && fraction == 0)) return 0;
 
-    // Step 3: NaN and infinities write nothing and leave the unit in its
-    // default state, as the general formatter does; zero is a bare "0".
-    if (biased == 0x7FF) {
-        X87Reset();
-        return 0;
-    }
-    if (biased == 0 && fraction == 0) {
-        out[0] = '0';
-        out[1] = '\0';
-        return 1;
-    }
-
-    // Step 4: estimate E from the binary exponent. v = m * 2^e2 exactly;
-    // denormals have no hidden bit and e2 = -1074.
+    // Estimate E from the binary exponent. v = m * 2^e2 exactly; denormals
+    // have no hidden bit and e2 = -1074.
     uint64_t m = biased ? fraction | (1ull << 52) : fraction;
     int e2 = (biased ? biased : 1) - 1075;
     int shift = __builtin_clzll(m);
@@ -97,22 +83,45 @@ int FormatReal(double value, int decimals, char* out, int numFormat)
     // 2^k <= v < 2^(k+1) with k = b + 63, so E is E0 or E0 + 1.
     int e0 = FloorLog10Pow2(b + 63);
 
-    // Steps 5 and 6: N = |v| * 10^(15 - E) rounded to nearest, ties to even;
-    // an integer part of 17 digits means E was E0 + 1.
-    DecimalDigits d;
-    d.negative = negative;
-    d.exponent = e0;
+    // N = |v| * 10^(15 - E) rounded to nearest, ties to even; an integer
+    // part of 17 digits means E was E0 + 1.
+    d->negative = negative;
+    d->exponent = e0;
     Scaled s = ScaleAndRound(mn, b, 15 - e0, m, e2);
     if (s.integer >= kTen16) {
-        d.exponent = e0 + 1;
-        s = ScaleAndRound(mn, b, 15 - d.exponent, m, e2);
+        d->exponent = e0 + 1;
+        s = ScaleAndRound(mn, b, 15 - d->exponent, m, e2);
     }
-    d.digits = s.integer + (s.roundUp ? 1 : 0);
-    if (d.digits == kTen16) {
-        // Step 7: 9999999999999999.5 and above round into a 17th digit: the
-        // value is 10^(E+1) to 16 digits.
-        d.digits = kTen15;
-        d.exponent += 1;
+    d->digits = s.integer + (s.roundUp ? 1 : 0);
+    if (d->digits == kTen16) {
+        // 9999999999999999.5 and above round into a 17th digit: the value is
+        // 10^(E+1) to 16 digits.
+        d->digits = kTen15;
+        d->exponent += 1;
+    }
+    return 1;
+}
+
+int FormatReal(double value, int decimals, char* out, int numFormat)
+{
+    // Step 1: clamp the decimals to 0 .. 15.
+    int clamped = ClampDecimals(decimals);
+
+    // Step 3: NaN and infinities (biased exponent all ones) write nothing and
+    // leave the unit in its default state, as the general formatter does;
+    // zero is a bare "0".
+    uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    if (((bits >> 52) & 0x7FF) == 0x7FF) {
+        X87Reset();
+        return 0;
+    }
+    // Steps 2 and 4 to 7: the 16 digits and E.
+    DecimalDigits d;
+    if (!SixteenDigits(value, &d)) {
+        out[0] = '0';
+        out[1] = '\0';
+        return 1;
     }
     // Step 8: lay out the digits; any non-zero numFormat is fixed notation.
     WriteDecimalText(d, clamped, numFormat == 0, out);

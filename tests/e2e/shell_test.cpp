@@ -21,6 +21,14 @@ void SetUpKilometerToMeter(const MetrovaApp& app)
     ASSERT_TRUE(ClearBox(FromBox(app)));
 }
 
+// Index of the chooser item with that text, or -1.
+int ItemIndex(HWND combo, const char* text)
+{
+    for (int i = 0; i < ComboCount(combo); ++i)
+        if (ComboItem(combo, i) == text) return i;
+    return -1;
+}
+
 using MainWindow = MetrovaTest;
 
 // The client area that a 470 x 250 window has at 96 DPI, scaled to the display's.
@@ -146,6 +154,24 @@ TEST_F(MainWindow, TypingConvertsAtEveryKeystroke)
     ASSERT_TRUE(TypeText(FromBox(app), "0"));
     EXPECT_EQ(WindowText(ToBox(app)), " 20000.000000");
     EXPECT_EQ(WindowText(FromBox(app)), "20");                 // not rewritten by the To box's change
+}
+
+// 54 cg is exactly 5.4 dg; in doubles 54 * 1e-5 / 1e-4 lands just below,
+// and the box used to show " 5.399999".
+TEST_F(MainWindow, ShowsTheExactAnswer)
+{
+    const int METRIC_MASS = 25;
+    ASSERT_TRUE(PickItem(CategoryChooser(app), METRIC_MASS));
+    ASSERT_EQ(ComboItem(CategoryChooser(app), METRIC_MASS), "Metric Mass");
+    int centigram = ItemIndex(FromUnitChooser(app), "centigram");
+    int decigram = ItemIndex(ToUnitChooser(app), "decigram");
+    ASSERT_GE(centigram, 0);
+    ASSERT_GE(decigram, 0);
+    ASSERT_TRUE(PickItem(FromUnitChooser(app), centigram));
+    ASSERT_TRUE(PickItem(ToUnitChooser(app), decigram));
+    ASSERT_TRUE(ClearBox(FromBox(app)));
+    ASSERT_TRUE(TypeText(FromBox(app), "54"));
+    EXPECT_EQ(WindowText(ToBox(app)), " 5.400000");
 }
 
 TEST_F(MainWindow, ValueBoxTakesAtMost20Characters)

@@ -87,6 +87,36 @@ void RefSubtract(RefInt& x, const RefInt& y)
     Trim(x);
 }
 
+void RefAdd(RefInt& x, const RefInt& y)
+{
+    if (x.limb.size() < y.limb.size()) x.limb.resize(y.limb.size(), 0u);
+    uint64_t carry = 0;
+    for (size_t i = 0; i < x.limb.size(); ++i) {
+        uint64_t s = (uint64_t)x.limb[i] + (i < y.limb.size() ? y.limb[i] : 0) + carry;
+        x.limb[i] = (uint32_t)s;
+        carry = s >> 32;
+    }
+    if (carry) x.limb.push_back((uint32_t)carry);
+    Trim(x);
+}
+
+RefInt RefMultiply(const RefInt& x, const RefInt& y)
+{
+    RefInt p;
+    p.limb.assign(x.limb.size() + y.limb.size(), 0u);
+    for (size_t i = 0; i < x.limb.size(); ++i) {
+        uint64_t carry = 0;
+        for (size_t j = 0; j < y.limb.size(); ++j) {
+            uint64_t t = (uint64_t)x.limb[i] * y.limb[j] + p.limb[i + j] + carry;
+            p.limb[i + j] = (uint32_t)t;
+            carry = t >> 32;
+        }
+        p.limb[i + y.limb.size()] = (uint32_t)carry;
+    }
+    Trim(p);
+    return p;
+}
+
 int RefBitLength(const RefInt& x)
 {
     if (x.limb.empty()) return 0;

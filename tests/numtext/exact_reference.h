@@ -18,6 +18,8 @@ void RefMultiplyPowerOfFive(RefInt& x, int n);
 void RefShiftLeft(RefInt& x, int bits);
 int RefCompare(const RefInt& x, const RefInt& y);
 void RefSubtract(RefInt& x, const RefInt& y);  // x >= y
+void RefAdd(RefInt& x, const RefInt& y);
+RefInt RefMultiply(const RefInt& x, const RefInt& y);
 int RefBitLength(const RefInt& x);
 // floor(a / b) for a quotient below 2^64; a becomes the remainder.
 uint64_t RefDivide(RefInt& a, const RefInt& b);

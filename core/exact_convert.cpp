@@ -1,0 +1,487 @@
+// Exact conversion answers.
+//
+// What is exact. The typed text is the decimal +/- w * 10^p it writes
+// (w < 10^18, every digit typed). A factor counts as m * 2^a * 5^b with
+// m < 2^53: the decimal c * 10^s its row stands for (c <= 10^15, a = b = s),
+// or else the double's own value m * 2^e (a = e, b = 0). The temperature
+// rules are affine maps with small integer coefficients. So every answer is
+// +/- num / den * 2^twos * 5^fives with integers num and den, and is held
+// exactly in fixed-size big integers: nothing is rounded on the way.
+//
+// Where the one rounding happens. The 16 digits are N = |R| * 10^(15 - E)
+// rounded to an integer, E the power of ten of R's leading digit. That is the
+// quotient n / d of two big integers; the division is exact and the quotient
+// is rounded once, by comparing twice the remainder with d (ties to even),
+// the same rounding FormatReal applies to a double's exact value. The layout
+// then only cuts digits.
+//
+// The bounds that keep the big integers small. E is first estimated from bit
+// lengths and exponents, good to 0.03 of a decade, so the estimate E' is E or
+// E - 1. An answer with E' above 308 or below -325 lies beyond or below the
+// double range and is classified without any big integer, so typed exponents
+// such as e4931 never reach them. Inside, for the factor rule,
+// R * 10^(15 - E') = w * m1 / m2 * 2^(p + a1 - a2 + 15 - E') * 5^(p + b1 - b2 + 15 - E'),
+// and since E' = p + log10(w * F1 / F2) + O(1), p cancels: the powers depend
+// only on the spread of the factors. For factors within 1e-60 .. 1e60 (the
+// catalogue spans 1e-52 .. 1e48) the power of two stays within +/-300 and
+// that of five within +/-140, so n and d stay below 2^450; the exact tests at
+// the range edges compare R itself with 2^1024 - 2^970 and 2^-1075 and stay
+// below 2^1150. (A search over every catalogue pair and the span's corners,
+// with 18-digit values at both range edges, peaked at 390 and 1124 bits.)
+// The temperature rule adds an offset, so p no longer cancels;
+// it is bounded instead by the range (|v| from 10^310 up is beyond, so
+// num < 10^310 * 450000 < 2^1050) and, for |v| below 10^-40 next to an
+// offset, by a stand-in (ExactTemperature). Everything fits the big
+// integers' 1536 bits.
+#include "core/exact_convert.h"
+
+#include <cassert>
+#include <cstring>
+
+#include "numtext/big_int.h"
+#include "numtext/numtext.h"
+
+namespace {
+
+const int kSixteenDigitsUp = 15;                // N = |R| * 10^(15 - E) has its leading digit at 10^15
+const uint64_t kTen15 = 1000000000000000ull;    // smallest 16-digit N
+const uint64_t kTen16 = 10000000000000000ull;   // one past the largest N
+[[maybe_unused]] const uint64_t kTen17 = 100000000000000000ull;  // bound of a quotient with one digit too many (< 2^57)
+
+// log2(5) and log10(2), for the estimate of E.
+const double kLog2Of5 = 2.321928094887362;
+const double kLog10Of2 = 0.3010299956639812;
+// The estimate of log10 |R| is within 0.027 of the truth (see Log2Estimate);
+// taking this much off makes E' never too high and at most one too low.
+const double kExponentSlack = 0.05;
+// 2^-63, to read the 64 leading bits of a big integer as 1.f.
+const double kTwoToMinus63 = 1.0 / 9223372036854775808.0;
+
+// The double range. An answer rounds to an infinity from 2^1024 - 2^970 (the
+// midpoint above the largest double, 2^970 * (2^54 - 1), rounded to even
+// upwards) and to zero up to 2^-1075 (half the smallest denormal, rounded to
+// even downwards). To 16 digits those edges are 1.797693134862316e308 and
+// 2.470328229206233e-324, which is where the exact test is needed.
+const int kLargestExponent = 308;
+const uint64_t kOverflowDigits = 1797693134862316ull;
+const uint64_t kOverflowMantissa = (1ull << 54) - 1;
+const int kOverflowTwos = 970;
+const int kSmallestExponent = -324;
+const uint64_t kUnderflowDigits = 2470328229206233ull;
+const int kUnderflowTwos = -1075;
+
+// +/- num / den * 2^twos * 5^fives, den > 0.
+struct ExactRatio {
+    bool negative;
+    BigInt num, den;
+    int twos, fives;
+};
+
+// log2 of a non-zero big integer from its bit length and leading 64 bits
+// read as 1.f: log2(1 + f) >= f on 0 <= f < 1 with a gap of at most 0.0861,
+// and the bits below the leading 64 only add, so the estimate is low by
+// 0 .. 0.087. A difference of two is within 0.087 bits = 0.027 decades.
+double Log2Estimate(const BigInt& x)
+{
+    assert(!BigIsZero(x));
+    return (BigBitLength(x) - 1) + (double)(BigLeadingBits(x) - (1ull << 63)) * kTwoToMinus63;
+}
+
+int Floor(double x)
+{
+    int i = (int)x;
+    return (double)i > x ? i - 1 : i;
+}
+
+// Sign of |R| - m * 2^t, exactly: every power goes to the side where it
+// multiplies, so only multiplications remain.
+int CompareWithPowerOfTwo(const ExactRatio& r, uint64_t m, int t)
+{
+    BigInt x, y;
+    BigCopy(x, r.num);
+    BigCopy(y, r.den);
+    BigMultiplyWord(y, m);
+    if (r.fives >= 0) BigMultiplyPowerOfFive(x, r.fives);
+    else BigMultiplyPowerOfFive(y, -r.fives);
+    if (r.twos >= t) BigShiftLeft(x, r.twos - t);
+    else BigShiftLeft(y, t - r.twos);
+    return BigCompare(x, y);
+}
+
+// The 16 digits of R rounded once, or where R lies outside the double range.
+ExactAnswer RoundRatio(const ExactRatio& r)
+{
+    ExactAnswer answer;
+    // Step 1: zero is zero, whatever its sign.
+    if (BigIsZero(r.num)) {
+        answer.kind = EXACT_ZERO;
+        return answer;
+    }
+
+    // Step 2: estimate E (E' = E or E - 1) and classify what lies far out.
+    double log2 = Log2Estimate(r.num) - Log2Estimate(r.den) + r.twos + r.fives * kLog2Of5;
+    int exponent = Floor(log2 * kLog10Of2 - kExponentSlack);
+    if (exponent > kLargestExponent) {          // |R| >= 10^309
+        answer.kind = EXACT_BEYOND_RANGE;
+        return answer;
+    }
+    if (exponent < kSmallestExponent - 1) {     // |R| < 10^-324
+        answer.kind = EXACT_BELOW_RANGE;
+        return answer;
+    }
+
+    // Step 3: n / d = |R| * 10^(15 - E'), every power on the side where it
+    // multiplies.
+    int q = kSixteenDigitsUp - exponent;
+    BigInt n, d;
+    BigCopy(n, r.num);
+    BigCopy(d, r.den);
+    int fives = r.fives + q, twos = r.twos + q;
+    if (fives >= 0) BigMultiplyPowerOfFive(n, fives);
+    else BigMultiplyPowerOfFive(d, -fives);
+    if (twos >= 0) BigShiftLeft(n, twos);
+    else BigShiftLeft(d, -twos);
+
+    // Step 4: divide exactly. Precondition (from the estimate):
+    // 10^15 <= n / d < 10^17, so the quotient is below 2^57.
+    uint64_t quotient = BigDivide(n, d);  // n is now the remainder
+    assert(quotient >= kTen15 && quotient < kTen17);
+
+    // Step 5: round once, to nearest, ties to even.
+    uint64_t digits;
+    bool roundUp;
+    if (quotient >= kTen16) {
+        // E' was E - 1: the last digit and the remainder below it decide.
+        exponent += 1;
+        digits = quotient / 10;
+        uint64_t dropped = quotient % 10;
+        roundUp = dropped > 5 || (dropped == 5 && (!BigIsZero(n) || (digits & 1) != 0));
+    } else {
+        digits = quotient;
+        BigShiftLeft(n, 1);
+        int half = BigCompare(n, d);
+        roundUp = half > 0 || (half == 0 && (digits & 1) != 0);
+    }
+    if (roundUp) digits += 1;
+    if (digits == kTen16) {
+        // 9999999999999999.5 and above carry into a 17th digit.
+        digits = kTen15;
+        exponent += 1;
+    }
+
+    // Step 6: the range edges, exactly where 16 digits cannot tell.
+    bool beyond = exponent > kLargestExponent ||
+                  (exponent == kLargestExponent && digits >= kOverflowDigits &&
+                   (digits > kOverflowDigits || CompareWithPowerOfTwo(r, kOverflowMantissa, kOverflowTwos) >= 0));
+    bool below = exponent < kSmallestExponent ||
+                 (exponent == kSmallestExponent && digits <= kUnderflowDigits &&
+                  (digits < kUnderflowDigits || CompareWithPowerOfTwo(r, 1, kUnderflowTwos) <= 0));
+    answer.kind = beyond ? EXACT_BEYOND_RANGE : below ? EXACT_BELOW_RANGE : EXACT_DIGITS;
+    answer.digits.negative = r.negative;
+    answer.digits.digits = digits;
+    answer.digits.exponent = exponent;
+    return answer;
+}
+
+// The typed decimal's power of ten: digits * 10^(exponent - fraction digits).
+int TypedPowerOfTen(const ScannedNumber& value)
+{
+    return value.exponent - (value.digitCount - value.integerDigits);
+}
+
+// ---- Factors ---------------------------------------------------------------
+
+// The span of factors the bounds above are worked out for.
+const double kFactorMin = 1e-60;
+const double kFactorMax = 1e60;
+
+// A factor as m * 2^twos * 5^fives.
+struct ExactFactor {
+    uint64_t mantissa;
+    int twos, fives;
+};
+
+// The number a factor's row stands for. A decimal of at most 15 significant
+// digits within one unit in the last place (ulp = 2^e for the double
+// m * 2^e, 2^52 <= m < 2^53) stands in for the double: that covers the
+// shortest decimal that reads back as the double, and products such as
+// 6 * 0.3048 = 1.8288000000000002 computed in doubles. Otherwise the
+// double's exact value counts.
+//
+// Why one candidate suffices and the shortcut to it is exact: 15-digit
+// decimals near f are 10^(E-14) apart, at least f * 10^-15 >= 2^52 * 10^-15
+// = 4.5 ulp, so at most one lies within 1 ulp, and if one does it is the
+// nearest, c. Then f * 10^(15-E) lies within 1 ulp = at most 2.3 units of
+// the 16th digit of 10c, FormatReal's 16 digits N (rounded once from f) lie
+// within 2.8 of 10c, and (N + 5) / 10 is c: the 16th digit is far from the 5
+// where rounding twice could go wrong. If no decimal is within 1 ulp, the
+// exact test below fails for whatever candidate it is given.
+bool ComputeFactor(double factor, ExactFactor* exact)
+{
+    if (!(factor >= kFactorMin && factor <= kFactorMax)) return false;
+    uint64_t bits;
+    std::memcpy(&bits, &factor, sizeof bits);
+    // A normal double: 11-bit biased exponent, 52 fraction bits, hidden bit.
+    uint64_t m = (bits & ((1ull << 52) - 1)) | (1ull << 52);
+    int e = (int)((bits >> 52) & 0x7FF) - 1075;
+
+    DecimalDigits sixteen;
+    SixteenDigits(factor, &sixteen);
+    uint64_t candidate = (sixteen.digits + 5) / 10;  // 15 digits, or 10^15 after a carry
+    int s = sixteen.exponent - 14;                   // 15 digits, 10^E down to 10^(E-14)
+    // |c * 10^s - m * 2^e| <= 2^e, as c * 10^s between (m - 1) * 2^e and (m + 1) * 2^e.
+    if (CompareExact(candidate, s, s, m + 1, e, 0) <= 0 && CompareExact(candidate, s, s, m - 1, e, 0) >= 0) {
+        // Without its trailing zeros the mantissa is shorter, and so are the
+        // numbers the conversion builds from it (1000 is 1 * 10^3).
+        while (candidate % 10 == 0) {
+            candidate /= 10;
+            ++s;
+        }
+        exact->mantissa = candidate;
+        exact->twos = s;
+        exact->fives = s;
+    } else {
+        exact->mantissa = m;
+        exact->twos = e;
+        exact->fives = 0;
+    }
+    return true;
+}
+
+// Factors are worked out once and remembered, in a direct-mapped table keyed
+// by the factor's bits (static storage: one user-interface thread). A unit
+// change brings at most two new factors; 256 slots of 32 bytes keep a
+// session's worth of units.
+struct FactorMemo {
+    uint64_t bits;
+    bool filled, covered;
+    ExactFactor value;
+};
+const int kFactorMemoBits = 8;
+const int kFactorMemoSlots = 1 << kFactorMemoBits;
+FactorMemo g_factorMemo[kFactorMemoSlots];
+
+bool FactorValue(double factor, ExactFactor* exact)
+{
+    uint64_t bits;
+    std::memcpy(&bits, &factor, sizeof bits);
+    // Fibonacci hashing: the golden-ratio multiplier spreads nearby bit
+    // patterns over the top bits.
+    const uint64_t kGoldenRatio64 = 0x9E3779B97F4A7C15ull;
+    FactorMemo& slot = g_factorMemo[(bits * kGoldenRatio64) >> (64 - kFactorMemoBits)];
+    if (!slot.filled || slot.bits != bits) {
+        slot.bits = bits;
+        slot.covered = ComputeFactor(factor, &slot.value);
+        slot.filled = true;
+    }
+    *exact = slot.value;
+    return slot.covered;
+}
+
+// ---- Temperatures ----------------------------------------------------------
+
+// kelvin = (scale * v + offset) / divisor, and back. 273.15 = 27315 / 100,
+// 1.8 = 9/5, 1.25 = 5/4.
+struct Affine {
+    int64_t scale, offset, divisor;
+};
+const int64_t kZeroCelsius = 27315;  // 273.15 K in hundredths
+const int64_t kFreezingFahrenheit = 32;
+
+// Rows: Celsius, Fahrenheit, Rankine, Reaumur, kelvin.
+const Affine kToKelvin[] = {
+    {100, kZeroCelsius, 100},                                    // v + 273.15
+    {500, 9 * kZeroCelsius - 500 * kFreezingFahrenheit, 900},    // (v - 32) / 1.8 + 273.15
+    {5, 0, 9},                                                   // v / 1.8
+    {125, kZeroCelsius, 100},                                    // v * 1.25 + 273.15
+    {1, 0, 1},                                                   // v
+};
+const Affine kFromKelvin[] = {
+    {100, -kZeroCelsius, 100},                                   // t - 273.15
+    {900, 500 * kFreezingFahrenheit - 9 * kZeroCelsius, 500},    // (t - 273.15) * 1.8 + 32
+    {9, 0, 5},                                                   // t * 1.8
+    {400, -4 * kZeroCelsius, 500},                               // (t - 273.15) / 1.25
+    {1, 0, 1},                                                   // t
+};
+
+// Codes are compared for exact equality with 1, 2, 3 and 4, as
+// TemperatureConvert does; anything else is kelvin.
+int TemperatureRow(double code)
+{
+    if (code == 1.0) return 0;
+    if (code == 2.0) return 1;
+    if (code == 3.0) return 2;
+    if (code == 4.0) return 3;
+    return 4;
+}
+
+int SignificantDigits(uint64_t w)
+{
+    int count = 1;
+    for (uint64_t power = 10; count < 19 && w >= power; power *= 10) ++count;
+    return count;
+}
+
+// Below absolute zero, decided on the exact kelvin value: scale * v + offset
+// < 0 with scale > 0 and offset >= 0. v = -w * 10^p with 10^(digits-1+p) <=
+// |v| < 10^(digits+p); offsets over scales lie between 10^-3 and 10^6, so
+// only |v| in 10^-3 .. 10^6 needs the exact product, with p in -21 .. 6.
+bool BelowAbsoluteZero(const Affine& toKelvin, bool negative, uint64_t w, int p, int digits)
+{
+    if (!negative || w == 0) return false;
+    if (toKelvin.offset == 0) return true;
+    const int kOffsetAbove = 6, kOffsetBelow = -3;
+    if (digits - 1 + p >= kOffsetAbove) return true;
+    if (digits + p <= kOffsetBelow) return false;
+    BigInt kelvin, offset;
+    BigSetWord(kelvin, w);
+    BigMultiplyWord(kelvin, (uint64_t)toKelvin.scale);
+    BigSetWord(offset, (uint64_t)toKelvin.offset);
+    if (p >= 0) BigMultiplyPowerOfTen(kelvin, p);
+    else BigMultiplyPowerOfTen(offset, -p);
+    return BigCompare(kelvin, offset) > 0;
+}
+
+// From |v| = 10^310 up the answer is beyond the double range: |R| >=
+// |v| * 4/9 - |offset| > 4 * 10^309 (4/9 is the smallest scale, Fahrenheit
+// to Reaumur).
+const int kTemperatureBeyondExponent = 310;
+// Below |v| = 10^-40 next to an offset, v is replaced by +/- 10^-40.
+const int kTinyExponent = -40;
+
+}  // namespace
+
+ExactAnswer ExactByFactors(double fromFactor, double toFactor, const ScannedNumber& value)
+{
+    ExactAnswer answer;
+    // Step 1: both factors as the numbers their rows stand for.
+    ExactFactor from, to;
+    if (!FactorValue(fromFactor, &from) || !FactorValue(toFactor, &to)) {
+        answer.kind = EXACT_NOT_COVERED;
+        return answer;
+    }
+    // Step 2: R = w * 10^p * from / to = (w * m1 / m2) * 2^twos * 5^fives.
+    // Zero is zero whatever its exponent (0e4931 builds nothing).
+    if (value.digits == 0) {
+        answer.kind = EXACT_ZERO;
+        return answer;
+    }
+    int p = TypedPowerOfTen(value);
+    ExactRatio r;
+    r.negative = value.negative;
+    BigSetWord(r.num, value.digits);
+    BigMultiplyWord(r.num, from.mantissa);
+    BigSetWord(r.den, to.mantissa);
+    r.twos = p + from.twos - to.twos;
+    r.fives = p + from.fives - to.fives;
+    // Steps 3 and on: classify, divide, round once.
+    return RoundRatio(r);
+}
+
+ExactAnswer ExactTemperature(double fromCode, double toCode, const ScannedNumber& value)
+{
+    ExactAnswer answer;
+    // Step 1: through kelvin as one map, result = (P * v + Q) / S.
+    const Affine& in = kToKelvin[TemperatureRow(fromCode)];
+    const Affine& out = kFromKelvin[TemperatureRow(toCode)];
+    int64_t scale = in.scale * out.scale;
+    int64_t offset = in.offset * out.scale + out.offset * in.divisor;
+    int64_t divisor = in.divisor * out.divisor;
+
+    // Step 2: the typed decimal v = +/- w * 10^p; zero as 0 * 10^0.
+    uint64_t w = value.digits;
+    int p = w ? TypedPowerOfTen(value) : 0;
+    int digits = SignificantDigits(w);
+
+    // Step 3: below absolute zero gives 0 in any unit; exactly zero kelvin
+    // converts normally.
+    if (BelowAbsoluteZero(in, value.negative, w, p, digits)) {
+        answer.kind = EXACT_ZERO;
+        return answer;
+    }
+
+    // Step 4: far beyond the double range, before any big integer.
+    if (w != 0 && digits - 1 + p >= kTemperatureBeyondExponent) {
+        answer.kind = EXACT_BEYOND_RANGE;
+        return answer;
+    }
+
+    // Step 5: a tiny v next to an offset: replace it by +/- 10^-40. The
+    // answer c + v * P/S (c = Q/S) rounds like c unless c is itself a
+    // rounding midpoint, where the sign of v decides. Every midpoint near c
+    // is a multiple of 10^(E-16) / 2 with 10^E <= |c|, and |c| >= 1/S, so a
+    // midpoint other than c lies at least 1 / (2 * S * 10^(16-E)) >=
+    // 1 / (2 * S^2 * 10^17) > 2e-29 from c (S <= 450000). |v| * P/S is below
+    // 10^-40 * 9/4 for v and for its stand-in alike, so both land on the
+    // same side of every midpoint, and below or above zero kelvin alike.
+    if (offset != 0 && w != 0 && digits + p <= kTinyExponent) {
+        w = 1;
+        p = kTinyExponent;
+    }
+
+    // Step 6: the answer as a ratio. Without an offset it is a plain scale,
+    // +/- w * P / S * 10^p, and p stays an exponent. With one, the sum is
+    // formed over the common power of ten: num = |+/- w * P * 10^p + Q|
+    // (p >= 0) or |+/- w * P + Q * 10^-p| (p < 0), with den = S.
+    ExactRatio r;
+    BigSetWord(r.den, (uint64_t)divisor);
+    BigInt typed;
+    BigSetWord(typed, w);
+    BigMultiplyWord(typed, (uint64_t)scale);
+    if (offset == 0) {
+        BigCopy(r.num, typed);
+        r.negative = value.negative;
+        r.twos = r.fives = p;
+    } else {
+        BigInt shift;
+        BigSetWord(shift, (uint64_t)(offset < 0 ? -offset : offset));
+        if (p > 0) BigMultiplyPowerOfTen(typed, p);
+        if (p < 0) BigMultiplyPowerOfTen(shift, -p);
+        bool shiftNegative = offset < 0;
+        if (value.negative == shiftNegative) {
+            BigCopy(r.num, typed);
+            BigAdd(r.num, shift);
+            r.negative = value.negative;
+        } else if (BigCompare(typed, shift) >= 0) {
+            BigCopy(r.num, typed);
+            BigSubtract(r.num, shift);
+            r.negative = value.negative;
+        } else {
+            BigCopy(r.num, shift);
+            BigSubtract(r.num, typed);
+            r.negative = shiftNegative;
+        }
+        r.twos = r.fives = p < 0 ? p : 0;
+    }
+
+    // Steps 7 and on: classify, divide, round once.
+    return RoundRatio(r);
+}
+
+int FormatExactConversion(const char* text, double fromFactor, double toFactor, ExactConverter converter,
+                          double doubleResult, int decimals, char* out, int numFormat)
+{
+    // Step 1: the typed text as the exact decimal it writes. A text that is
+    // no number writes nothing.
+    ScannedNumber typed;
+    if (!ScanNumber(text, &typed)) return 0;
+
+    // Step 2: the exact answer.
+    ExactAnswer answer = converter ? converter(fromFactor, toFactor, typed)
+                                   : ExactByFactors(fromFactor, toFactor, typed);
+
+    // Step 3: its text, laid out as FormatReal lays out a double.
+    switch (answer.kind) {
+    case EXACT_DIGITS:
+        WriteDecimalText(answer.digits, ClampDecimals(decimals), numFormat == 0, out);
+        return 1;
+    case EXACT_ZERO:
+        return FormatReal(0.0, decimals, out, numFormat);  // zero's own text, "0"
+    case EXACT_BEYOND_RANGE:
+        return 0;  // the typed text stays
+    case EXACT_BELOW_RANGE:
+    case EXACT_NOT_COVERED:
+    default:
+        return FormatReal(doubleResult, decimals, out, numFormat);
+    }
+}

@@ -1,0 +1,42 @@
+// The exact answer a value box shows: the typed decimal converted by the
+// factor rule or the temperature rule in exact rational arithmetic, rounded
+// once to the 16 significant digits the box shows, instead of rounded to a
+// double on the way.
+#pragma once
+#include "numtext/decimal_digits.h"
+
+enum ExactKind {
+    EXACT_DIGITS,         // digits holds the answer
+    EXACT_ZERO,           // the answer is exactly zero
+    EXACT_BELOW_RANGE,    // not zero, but it would round to zero as a double
+    EXACT_BEYOND_RANGE,   // it would round to an infinity as a double
+    EXACT_NOT_COVERED,    // a factor outside the span the exact path is built for
+};
+
+struct ExactAnswer {
+    ExactKind kind;
+    DecimalDigits digits;  // only with EXACT_DIGITS
+};
+
+// The exact counterpart of a special converter (same argument order).
+typedef ExactAnswer (*ExactConverter)(double fromFactor, double toFactor, const ScannedNumber& value);
+
+// value * fromFactor / toFactor, where each factor counts as the decimal its
+// row stands for: the decimal of at most 15 significant digits within one
+// unit in the last place of the double, if there is one, else the double's
+// exact value. Factors outside 1e-60 .. 1e60 are not covered.
+ExactAnswer ExactByFactors(double fromFactor, double toFactor, const ScannedNumber& value);
+
+// TemperatureConvert in exact arithmetic, with 273.15, 32, 1.8 and 1.25 as
+// the decimals they are written as; below absolute zero (exactly) gives zero.
+ExactAnswer ExactTemperature(double fromCode, double toCode, const ScannedNumber& value);
+
+// The text the other value box shows for the typed text: the exact answer by
+// `converter` (the factor rule when it is 0), laid out as FormatReal lays
+// out a double. Like FormatReal it returns 0 and leaves out untouched when
+// there is nothing to show (a text that is no number, an answer beyond the
+// double range). An answer below the double range, or one this path does
+// not cover, shows doubleResult as FormatReal shows it. out may be text's own
+// buffer; it receives at most FORMAT_MAX_TEXT bytes.
+int FormatExactConversion(const char* text, double fromFactor, double toFactor, ExactConverter converter,
+                          double doubleResult, int decimals, char* out, int numFormat);

@@ -1,0 +1,42 @@
+// Fixed-size non-negative big integers for the exact paths: the comparisons
+// that settle the double <-> text roundings and the exact conversion answer.
+// No allocation: every number lives in a fixed array of 32-bit limbs, and
+// each operation touches only the limbs in use.
+#pragma once
+#include <cstdint>
+
+// 48 limbs of 32 bits = 1536 bits. The largest operand any caller builds is
+// below 2^1200 (the exact conversion's range-edge comparisons; the number
+// text comparisons stay below 2^1100); each caller says why.
+const int kBigIntLimbs = 48;
+
+struct BigInt {
+    uint32_t limb[kBigIntLimbs];  // little-endian; limb[used..] are not looked at
+    int used;                     // limbs in use, the top one non-zero (0 for zero)
+};
+
+void BigSetWord(BigInt& x, uint64_t value);
+void BigCopy(BigInt& to, const BigInt& from);  // only the limbs in use, unlike =
+bool BigIsZero(const BigInt& x);
+
+// x *= factor. Precondition for these and the shift: the result fits in
+// kBigIntLimbs limbs (asserted).
+void BigMultiplySmall(BigInt& x, uint32_t factor);
+void BigMultiplyWord(BigInt& x, uint64_t factor);
+void BigMultiplyPowerOfFive(BigInt& x, int n);  // n >= 0
+void BigMultiplyPowerOfTen(BigInt& x, int n);   // n >= 0
+void BigShiftLeft(BigInt& x, int bits);         // bits >= 0
+
+void BigAdd(BigInt& x, const BigInt& y);       // x += y
+void BigSubtract(BigInt& x, const BigInt& y);  // x -= y; precondition x >= y
+
+int BigCompare(const BigInt& x, const BigInt& y);  // sign of x - y
+int BigBitLength(const BigInt& x);                 // 0 for zero
+
+// The 64 bits from the leading one down (bit 63 set), zero-padded below a
+// short number; 0 for zero.
+uint64_t BigLeadingBits(const BigInt& x);
+
+// n / d for a quotient below 2^64: returns the quotient and leaves the
+// remainder in n. Precondition: d is not zero and n < d * 2^64 (asserted).
+uint64_t BigDivide(BigInt& n, const BigInt& d);

@@ -1,0 +1,523 @@
+// The exact answers the value boxes show, driven through the conversion state
+// over fake controls and held against an exact reference written apart from
+// the code under test (tests/core/answer_reference.h).
+#include "core/conversion_state.h"
+#include "core/conversion_view.h"
+#include "core/exact_convert.h"
+#include "numtext/numtext.h"
+#include "tests/catalogue/table_lookup.h"
+#include "tests/core/answer_reference.h"
+#include "tests/support/fake_view.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+const ConversionState InitialState = Conversion;   // as the process starts
+
+const double CELSIUS = 1.0, FAHRENHEIT = 2.0, RANKINE = 3.0, REAUMUR = 4.0, KELVIN = 5.0;
+
+std::string Box(int box) { return FakeView.boxes[box].text; }
+int OtherBox(int box) { return box == BOX_FROM ? BOX_TO : BOX_FROM; }
+
+// The text the double path shows: ParseReal, the factor rule, FormatReal.
+std::string DoublePathText(const char* typed, double fromFactor, double toFactor, int decimals, int numFormat)
+{
+    double value;
+    ParseReal(typed, &value);
+    char out[32] = "";
+    FormatReal(ConvertByFactors(value, fromFactor, toFactor), decimals, out, numFormat);
+    return out;
+}
+
+class ExactAnswerTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        Conversion = InitialState;
+        FakeViewReset();
+        OnChooserChanged(0);
+    }
+    // The user picks the category and two units by name, empties the box
+    // and types the text; the other box's text is returned.
+    std::string Shown(int category, const char* from, const char* to, const char* typed, int box = BOX_FROM)
+    {
+        int fromIndex = UnitIndex(category, from), toIndex = UnitIndex(category, to);
+        EXPECT_GE(fromIndex, 0) << from;
+        EXPECT_GE(toIndex, 0) << to;
+        if (fromIndex < 0 || toIndex < 0) return "(no such unit)";
+        FakePick(CHOOSER_CATEGORY, category);
+        FakePick(CHOOSER_FROM_UNIT, fromIndex);
+        FakePick(CHOOSER_TO_UNIT, toIndex);
+        FakeClear(box);
+        FakeType(box, typed);
+        return Box(OtherBox(box));
+    }
+    void Options(int decimals, bool scientific)
+    {
+        Conversion.NumFormat = scientific ? 0 : 1;
+        SetDecimalPlaces(decimals);
+    }
+};
+
+// Each of these showed a digit string ending in 9s: the double product or
+// quotient landed an ulp below the round answer and the layout cut it.
+TEST_F(ExactAnswerTest, RoundAnswersNoLongerEndInNines)
+{
+    EXPECT_EQ(DoublePathText("50", 1609.344, 1000.0, 6, 1), " 80.467199");   // what it used to show
+    EXPECT_EQ(Shown(COMMON_LENGTH, "mile", "kilometer", "50"), " 80.467200");
+    EXPECT_EQ(Shown(METRIC_MASS, "centigram", "decigram", "54"), " 5.400000");
+    EXPECT_EQ(Shown(METRIC_LENGTH, "centimeter", "kilometer", "60"), " 0.000600");
+    EXPECT_EQ(Shown(ANGLE, "degree", "mil", "27"), " 480.000000");
+    EXPECT_EQ(Shown(COOKING, "#2.5 can", "#10 can", "24"), " 7.000000");       // 84 cups = 7 * 3 quarts
+    EXPECT_EQ(Shown(TEMPERATURE, "degree Celsius", "degree Fahrenheit", "-49.7"), "-57.460000");
+    // Same unit both sides: v * f / f is v, also for a factor with 17 digits.
+    EXPECT_EQ(Shown(ALL_LENGTH, "agate [Adobe]", "agate [Adobe]", "5"), " 5.000000");
+}
+
+// Typing into the To box converts the other way, just as exactly.
+TEST_F(ExactAnswerTest, BothDirections)
+{
+    EXPECT_EQ(Shown(COMMON_LENGTH, "kilometer", "mile", "50", BOX_TO), " 80.467200");
+    EXPECT_EQ(Shown(TEMPERATURE, "degree Fahrenheit", "degree Celsius", "-49.7", BOX_TO), "-57.460000");
+    // Afterwards a unit change recomputes the From box from the To box's text.
+    FakePick(CHOOSER_FROM_UNIT, UnitIndex(TEMPERATURE, "kelvin"));
+    EXPECT_EQ(Box(BOX_FROM), " 223.450000");
+}
+
+// The decimals and the notation re-format from the typed text.
+TEST_F(ExactAnswerTest, DisplayOptions)
+{
+    EXPECT_EQ(Shown(METRIC_MASS, "centigram", "decigram", "54"), " 5.400000");
+    Options(15, false);
+    EXPECT_EQ(Box(BOX_TO), " 5.400000000000000");
+    Options(0, false);
+    EXPECT_EQ(Box(BOX_TO), " 5");
+    Options(2, true);
+    EXPECT_EQ(Box(BOX_TO), " 5.40E+0000");
+    Conversion.DecimalPlaces = 40;                       // a hand-edited DEC_PLACE: shown as 15
+    Recompute(BOX_FROM);
+    EXPECT_EQ(Box(BOX_TO), " 5.400000000000000E+0000");
+    EXPECT_EQ(FakeView.deepestChange, 2);                // the To box's change did not convert back
+}
+
+TEST_F(ExactAnswerTest, AbsoluteZero)
+{
+    const int T = TEMPERATURE;
+    EXPECT_EQ(Shown(T, "degree Celsius", "kelvin", "-273.15"), "0");              // exactly 0 K
+    EXPECT_EQ(Shown(T, "degree Celsius", "kelvin", "-273.16"), "0");              // below: 0 in any unit
+    EXPECT_EQ(Shown(T, "degree Celsius", "degree Fahrenheit", "-273.16"), "0");
+    EXPECT_EQ(Shown(T, "degree Celsius", "degree Fahrenheit", "-273.15"), "-459.670000");
+    EXPECT_EQ(Shown(T, "degree Fahrenheit", "degree Celsius", "-459.67"), "-273.150000");
+    EXPECT_EQ(Shown(T, "degree Fahrenheit", "kelvin", "-459.67"), "0");
+    EXPECT_EQ(Shown(T, "degree Fahrenheit", "kelvin", "-459.670000000000001"), "0");  // 1e-15 below
+    EXPECT_EQ(Shown(T, "degree Reaumur", "degree Celsius", "-218.52"), "-273.150000");
+    EXPECT_EQ(Shown(T, "degree Reaumur", "degree Celsius", "-218.520000000000001"), "0");
+    EXPECT_EQ(Shown(T, "degree Rankine", "degree Celsius", "0"), "-273.150000");
+    EXPECT_EQ(Shown(T, "kelvin", "kelvin", "-0.00000000000000001"), "0");
+    // 491.67 R is exactly 0 C; in doubles 491.67 / 1.8 - 273.15 is 5.7e-14.
+    EXPECT_EQ(Shown(T, "degree Rankine", "degree Celsius", "491.67"), "0");
+    EXPECT_EQ(Shown(T, "degree Celsius", "degree Celsius", "-0"), "0");
+}
+
+TEST_F(ExactAnswerTest, TemperaturesFarFromTheOffset)
+{
+    const int T = TEMPERATURE;
+    Options(15, true);
+    // A tiny value next to the offset: it only decides which side of a
+    // rounding midpoint the answer falls, and none is near.
+    EXPECT_EQ(Shown(T, "degree Celsius", "kelvin", "1e-4000"), " 2.731500000000000E+0002");
+    EXPECT_EQ(Shown(T, "degree Celsius", "kelvin", "-1e-4000"), " 2.731500000000000E+0002");
+    EXPECT_EQ(Shown(T, "kelvin", "kelvin", "-1e-4000"), "0");                      // still below zero
+    EXPECT_EQ(Shown(T, "kelvin", "degree Celsius", "1e-4931"), "-2.731500000000000E+0002");
+    // No offset: a plain scale, exact as far as the double range goes.
+    EXPECT_EQ(Shown(T, "degree Celsius", "degree Celsius", "1e-320"), " 1.000000000000000E-0320");
+    EXPECT_EQ(Shown(T, "kelvin", "degree Rankine", "1e300"), " 1.800000000000000E+0300");
+    // Large values: the offset is still counted exactly. 123456789012618.65
+    // is a tie at the 16th digit and goes to the even neighbour.
+    EXPECT_EQ(Shown(T, "degree Celsius", "kelvin", "123456789012345.5"), " 1.234567890126186E+0014");
+    EXPECT_EQ(Shown(T, "degree Celsius", "kelvin", "123456789012345.51"), " 1.234567890126187E+0014");
+    EXPECT_EQ(Shown(T, "degree Celsius", "kelvin", "1e300"), " 1.000000000000000E+0300");
+    EXPECT_EQ(Shown(T, "degree Celsius", "kelvin", "1e309"), "1e309");             // beyond: as typed
+    EXPECT_EQ(Shown(T, "degree Celsius", "degree Fahrenheit", "-1e4931"), "0");     // below zero first
+    EXPECT_EQ(Shown(T, "degree Celsius", "degree Fahrenheit", "1e4931"), "1e4931");
+}
+
+TEST_F(ExactAnswerTest, TextThatIsNoNumberPassesThrough)
+{
+    EXPECT_EQ(Shown(METRIC_LENGTH, "kilometer", "meter", "abc"), "abc");
+    EXPECT_EQ(Shown(METRIC_LENGTH, "kilometer", "meter", ""), "");
+    EXPECT_EQ(Shown(METRIC_LENGTH, "meter", "meter", "1e400"), "1e400");
+    EXPECT_EQ(Shown(METRIC_LENGTH, "meter", "meter", "1e4931"), "1e4931");
+    EXPECT_EQ(Shown(METRIC_LENGTH, "kilometer", "meter", "1e306"), "1e306");       // 1e309 m
+    EXPECT_EQ(Shown(TEMPERATURE, "degree Celsius", "kelvin", "abc", BOX_TO), "abc");
+}
+
+// The answer is beyond the double range exactly when it would round to an
+// infinity as a double, from 2^1024 - 2^970 = 1.7976931348623158079e308 up.
+TEST_F(ExactAnswerTest, TopOfTheDoubleRange)
+{
+    Options(15, true);
+    EXPECT_EQ(Shown(METRIC_LENGTH, "meter", "meter", "1.7976931348623158e308"), " 1.797693134862316E+0308");
+    EXPECT_EQ(Shown(METRIC_LENGTH, "meter", "meter", "1.79769313486231580e308"), " 1.797693134862316E+0308");
+    EXPECT_EQ(Shown(METRIC_LENGTH, "meter", "meter", "1.79769313486231581e308"), "1.79769313486231581e308");
+    EXPECT_EQ(Shown(METRIC_LENGTH, "meter", "meter", "1.797693134862316e308"), "1.797693134862316e308");
+    // A typed value beyond the double range that a factor brings back into
+    // it shows its exact answer (the double path had only an infinity).
+    EXPECT_EQ(Shown(AREA, "shed", "square meter", "1e310"), " 1.000000000000000E+0258");
+    EXPECT_EQ(Shown(AREA, "square meter", "shed", "1e310", BOX_TO), " 1.000000000000000E+0258");
+}
+
+// Below the double range (it would round to zero as a double, up to 2^-1075
+// = 2.4703282292062327209e-324) the box shows what the double path shows.
+TEST_F(ExactAnswerTest, BottomOfTheDoubleRange)
+{
+    Options(15, true);
+    EXPECT_EQ(Shown(METRIC_LENGTH, "meter", "meter", "2.47032822920623273e-324"), " 2.470328229206233E-0324");
+    EXPECT_EQ(Shown(METRIC_LENGTH, "meter", "meter", "3e-324"), " 3.000000000000000E-0324");
+    EXPECT_EQ(Shown(METRIC_LENGTH, "meter", "meter", "2.47032822920623272e-324"), "0");
+    EXPECT_EQ(Shown(METRIC_LENGTH, "meter", "meter", "1e-330"), "0");
+    // 1e-300 shed in the largest area unit is 1e-400 exactly; the double
+    // path's product underflows to zero.
+    int largest = 0;
+    for (int u = 0; u < UnitCatalog[AREA].count; ++u)
+        if (UnitCatalog[AREA].units[u].factor > UnitCatalog[AREA].units[largest].factor) largest = u;
+    EXPECT_EQ(Shown(AREA, "shed", UnitCatalog[AREA].units[largest].name, "1e-300"), "0");
+    // Inside the range, denormals included, the exact answer shows: 1e-310
+    // km is 1e-307 m; 1e-320 mm is 1e-323 m, where the double path had the
+    // denormal 9.88e-324.
+    EXPECT_EQ(Shown(METRIC_LENGTH, "kilometer", "meter", "1e-310"), " 1.000000000000000E-0307");
+    EXPECT_EQ(Shown(METRIC_LENGTH, "millimeter", "meter", "1e-320"), " 1.000000000000000E-0323");
+}
+
+// Factors outside 1e-60 .. 1e60 are not covered by the exact path's bounds;
+// such a conversion shows the double path's answer.
+TEST(ExactAnswer, FactorsOutsideTheSpanTakeTheDoublePath)
+{
+    ScannedNumber typed = {false, 2, 1, 1, 0};
+    EXPECT_EQ(ExactByFactors(1e61, 1.0, typed).kind, EXACT_NOT_COVERED);
+    EXPECT_EQ(ExactByFactors(1.0, 1e-61, typed).kind, EXACT_NOT_COVERED);
+    EXPECT_EQ(ExactByFactors(1.0, 0.0, typed).kind, EXACT_NOT_COVERED);
+    char out[32] = "2";
+    EXPECT_EQ(FormatExactConversion(out, 1e70, 3.0, 0, 2e70 / 3.0, 6, out, 1), 1);
+    char expected[32];
+    FormatReal(2e70 / 3.0, 6, expected, 1);
+    EXPECT_STREQ(out, expected);
+}
+
+// The registry gives the exact converter the same key as the double one.
+TEST(ExactAnswer, RegistryPairsTheConverters)
+{
+    for (int c = 0; c < CATEGORY_COUNT; ++c)
+        EXPECT_EQ(FindExactConverter(c) != nullptr, FindSpecialConverter(c) != nullptr) << c;
+    EXPECT_EQ(FindExactConverter(TEMPERATURE_CATEGORY), &ExactTemperature);
+    EXPECT_EQ(FindExactConverter(32), nullptr);
+    EXPECT_EQ(FindExactConverter(-1), nullptr);
+}
+
+// ---- Against the reference -------------------------------------------------
+
+// The answer ExactByFactors / ExactTemperature gives, as the reference's
+// RefShown, or why there is none.
+bool SameAnswer(const ExactAnswer& a, const RefRational& expected, std::string* why)
+{
+    RefRange range = RefRangeOf(expected);
+    ExactKind kind = range == REF_ZERO ? EXACT_ZERO
+                   : range == REF_BELOW_RANGE ? EXACT_BELOW_RANGE
+                   : range == REF_BEYOND_RANGE ? EXACT_BEYOND_RANGE
+                                               : EXACT_DIGITS;
+    if (a.kind != kind) {
+        *why = "kind " + std::to_string(a.kind) + ", expected " + std::to_string(kind);
+        return false;
+    }
+    if (kind != EXACT_DIGITS) return true;
+    RefShown s = RefRoundOnce(expected);
+    if (a.digits.negative != s.negative || a.digits.digits != s.digits || a.digits.exponent != s.exponent) {
+        *why = std::to_string(a.digits.digits) + "e" + std::to_string(a.digits.exponent) + ", expected " +
+               std::to_string(s.digits) + "e" + std::to_string(s.exponent);
+        return false;
+    }
+    return true;
+}
+
+// The 18-digit integer just below r, plus offset, as the text "digitsEe".
+std::string EighteenDigits(const RefRational& r, int offset)
+{
+    int e = (int)std::floor((RefBitLength(r.num) - RefBitLength(r.den)) * 0.30103) - 17;
+    for (;;) {
+        RefRational scaled = RefTimes(r, RefDecimal(false, 1, -e));
+        if (RefBitLength(scaled.num) - RefBitLength(scaled.den) > 62) {  // keep the quotient in 64 bits
+            ++e;
+            continue;
+        }
+        RefInt remainder = scaled.num;
+        uint64_t digits = RefDivide(remainder, scaled.den);
+        if (digits >= 1000000000000000000ull) ++e;
+        else if (digits < 100000000000000000ull) --e;
+        else return std::to_string(digits + offset) + "e" + std::to_string(e);
+    }
+}
+
+// Doubles that stand for themselves (3 ulps off a round decimal) and for
+// decimals, at the ends of the covered span; typed values of 18 digits with
+// exponents that put the answer at both ends of the double range and in the
+// middle. The bounds of the big integers are asserted in a debug build.
+TEST(ExactAnswer, ExtremeFactorsAgainstReference)
+{
+    const double factors[] = {
+        1e-60, 1e60, std::nextafter(std::nextafter(std::nextafter(1e60, 0.0), 0.0), 0.0),
+        std::nextafter(std::nextafter(std::nextafter(1e-60, 1.0), 1.0), 1.0), 1.0000000000000002e-60,
+        9.999999999999999e59, 1.0, 0.3048, 1 / 0.3048,
+    };
+    const char* texts[] = {
+        "999999999999999999e-400", "123456789012345678E-0300", "1e-4931", "999999999999999999e4913",
+        "1", "1.5", "123456789012345678e-17", "1e200", "1e-200", "1e-250", "1e250", "4.5e-320",
+    };
+    for (double from : factors) {
+        for (double to : factors) {
+            for (const char* text : texts) {
+                ScannedNumber typed;
+                ASSERT_TRUE(ScanNumber(text, &typed));
+                RefRational value = RefDecimal(false, typed.digits,
+                                               typed.exponent - (typed.digitCount - typed.integerDigits));
+                RefRational expected = RefOver(RefTimes(value, RefStandsFor(from)), RefStandsFor(to));
+                std::string why;
+                EXPECT_TRUE(SameAnswer(ExactByFactors(from, to, typed), expected, &why))
+                    << text << " * " << Hex(from) << " / " << Hex(to) << ": " << why;
+            }
+        }
+    }
+    // Answers straddling the edges of the double range: typed values of 18
+    // digits just below and just above edge / factor, so that the answer's
+    // 16 digits cannot tell on which side of the edge it lies.
+    RefInt top = RefFromWord(1), step = RefFromWord(1), bottom = RefFromWord(1);
+    RefShiftLeft(top, 1024);
+    RefShiftLeft(step, 970);
+    RefSubtract(top, step);
+    RefShiftLeft(bottom, 1075);
+    const RefRational edges[] = {{false, top, RefFromWord(1)}, {false, RefFromWord(1), bottom}};
+    for (const RefRational& edge : edges) {
+        for (double factor : {0.3048, 1 / 0.3048, 1.8288000000000002, 4.54609e-3, 1.0}) {
+            RefRational target = RefOver(edge, RefStandsFor(factor));
+            for (int offset : {-1, 0, 1, 2}) {
+                std::string text = EighteenDigits(target, offset);
+                ScannedNumber typed;
+                ASSERT_TRUE(ScanNumber(text.c_str(), &typed)) << text;
+                RefRational expected = RefTimes(RefDecimal(false, typed.digits, typed.exponent), RefStandsFor(factor));
+                std::string why;
+                EXPECT_TRUE(SameAnswer(ExactByFactors(factor, 1.0, typed), expected, &why))
+                    << text << " * " << Hex(factor) << ": " << why;
+            }
+        }
+    }
+}
+
+TEST(ExactAnswer, TemperatureEdgesAgainstReference)
+{
+    const double codes[] = {CELSIUS, FAHRENHEIT, RANKINE, REAUMUR, KELVIN, 0.0, 7.5};
+    const char* texts[] = {
+        "0", "-0", "1e-41", "-1e-41", "1e-40", "-1e-40", "9.99999999999999999e-41", "1e-39", "-1e-39",
+        "123456789012345678e-57", "-273.15", "-459.67", "-218.52", "-273.150000000000001",
+        "-459.669999999999999", "1e305", "-1e305", "999999999999999999e291", "1.7976931348623158e308",
+        "1e309", "1e-4931", "12345.678901234567", "-17.7777777777777778", "0.0000000000000001",
+    };
+    for (double from : codes) {
+        for (double to : codes) {
+            for (const char* text : texts) {
+                ScannedNumber typed;
+                ASSERT_TRUE(ScanNumber(text, &typed));
+                RefRational value = RefDecimal(typed.negative, typed.digits,
+                                               typed.exponent - (typed.digitCount - typed.integerDigits));
+                RefRational expected = RefTemperature(from, to, value);
+                std::string why;
+                EXPECT_TRUE(SameAnswer(ExactTemperature(from, to, typed), expected, &why))
+                    << text << " " << from << " -> " << to << ": " << why;
+            }
+        }
+    }
+}
+
+// ---- Sweeps through the conversion state -----------------------------------
+
+// A typed value: its text and the exact decimal it writes. Whole numbers up
+// to 1000 and values with one to three decimals, a third of them negative.
+struct TypedValue {
+    std::string text;
+    RefRational exact;
+};
+
+TypedValue RandomTyped(std::mt19937_64& random)
+{
+    bool negative = random() % 3 == 0;
+    int decimals = (int)(random() % 4);                       // 0: a whole number
+    uint64_t digits = random() % (decimals ? 1000000 : 1001);
+    uint64_t scale = 1;
+    for (int i = 0; i < decimals; ++i) scale *= 10;
+    std::string text = negative ? "-" : "";
+    text += std::to_string(digits / scale);
+    if (decimals) {
+        std::string fraction = std::to_string(digits % scale);
+        text += "." + std::string(decimals - fraction.size(), '0') + fraction;
+    }
+    return {text, RefDecimal(negative, digits, -decimals)};
+}
+
+class ExactAnswerSweep : public ExactAnswerTest {
+protected:
+    // The numbers the rows of a category stand for, worked out once.
+    std::vector<RefRational> Factors(int category)
+    {
+        std::vector<RefRational> factors;
+        for (int u = 0; u < UnitCatalog[category].count; ++u)
+            factors.push_back(RefStandsFor(UnitCatalog[category].units[u].factor));
+        return factors;
+    }
+    // Types the value into box with units from and to current, and holds
+    // the other box against the reference at 0, 2, 6 and 15 decimals in both
+    // notations. Returns false after the first mismatch.
+    bool Check(int category, int from, int to, int box, const TypedValue& value, const RefRational& expected)
+    {
+        SelectConversion(category, from, to);
+        FakeClear(box);
+        FakeType(box, value.text.c_str());
+        RefShown shown = RefRoundOnce(expected);
+        for (int scientific = 0; scientific < 2; ++scientific) {
+            for (int decimals : {0, 2, 6, 15}) {
+                Options(decimals, scientific != 0);
+                std::string want = RefLayout(shown, decimals, scientific != 0);
+                std::string got = Box(OtherBox(box));
+                if (got != want) {
+                    ADD_FAILURE() << UnitCatalog[category].name << ": \"" << value.text << "\" typed in box " << box
+                                  << ", " << UnitCatalog[category].units[from].name << " -> "
+                                  << UnitCatalog[category].units[to].name << ", " << decimals << " decimals"
+                                  << (scientific ? " scientific" : " fixed") << ": shows \"" << got
+                                  << "\", exact answer \"" << want << "\" (" << RefText(expected) << ")";
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+    // Every pair (from, to) given, both directions, `perPair` values each.
+    void SweepPairs(int category, const std::vector<std::pair<int, int>>& pairs, int perPair, uint64_t seed)
+    {
+        std::mt19937_64 random(seed);
+        std::vector<RefRational> factors = Factors(category);
+        int failures = 0;
+        for (const std::pair<int, int>& pair : pairs) {
+            for (int box : {BOX_FROM, BOX_TO}) {
+                // Typed in the To box, the value is in the to-unit.
+                const RefRational& in = factors[box == BOX_FROM ? pair.first : pair.second];
+                const RefRational& out = factors[box == BOX_FROM ? pair.second : pair.first];
+                for (int i = 0; i < perPair; ++i) {
+                    TypedValue value = RandomTyped(random);
+                    RefRational expected = RefOver(RefTimes(value.exact, in), out);
+                    if (!Check(category, pair.first, pair.second, box, value, expected) && ++failures >= 10)
+                        return;
+                }
+            }
+        }
+    }
+    static std::vector<std::pair<int, int>> AllPairs(int category)
+    {
+        std::vector<std::pair<int, int>> pairs;
+        for (int a = 0; a < UnitCatalog[category].count; ++a)
+            for (int b = 0; b < UnitCatalog[category].count; ++b) pairs.push_back({a, b});
+        return pairs;
+    }
+};
+
+#ifdef METROVA_LONG_SWEEPS
+const int kValuesPerPair = 4;       // per direction
+const int kSampledPairs = 100000;   // every pair of every category, in practice
+#else
+const int kValuesPerPair = 3;
+const int kSampledPairs = 60;
+#endif
+
+TEST_F(ExactAnswerSweep, CommonCategoriesEveryPair)
+{
+    for (int category : {COMMON_LENGTH, COMMON_SPEED, COMMON_WEIGHT, METRIC_LENGTH, METRIC_MASS}) {
+        SCOPED_TRACE(UnitCatalog[category].name);
+        SweepPairs(category, AllPairs(category), kValuesPerPair, 1000 + category);
+    }
+}
+
+TEST_F(ExactAnswerSweep, OtherCategoriesSampledPairs)
+{
+    std::mt19937_64 random(4242);
+    for (int category = 0; category < CATEGORY_COUNT; ++category) {
+        if (category == COMMON_LENGTH || category == COMMON_SPEED || category == COMMON_WEIGHT ||
+            category == METRIC_LENGTH || category == METRIC_MASS || category == TEMPERATURE)
+            continue;
+        SCOPED_TRACE(UnitCatalog[category].name);
+        int count = UnitCatalog[category].count;
+        std::vector<std::pair<int, int>> pairs;
+        if ((long long)count * count <= kSampledPairs) {
+            pairs = AllPairs(category);
+        } else {
+            for (int i = 0; i < kSampledPairs; ++i)
+                pairs.push_back({(int)(random() % count), (int)(random() % count)});
+        }
+        SweepPairs(category, pairs, kValuesPerPair, 2000 + category);
+    }
+}
+
+// The same unit on both sides shows the typed value itself, for every unit of
+// every category: v * f / f is v whatever f stands for. (Temperatures below
+// absolute zero still give 0, so they are typed positive here.)
+TEST_F(ExactAnswerSweep, SameUnitShowsTheTypedValue)
+{
+    const char* texts[] = {"5", "-0.1", "123456789012345678", "-9.99999999999999999e-200", "1.5e300",
+                           "0.00000000000000001e-3", "12345.6789"};
+    int failures = 0;
+    for (int category = 0; category < CATEGORY_COUNT; ++category) {
+        for (int u = 0; u < UnitCatalog[category].count; ++u) {
+            for (const char* text : texts) {
+                if (category == TEMPERATURE && text[0] == '-') continue;
+                ScannedNumber n;
+                ASSERT_TRUE(ScanNumber(text, &n)) << text;
+                TypedValue value = {text, RefDecimal(n.negative, n.digits,
+                                                     n.exponent - (n.digitCount - n.integerDigits))};
+                int box = u % 2 ? BOX_TO : BOX_FROM;
+                if (!Check(category, u, u, box, value, value.exact) && ++failures >= 10) return;
+            }
+        }
+    }
+}
+
+TEST_F(ExactAnswerSweep, TemperatureEveryPair)
+{
+    std::mt19937_64 random(28);
+    // Around absolute zero in every unit, and everyday values.
+    const char* nearZero[] = {"-273.15", "-273.16", "-459.67", "-459.68", "-218.52", "-218.53", "0", "-0",
+                              "-0.001", "0.001", "491.67", "255.372", "-40", "100", "37", "1e-30"};
+    int failures = 0;
+    for (int from = 0; from < 5; ++from) {
+        for (int to = 0; to < 5; ++to) {
+            for (int box : {BOX_FROM, BOX_TO}) {
+                double in = UnitCatalog[TEMPERATURE].units[box == BOX_FROM ? from : to].factor;
+                double out = UnitCatalog[TEMPERATURE].units[box == BOX_FROM ? to : from].factor;
+                std::vector<TypedValue> values;
+                for (const char* text : nearZero) {
+                    ScannedNumber n;
+                    ScanNumber(text, &n);
+                    values.push_back({text, RefDecimal(n.negative, n.digits,
+                                                       n.exponent - (n.digitCount - n.integerDigits))});
+                }
+                for (int i = 0; i < 4 * kValuesPerPair; ++i) values.push_back(RandomTyped(random));
+                for (const TypedValue& value : values) {
+                    RefRational expected = RefTemperature(in, out, value.exact);
+                    if (!Check(TEMPERATURE, from, to, box, value, expected) && ++failures >= 10) return;
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
