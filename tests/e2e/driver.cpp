@@ -33,19 +33,28 @@ std::string MetrovaExePath()
 
 struct WindowSearch {
     DWORD processId;
+    const char* className;
     HWND found;
 };
 
-static BOOL CALLBACK FindMainWindow(HWND window, LPARAM lParam)
+static BOOL CALLBACK FindProcessWindow(HWND window, LPARAM lParam)
 {
     WindowSearch* search = reinterpret_cast<WindowSearch*>(lParam);
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
-    if (processId == search->processId && ClassOf(window) == "metrova" && IsWindowVisible(window)) {
+    if (processId == search->processId && ClassOf(window) == search->className && IsWindowVisible(window)) {
         search->found = window;
         return FALSE;
     }
     return TRUE;
+}
+
+// A visible top-level window of the process with this class, or 0.
+static HWND VisibleWindowOf(DWORD processId, const char* className)
+{
+    WindowSearch search = { processId, className, 0 };
+    EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 static HANDLE CreateKillingJob()
@@ -114,8 +123,8 @@ bool StartMetrova(MetrovaApp* app, std::string* why, const char* exePath, const 
 
     // The main window appears, visible, when CreateWindowEx returns in Metrova.
     DWORD started_at = GetTickCount();
-    WindowSearch search = { app->process.dwProcessId, 0 };
-    while (!search.found) {
+    HWND found = 0;
+    while (!found) {
         if (WaitForSingleObject(app->process.hProcess, 50) == WAIT_OBJECT_0) {
             *why = "Metrova ended before showing its window";
             return false;
@@ -124,9 +133,9 @@ bool StartMetrova(MetrovaApp* app, std::string* why, const char* exePath, const 
             *why = "no visible Metrova window after 20 s";
             return false;
         }
-        EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
+        found = VisibleWindowOf(app->process.dwProcessId, "metrova");
     }
-    app->window = search.found;
+    app->window = found;
     // The window thread is the one that created the window.
     app->process.dwThreadId = GetWindowThreadProcessId(app->window, 0);
     return InstallProbe(app, why);
@@ -418,28 +427,9 @@ std::string ComboItem(HWND combo, int index)
     return To1252(ComboItemWide(combo, index));
 }
 
-struct ListSearch {
-    DWORD process;
-    HWND found;
-};
-
-static BOOL CALLBACK FindShownList(HWND window, LPARAM lParam)
-{
-    ListSearch* search = reinterpret_cast<ListSearch*>(lParam);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process == search->process && IsWindowVisible(window) && ClassOf(window) == "ComboLBox") {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 HWND ShownList(const MetrovaApp& app)
 {
-    ListSearch search = { app.process.dwProcessId, 0 };
-    EnumWindows(FindShownList, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return VisibleWindowOf(app.process.dwProcessId, "ComboLBox");
 }
 
 int ListBoxCount(HWND list)

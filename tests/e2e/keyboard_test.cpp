@@ -144,14 +144,14 @@ TEST_F(Keyboard, TheFocusComesBackAfterAnotherWindow)
 {
     ASSERT_TRUE(TabTo(TO_BOX));
     ASSERT_TRUE(TabTo(CATEGORY));
-    HWND other = CreateWindowExA(0, "STATIC", "another program", WS_POPUP | WS_VISIBLE | WS_BORDER, 0, 0, 200, 50,
-                                 0, 0, GetModuleHandleA(0), 0);
-    ASSERT_NE(other, HWND(0));
-    SetForegroundWindow(other);
-    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == other; }));
+    MetrovaApp other = {};   // another program: a second Metrova
+    std::string why;
+    ASSERT_TRUE(StartMetrova(&other, &why)) << why;
+    EXPECT_TRUE(BringToFront(&other));
+    EXPECT_TRUE(WaitUntil([&] { return FocusedControlId(&app) == 0; }));   // this one lost it
     ASSERT_TRUE(BringToFront(&app));
     EXPECT_TRUE(WaitUntil([&] { return HasFocus(&app, CATEGORY); })) << FocusedClass(&app);
-    DestroyWindow(other);
+    StopMetrova(&other);
 }
 
 }  // namespace
