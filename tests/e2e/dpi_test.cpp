@@ -57,6 +57,35 @@ TEST_F(Dpi, EveryControlLiesInsideTheClientArea)
               ClientRectOf(FromBox(app)).top);
 }
 
+// Moved to a monitor of another DPI, the window takes the suggested size and
+// lays every child out, and sets the font, for the new DPI; and back again.
+TEST_F(Dpi, ADpiChangeLaysTheWindowOutAgain)
+{
+    const int display = DisplayDpi();
+    const int other = display == 144 ? 96 : 144;
+    const int categoryX = 10, categoryY = 30, boxX = 250, boxY = 150, boxWidth = 200, boxHeight = 20;   // at 96 DPI
+    for (int dpi : { other, display }) {
+        SCOPED_TRACE("to " + std::to_string(dpi) + " DPI");
+        RECT before;
+        GetWindowRect(app.window, &before);
+        const int from = dpi == other ? display : other;
+        std::string reply;
+        ASSERT_TRUE(ProbeQuery(&app, ("dpichanged " + std::to_string(from) + " " + std::to_string(dpi)).c_str(), &reply));
+        ASSERT_EQ(reply, "ok");
+        RECT after;
+        GetWindowRect(app.window, &after);
+        EXPECT_NEAR(after.right - after.left, MulDiv(before.right - before.left, dpi, from), 1);   // the suggested size
+        RECT box = ClientRectOf(ToBox(app)), chooser = ClientRectOf(CategoryChooser(app));
+        EXPECT_NEAR(box.left, MulDiv(boxX, dpi, 96), 1);
+        EXPECT_NEAR(box.top, MulDiv(boxY, dpi, 96), 1);
+        EXPECT_NEAR(box.right - box.left, MulDiv(boxWidth, dpi, 96), 1);
+        EXPECT_NEAR(box.bottom - box.top, MulDiv(boxHeight, dpi, 96), 1);
+        EXPECT_NEAR(chooser.left, MulDiv(categoryX, dpi, 96), 1);
+        EXPECT_NEAR(chooser.top, MulDiv(categoryY, dpi, 96), 1);
+        EXPECT_NEAR(std::abs(FontHeight(&app, ToBox(app))), MulDiv(11, dpi, 96), 1);
+    }
+}
+
 // The About box is laid out in dialog units of its 8-point font, so it grows
 // with the display: 258 units are more than 300 pixels at 96 DPI.
 TEST_F(Dpi, TheAboutBoxGrowsWithItsFont)

@@ -58,6 +58,21 @@ static std::string DescribeFont(const char* handleText)
     return line;
 }
 
+// What the system sends when the window moves to a monitor of another DPI:
+// the new DPI and a suggested rectangle, here the window's own scaled from
+// the DPI it is laid out for now (`from`) about its top-left corner.
+static std::string SendDpiChanged(HWND window, const char* arguments)
+{
+    int from = 0, to = 0;
+    if (std::sscanf(arguments, "%d %d", &from, &to) != 2 || from <= 0 || to <= 0) return "bad arguments";
+    RECT r;
+    GetWindowRect(window, &r);
+    RECT suggested = { r.left, r.top, r.left + MulDiv(r.right - r.left, to, from),
+                       r.top + MulDiv(r.bottom - r.top, to, from) };
+    SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(to, to), LPARAM(&suggested));
+    return "ok";
+}
+
 static std::string Answer(HWND window, const std::string& query)
 {
     if (query == "menu") {
@@ -68,6 +83,7 @@ static std::string Answer(HWND window, const std::string& query)
     if (query == "focus") return DescribeFocus();
     if (query == "acp") return std::to_string(GetACP());
     if (query.compare(0, 5, "font ") == 0) return DescribeFont(query.c_str() + 5);
+    if (query.compare(0, 11, "dpichanged ") == 0) return SendDpiChanged(window, query.c_str() + 11);
     return "unknown query";
 }
 

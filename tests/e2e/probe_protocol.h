@@ -17,6 +17,8 @@
 //   "acp"          Metrova's ANSI code page (GetACP), in decimal.
 //   "font HEX"     font handle TAB face TAB height TAB weight of the font the
 //                  window with that handle uses (WM_GETFONT), or "none".
+//   "dpichanged FROM TO"  sends the main window WM_DPICHANGED for DPI TO with
+//                  its rectangle scaled by TO / FROM as the suggested one; "ok".
 #pragma once
 
 const char PROBE_MESSAGE[] = "MetrovaProbeQuery";   // RegisterWindowMessageA
