@@ -119,6 +119,31 @@ TEST_F(RealSettingsTest, SurplusKeysReallyGo)
     EXPECT_TRUE(Contains(text, "KEEP=yes")) << text;
 }
 
+// More copies of a favourite than a save removes: the copy left in front is
+// emptied, which the system's profile reader takes for a missing key, so the
+// removed favourite stays removed.
+TEST_F(RealSettingsTest, ManyCopiesOfAKeyCannotBringAnEntryBack)
+{
+    std::string text = "[Favorites List]\r\n";
+    for (int copy = 0; copy < 300; copy++) text += "FAVORITE_CAT_1=0\r\nFAVORITE_FR_1=1\r\nFAVORITE_TO_1=2\r\n";
+    PutFile(text + "[Options]\r\nDEC_PLACE=3\r\n");
+    LoadSettings();
+    ASSERT_EQ(FavoritesList.count, 1);
+    Show(0, 1, 2);
+    RemoveFavorite(nullptr);
+    SaveSettings();
+    const std::string saved = ReadWhole(file);
+    EXPECT_TRUE(Contains(saved, "FAVORITE_CAT_1=\r\n")) << saved.substr(0, 200);
+
+    ResetProgramState();
+    strcpy(SettingsBase, base.c_str());
+    LoadSettings();
+    EXPECT_EQ(FavoritesList.count, 0);
+    EXPECT_EQ(Conversion.DecimalPlaces, 3);
+    SaveSettings();   // nothing more to remove: the file stays as it is
+    EXPECT_EQ(ReadWhole(file), saved);
+}
+
 TEST_F(RealSettingsTest, OptionsAreWrittenBackNormalised)
 {
     PutFile("[Options]\r\nNUM_FORMAT=2\r\nDEC_PLACE=20\r\n");
