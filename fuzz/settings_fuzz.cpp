@@ -8,8 +8,8 @@
 // follows the rules of the system's profile functions.
 #include <stddef.h>
 #include <stdint.h>
-#include <stdio.h>
 #include <stdlib.h>
+#include <charconv>
 #include <string>
 
 #include "catalogue/catalog.h"
@@ -96,8 +96,8 @@ static void EndProgram()
 static void AppendNumber(std::string* text, int number)
 {
     char digits[16];
-    const int length = snprintf(digits, sizeof digits, "%d", number);
-    text->append(digits, static_cast<size_t>(length));
+    const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, number);
+    text->append(digits, end.ptr);
 }
 
 static void StructuredFile(const uint8_t* data, size_t size, std::string* text)

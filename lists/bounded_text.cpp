@@ -7,12 +7,13 @@ bool AppendText(char* buffer, int size, int* length, const char* text)
 {
     if (size <= 0 || *length >= size)
         return false;
-    int at = *length;
-    while (*text && at < size - 1)
-        buffer[at++] = *text++;
-    buffer[at] = '\0';
-    *length = at;
-    return *text == '\0';
+    const size_t room = static_cast<size_t>(size - 1 - *length);
+    const size_t needed = strlen(text);
+    const size_t copied = needed < room ? needed : room;
+    memcpy(buffer + *length, text, copied);
+    *length += static_cast<int>(copied);
+    buffer[*length] = '\0';
+    return copied == needed;
 }
 
 bool AppendDecimal(char* buffer, int size, int* length, int value)
@@ -28,7 +29,16 @@ bool AppendDecimal(char* buffer, int size, int* length, int value)
     } while (magnitude);
     if (value < 0)
         digits[--at] = '-';
-    return AppendText(buffer, size, length, digits + at);
+    // At most eleven characters: copied here rather than measured and copied
+    // again by AppendText (a save formats some ninety keys).
+    if (size <= 0 || *length >= size)
+        return false;
+    int end = *length;
+    for (; digits[at] && end < size - 1; ++at)
+        buffer[end++] = digits[at];
+    buffer[end] = '\0';
+    *length = end;
+    return digits[at] == '\0';
 }
 
 bool FormatNumberedKey(char* buffer, int size, const char* format, int number)

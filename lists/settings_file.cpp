@@ -157,10 +157,10 @@ void LoadSettings()
 // is ever read, and the next save finds nothing left to do.
 static const int KEY_REMOVALS_PER_SAVE = 3 * (FAVORITES_MAX + RECENT_SLOTS) + 64;
 
+// A key with an empty value reads like a missing one, and counts as gone.
 static bool KeyPresent(const char* path, const char* section, const char* key)
 {
-    // A missing key gives back each default; a present one gives its own value twice.
-    return ProfileReadInt(section, key, -1, path) == ProfileReadInt(section, key, -2, path);
+    return ProfileKeyHasValue(section, key, path) != 0;
 }
 
 // False only when the key can be neither removed nor emptied: the file cannot

@@ -6,6 +6,7 @@
 #include <stdio.h>
 
 #include "tests/lists/lists_fixture.h"
+#include "lists/settings_profile.h"
 
 static std::string ReadWhole(const std::string& path)
 {
@@ -142,6 +143,22 @@ TEST_F(RealSettingsTest, ManyCopiesOfAKeyCannotBringAnEntryBack)
     EXPECT_EQ(Conversion.DecimalPlaces, 3);
     SaveSettings();   // nothing more to remove: the file stays as it is
     EXPECT_EQ(ReadWhole(file), saved);
+}
+
+// A key counts as there exactly when the profile reader reads it instead of
+// giving the default: the surplus keys' removal relies on that.
+TEST_F(RealSettingsTest, AKeyHasAValueExactlyWhenItIsRead)
+{
+    PutFile("[S]\r\nNUMBER=7\r\nZERO=0\r\nMINUS=-1\r\nEMPTY=\r\nBLANK=   \r\nQUOTES=\"\"\r\n"
+            "QUOTED=\"a\"\r\nSINGLE='5'\r\nWORD=abc\r\nNOVALUE\r\nLONG=" + std::string(100, '9') + "\r\n");
+    for (const char* key : { "NUMBER", "ZERO", "MINUS", "EMPTY", "BLANK", "QUOTES", "QUOTED", "SINGLE", "WORD",
+                             "NOVALUE", "LONG", "MISSING" }) {
+        const bool read = ProfileReadInt("S", key, -1, file.c_str()) == ProfileReadInt("S", key, -2, file.c_str());
+        EXPECT_EQ(ProfileKeyHasValue("S", key, file.c_str()), read ? 1 : 0) << key;
+    }
+    EXPECT_EQ(ProfileKeyHasValue("S", "NUMBER", file.c_str()), 1);
+    EXPECT_EQ(ProfileKeyHasValue("S", "EMPTY", file.c_str()), 0);
+    EXPECT_EQ(ProfileKeyHasValue("Other", "NUMBER", file.c_str()), 0);
 }
 
 TEST_F(RealSettingsTest, OptionsAreWrittenBackNormalised)

@@ -89,7 +89,7 @@ bool FakePathLess::operator()(std::string_view a, std::string_view b) const
     return a.size() < b.size();
 }
 
-// Names are looked up by this hash first (of the name without regard to
+// Keys are looked up by this hash first (of the name without regard to
 // case): a long section is searched for dozens of absent keys per save.
 static unsigned NameHash(std::string_view name)
 {
@@ -98,18 +98,28 @@ static unsigned NameHash(std::string_view name)
     return hash;
 }
 
-// A name handed in by the program, measured and hashed in one pass.
+// A name handed in by the program. Its hash is worked out only for a
+// section long enough to need it: most searches are over a handful of names.
 struct SoughtName {
     std::string_view name;
     unsigned hash;
+    bool hashed;
 };
 
 static SoughtName Sought(const char* name)
 {
-    unsigned hash = 2166136261u;
     size_t length = 0;
-    for (; name[length]; length++) hash = (hash ^ static_cast<unsigned char>(Lower(name[length]))) * 16777619u;
-    return { std::string_view(name, length), hash };
+    while (name[length]) length++;
+    return { std::string_view(name, length), 0, false };
+}
+
+static unsigned HashOf(SoughtName* sought)
+{
+    if (!sought->hashed) {
+        sought->hash = NameHash(sought->name);
+        sought->hashed = true;
+    }
+    return sought->hash;
 }
 
 static void SetName(std::string* name, unsigned* hash, std::string_view text)
@@ -126,9 +136,10 @@ static void ParseIni(std::string_view text, std::vector<FakeIniSection>* section
     auto startSection = [&](std::string_view name, bool named) {
         if (used == sections->size()) sections->emplace_back();
         FakeIniSection& section = (*sections)[used++];
-        SetName(&section.name, &section.hash, name);
+        section.name.assign(name.data(), name.size());
         section.named = named;
         section.keys.clear();
+        section.index.clear();
     };
     auto addKey = [&](std::string_view name, std::string_view value, bool hasValue) {
         std::vector<FakeIniKey>& keys = (*sections)[used - 1].keys;
@@ -136,6 +147,7 @@ static void ParseIni(std::string_view text, std::vector<FakeIniSection>* section
         SetName(&keys.back().name, &keys.back().hash, name);
         keys.back().value.assign(value.data(), value.size());
         keys.back().hasValue = hasValue;
+        keys.back().removed = false;
     };
     startSection("", false);
     size_t start = 0;
@@ -167,7 +179,7 @@ static std::string WriteIni(const std::vector<FakeIniSection>& sections)
     for (const FakeIniSection& section : sections) {
         if (section.named) text += "[" + section.name + "]\r\n";
         for (const FakeIniKey& key : section.keys)
-            text += key.hasValue ? key.name + "=" + key.value + "\r\n" : key.name + "\r\n";
+            if (!key.removed) text += key.hasValue ? key.name + "=" + key.value + "\r\n" : key.name + "\r\n";
         if (section.named) text += "\r\n";
     }
     return text;
@@ -196,19 +208,90 @@ static const std::string& Text(FakeFile& file)
     return file.text;
 }
 
-static FakeIniSection* FindSection(std::vector<FakeIniSection>& sections, const SoughtName& sought)
+static FakeIniSection* FindSection(std::vector<FakeIniSection>& sections, SoughtName sought)
 {
     for (FakeIniSection& section : sections)
-        if (section.named && section.hash == sought.hash && SameName(section.name, sought.name)) return &section;
+        if (section.named && SameName(section.name, sought.name)) return &section;
     return nullptr;
 }
 
-static FakeIniKey* FindKey(FakeIniSection* section, const SoughtName& sought)
+// Sections this long are searched by hash first.
+static const size_t KEYS_SEARCHED_BY_HASH = 8;
+static const int PLACE_FREE = -1, PLACE_GIVEN_UP = -2;
+
+// The place in the index holding a key of this name, or the free place
+// where it would go.
+static size_t IndexPlace(const FakeIniSection& section, std::string_view name, unsigned hash)
+{
+    const size_t mask = section.index.size() - 1;
+    for (size_t place = hash & mask;; place = (place + 1) & mask) {
+        const int at = section.index[place];
+        if (at == PLACE_FREE) return place;
+        if (at >= 0) {
+            const FakeIniKey& key = section.keys[static_cast<size_t>(at)];
+            if (key.hash == hash && SameName(key.name, name)) return place;
+        }
+    }
+}
+
+// Indexes the key at `at` unless an earlier copy of its name is indexed.
+static void IndexKey(FakeIniSection* section, size_t at)
+{
+    const FakeIniKey& key = section->keys[at];
+    const size_t place = IndexPlace(*section, key.name, key.hash);
+    if (section->index[place] != PLACE_FREE) return;
+    section->index[place] = static_cast<int>(at);
+    section->indexFilled++;
+}
+
+static void BuildIndex(FakeIniSection* section)
+{
+    size_t places = 16;
+    while (places < 4 * section->keys.size()) places *= 2;   // at most half full after appends
+    section->index.assign(places, PLACE_FREE);
+    section->indexFilled = 0;
+    for (size_t at = 0; at < section->keys.size(); at++)
+        if (!section->keys[at].removed) IndexKey(section, at);
+}
+
+static FakeIniKey* FindKey(FakeIniSection* section, SoughtName sought)
 {
     if (!section) return nullptr;
-    for (FakeIniKey& key : section->keys)
-        if (key.hash == sought.hash && SameName(key.name, sought.name)) return &key;
-    return nullptr;
+    if (section->keys.size() < KEYS_SEARCHED_BY_HASH) {
+        for (FakeIniKey& key : section->keys)
+            if (!key.removed && SameName(key.name, sought.name)) return &key;
+        return nullptr;
+    }
+    if (section->index.empty()) BuildIndex(section);
+    const int at = section->index[IndexPlace(*section, sought.name, HashOf(&sought))];
+    return at >= 0 ? &section->keys[static_cast<size_t>(at)] : nullptr;
+}
+
+// A key was added at the end of the section.
+static void KeyAdded(FakeIniSection* section)
+{
+    if (section->index.empty()) return;
+    if (2 * (section->indexFilled + 1) > section->index.size()) {
+        section->index.clear();   // built anew, larger, when next needed
+        return;
+    }
+    IndexKey(section, section->keys.size() - 1);
+}
+
+// The key was removed: the next copy of its name, if any, takes its place.
+static void MarkRemoved(FakeIniSection* section, FakeIniKey* key)
+{
+    key->removed = true;
+    if (section->index.empty()) return;
+    const size_t place = IndexPlace(*section, key->name, key->hash);
+    section->index[place] = PLACE_GIVEN_UP;
+    for (size_t at = static_cast<size_t>(key - section->keys.data()) + 1; at < section->keys.size(); at++) {
+        const FakeIniKey& next = section->keys[at];
+        if (!next.removed && next.hash == key->hash && SameName(next.name, key->name)) {
+            section->index[place] = static_cast<int>(at);
+            return;
+        }
+    }
 }
 
 // The last file found and the path it was found by, exactly as given: a save
@@ -228,10 +311,10 @@ static FileLookup LastLookup;
 // Whether path is exactly known, byte for byte; it stops at path's own end.
 static bool SamePath(const std::string& known, const char* path)
 {
-    size_t i = 0;
-    for (; i < known.size(); i++)
-        if (path[i] != known[i]) return false;
-    return path[i] == '\0';
+    for (const char* k = known.c_str();; ++k, ++path) {
+        if (*k != *path) return false;
+        if (!*k) return true;
+    }
 }
 
 // The file at path, or null; *tooLong tells whether the wide calls could take the path at all.
@@ -351,6 +434,14 @@ int ProfileReadInt(const char* section, const char* key, int defaultValue, const
     return static_cast<int>(ParseProfileNumber(value));
 }
 
+int ProfileKeyHasValue(const char* section, const char* key, const char* path)
+{
+    bool tooLong;
+    FakeFile* file = FindFile(path, &tooLong);
+    std::string_view value;
+    return !tooLong && ReadValue(file, section, key, &value) ? 1 : 0;
+}
+
 int ProfileWriteString(const char* section, const char* key, const char* value, const char* path)
 {
     Log("write", section, key, value);
@@ -362,10 +453,11 @@ int ProfileWriteString(const char* section, const char* key, const char* value, 
     if (file && (file->readOnly || file->locked)) return 0;
     if (!file) file = &Fake.files[LowerPath(path)];
     std::vector<FakeIniSection>& sections = Sections(*file);
-    const SoughtName sectionName = Sought(section), keyName = Sought(key);
+    const SoughtName sectionName = Sought(section);
+    SoughtName keyName = Sought(key);
     FakeIniSection* target = FindSection(sections, sectionName);
     if (!target) {
-        sections.push_back({ section, true, {}, sectionName.hash });
+        sections.push_back({ section, true, {}, {}, 0 });
         target = &sections.back();
     }
     FakeIniKey* entry = FindKey(target, keyName);
@@ -373,7 +465,8 @@ int ProfileWriteString(const char* section, const char* key, const char* value, 
         entry->value = value;
         entry->hasValue = true;
     } else {
-        target->keys.push_back({ key, value, true, keyName.hash });
+        target->keys.push_back({ key, value, true, HashOf(&keyName), false });
+        KeyAdded(target);
     }
     file->textStale = true;   // the profile functions write the whole file anew
     if (!ReadsBackAsWritten(section, key, value)) {
@@ -392,14 +485,11 @@ int ProfileDeleteKey(const char* section, const char* key, const char* path)
     if (!file) return 1;
     if (file->readOnly || file->locked) return 0;
     FakeIniSection* target = FindSection(Sections(*file), Sought(section));
-    if (!target) return 1;
-    const SoughtName keyName = Sought(key);
-    for (size_t i = 0; i < target->keys.size(); i++)
-        if (target->keys[i].hash == keyName.hash && SameName(target->keys[i].name, keyName.name)) {
-            target->keys.erase(target->keys.begin() + static_cast<long>(i));
-            file->textStale = true;
-            break;
-        }
+    FakeIniKey* entry = FindKey(target, Sought(key));
+    if (entry) {
+        MarkRemoved(target, entry);
+        file->textStale = true;
+    }
     return 1;
 }
 
@@ -493,6 +583,7 @@ std::vector<std::string> FakeKeys(const std::string& path, const std::string& se
     if (!file) return names;
     FakeIniSection* found = FindSection(Sections(*file), Sought(section.c_str()));
     if (found)
-        for (const FakeIniKey& key : found->keys) names.push_back(key.name);
+        for (const FakeIniKey& key : found->keys)
+            if (!key.removed) names.push_back(key.name);
     return names;
 }

@@ -17,13 +17,18 @@ struct FakeIniKey {
     std::string value;
     bool hasValue;   // a line without '=' has none
     unsigned hash;   // of the name, without regard to case
+    bool removed;    // deleted: no longer in the file (kept to spare moving the keys after it)
 };
 
 struct FakeIniSection {
     std::string name;   // empty for the lines before the first section
     bool named;
     std::vector<FakeIniKey> keys;
-    unsigned hash;      // of the name, without regard to case
+    // A long section's keys by hash (open addressing: the place of the first
+    // copy of each name, -1 free, -2 given up by a removed key); empty until
+    // a search needs it.
+    std::vector<int> index;
+    size_t indexFilled;   // places not free
 };
 
 struct FakeFile {
