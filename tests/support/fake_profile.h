@@ -50,7 +50,9 @@ struct FakePathLess {
 };
 
 struct FakePlatform {
-    std::map<std::string, FakeFile, FakePathLess> files;   // by lower-case path
+    // By lower-case path. Files are added or changed, never erased: the fake
+    // keeps a pointer to the last one it found until the next ResetFakePlatform.
+    std::map<std::string, FakeFile, FakePathLess> files;
     std::set<std::string, FakePathLess> folders;           // lower-case paths that exist
     std::set<std::string, FakePathLess> lockedFolders;     // nothing can be created inside
     std::string appDataFolder;               // UTF-8; empty: the lookup fails
