@@ -147,21 +147,32 @@ void LoadSettings()
         static_cast<unsigned short>(ProfileReadInt(SECTION_OPTIONS, KEY_DEC_PLACE, DEFAULT_DECIMAL_PLACES, path));
 }
 
-// A hand-edited file may repeat a key. The profile functions only ever see the
-// first copy, so removing one copy would bring the next back to life at the
-// next start: remove until none is left (bounded, should a removal fail).
-static const int KEY_COPIES_REMOVED = 64;
+// A hand-edited or damaged file may repeat a key. The profile functions only
+// ever see the first copy, so removing one copy would bring the next back to
+// life at the next start: every copy goes. But each removal rewrites the
+// whole file, and a file may hold thousands of copies, so a save removes at
+// most this many keys in all: each surplus key of both lists once, and 64
+// copies more. A copy still there when they are spent is emptied instead; the
+// profile reader takes an empty value for a missing key, so nothing behind it
+// is ever read, and the next save finds nothing left to do.
+static const int KEY_REMOVALS_PER_SAVE = 3 * (FAVORITES_MAX + RECENT_SLOTS) + 64;
 
+// A key with an empty value reads like a missing one, and counts as gone.
 static bool KeyPresent(const char* path, const char* section, const char* key)
 {
-    // A missing key gives back each default; a present one gives its own value twice.
-    return ProfileReadInt(section, key, -1, path) == ProfileReadInt(section, key, -2, path);
+    return ProfileKeyHasValue(section, key, path) != 0;
 }
 
-static void RemoveKey(const char* path, const char* section, const char* key)
+// False only when the key can be neither removed nor emptied: the file cannot
+// be written, which ends the save like any failed write.
+static bool RemoveKey(const char* path, const char* section, const char* key, int* removalsLeft)
 {
-    for (int i = 0; i < KEY_COPIES_REMOVED && KeyPresent(path, section, key); i++)
-        ProfileDeleteKey(section, key, path);
+    while (KeyPresent(path, section, key)) {
+        if (*removalsLeft <= 0 || !ProfileDeleteKey(section, key, path))
+            return ProfileWriteString(section, key, "", path) != 0;
+        --*removalsLeft;
+    }
+    return true;
 }
 
 static bool WriteInt(const char* path, const char* section, const char* key, int value)
@@ -174,9 +185,9 @@ static bool WriteInt(const char* path, const char* section, const char* key, int
 
 // Writes one list's entries as numbers 1..count, then removes the keys of the
 // numbers up to `limit` so that a longer earlier list leaves nothing behind.
-// A failed removal does not end the save: the next write tells.
 static bool WriteList(const char* path, const char* section, const char* catFormat, const char* fromFormat,
-                      const char* toFormat, const ConversionTriple* const* entries, int count, int limit)
+                      const char* toFormat, const ConversionTriple* const* entries, int count, int limit,
+                      int* removalsLeft)
 {
     const char* formats[3] = { catFormat, fromFormat, toFormat };
     char key[32];
@@ -191,7 +202,8 @@ static bool WriteList(const char* path, const char* section, const char* catForm
     for (int n = count + 1; n <= limit; n++) {
         for (int field = 0; field < 3; field++) {
             FormatNumberedKey(key, sizeof key, formats[field], n);
-            RemoveKey(path, section, key);
+            if (!RemoveKey(path, section, key, removalsLeft))
+                return false;
         }
     }
     return true;
@@ -212,8 +224,9 @@ void SaveSettings()
         count = 0;
     for (int i = 0; i < count; i++)
         entries[i] = &FavoritesList.entries[i];
+    int removalsLeft = KEY_REMOVALS_PER_SAVE;
     if (!WriteList(path, SECTION_FAVORITES, KEY_FAVORITE_CAT, KEY_FAVORITE_FR, KEY_FAVORITE_TO, entries, count,
-                   FAVORITES_MAX))
+                   FAVORITES_MAX, &removalsLeft))
         return;
 
     // Newest first.
@@ -223,7 +236,7 @@ void SaveSettings()
     for (int k = 0; k < count; k++)
         entries[k] = &RecentList.slots[NewestRecentSlot(k)];
     if (!WriteList(path, SECTION_RECENT, KEY_RECENT_CAT, KEY_RECENT_FR, KEY_RECENT_TO, entries, count,
-                   RECENT_SLOTS))
+                   RECENT_SLOTS, &removalsLeft))
         return;
 
     if (ProfileWriteString(SECTION_OPTIONS, KEY_NUM_FORMAT, Conversion.NumFormat ? "1" : "0", path) == 0)

@@ -14,6 +14,9 @@
 int ProfileFileOpenable(const char* path);
 // The key's value as an integer, or defaultValue when the key is absent.
 int ProfileReadInt(const char* section, const char* key, int defaultValue, const char* path);
+// 1 when the key is there with a value that is not empty: exactly when
+// ProfileReadInt reads the key instead of giving its default.
+int ProfileKeyHasValue(const char* section, const char* key, const char* path);
 // Sets the key, creating the file and the section when needed (not folders);
 // 0 on failure.
 int ProfileWriteString(const char* section, const char* key, const char* value, const char* path);

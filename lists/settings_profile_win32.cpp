@@ -46,6 +46,21 @@ int ProfileReadInt(const char* section, const char* key, int defaultValue, const
     return static_cast<int>(GetPrivateProfileIntW(wideSection, wideKey, defaultValue, widePath));
 }
 
+// GetPrivateProfileIntW gives its default for a missing key and for an empty
+// value alike (quotes around nothing count as empty), so the key has a value
+// exactly when the text read is not empty. Read into the 30 units that
+// GetPrivateProfileIntW reads into: how a short buffer cuts a quoted value
+// could otherwise make the two disagree.
+int ProfileKeyHasValue(const char* section, const char* key, const char* path)
+{
+    wchar_t wideSection[PROFILE_NAME_SIZE], wideKey[PROFILE_NAME_SIZE], widePath[MAX_PATH];
+    if (!ToWide(section, wideSection, PROFILE_NAME_SIZE) || !ToWide(key, wideKey, PROFILE_NAME_SIZE) ||
+        !ToWide(path, widePath, MAX_PATH))
+        return 0;   // as for a file that cannot be read
+    wchar_t value[30];
+    return GetPrivateProfileStringW(wideSection, wideKey, L"", value, 30, widePath) > 0 ? 1 : 0;
+}
+
 // value null removes the key. A new file comes out as plain 8-bit text (the
 // profile functions write UTF-16 only into a file that already is), and the
 // program writes nothing but ASCII into it.

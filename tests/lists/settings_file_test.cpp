@@ -1,6 +1,8 @@
 // Where the settings live, and the settings file read and written key by key.
 #include "tests/lists/lists_fixture.h"
 
+#include <algorithm>
+
 using SettingsLocationTest = ListsTest;
 
 static const std::string APPDATA = "C:\\Users\\me\\AppData\\Roaming";
@@ -363,6 +365,46 @@ TEST_F(SaveSettingsTest, RepeatedSurplusKeysAreAllRemoved)
     LoadSettings();
     EXPECT_EQ(RecentList.count, 0);
     EXPECT_TRUE(FakeKeys(LOCAL_FILE, "Recent List").empty());
+}
+
+// Thousands of copies of a favourite, as a damaged or hand-made file may
+// hold: removing the favourite must hold at the next start. Every removal
+// rewrites the whole file, so the save does a bounded number of them and
+// empties the copy still in front; an empty value reads as a missing key.
+TEST_F(SaveSettingsTest, ThousandsOfCopiesOfAKeyCannotBringAnEntryBack)
+{
+    std::string text = "[Favorites List]\n";
+    for (int copy = 0; copy < 5000; copy++) text += "FAVORITE_CAT_1=0\nFAVORITE_FR_1=1\nFAVORITE_TO_1=2\n";
+    text += "[Recent List]\n";
+    for (int copy = 0; copy < 5000; copy++) text += "RECENT_CAT_1=0\n";
+    text += "RECENT_FR_1=3\nRECENT_TO_1=4\n[Options]\nDEC_PLACE=3\n";
+    PutLocalFile(text);
+    LoadSettings();
+    ASSERT_EQ(FavoritesList.count, 1);
+    ASSERT_EQ(RecentList.count, 1);
+    Show(0, 1, 2);
+    RemoveFavorite(nullptr);
+    Fake.log.clear();
+    SaveSettings();
+    EXPECT_LT(Fake.log.size(), 1000u);   // bounded work, whatever the file holds
+
+    ResetListsWorld(true);
+    LoadSettings();
+    EXPECT_EQ(FavoritesList.count, 0);   // the removal held
+    ASSERT_EQ(RecentList.count, 1);      // the rest as saved
+    EXPECT_EQ(RecentList.slots[9], (ConversionTriple{ 0, 3, 4 }));
+    EXPECT_EQ(Conversion.DecimalPlaces, 3);
+    EXPECT_EQ(FakeProfileValue(LOCAL_FILE, "Favorites List", "FAVORITE_CAT_1"), "<absent>");
+
+    // The next save finds nothing more to do there.
+    Fake.log.clear();
+    SaveSettings();
+    EXPECT_EQ(std::count_if(Fake.log.begin(), Fake.log.end(),
+                            [](const std::string& line) { return line.rfind("delete", 0) == 0; }),
+              0);
+    LoadSettings();
+    EXPECT_EQ(FavoritesList.count, 0);
+    EXPECT_EQ(RecentList.count, 1);
 }
 
 TEST_F(SaveSettingsTest, RemovingKeysCreatesNoSection)

@@ -6,6 +6,7 @@
 #include <stdio.h>
 
 #include "tests/lists/lists_fixture.h"
+#include "lists/settings_profile.h"
 
 static std::string ReadWhole(const std::string& path)
 {
@@ -117,6 +118,47 @@ TEST_F(RealSettingsTest, SurplusKeysReallyGo)
     EXPECT_FALSE(Contains(text, "RECENT_CAT_2")) << text;
     EXPECT_FALSE(Contains(text, "RECENT_FR_2")) << text;
     EXPECT_TRUE(Contains(text, "KEEP=yes")) << text;
+}
+
+// More copies of a favourite than a save removes: the copy left in front is
+// emptied, which the system's profile reader takes for a missing key, so the
+// removed favourite stays removed.
+TEST_F(RealSettingsTest, ManyCopiesOfAKeyCannotBringAnEntryBack)
+{
+    std::string text = "[Favorites List]\r\n";
+    for (int copy = 0; copy < 300; copy++) text += "FAVORITE_CAT_1=0\r\nFAVORITE_FR_1=1\r\nFAVORITE_TO_1=2\r\n";
+    PutFile(text + "[Options]\r\nDEC_PLACE=3\r\n");
+    LoadSettings();
+    ASSERT_EQ(FavoritesList.count, 1);
+    Show(0, 1, 2);
+    RemoveFavorite(nullptr);
+    SaveSettings();
+    const std::string saved = ReadWhole(file);
+    EXPECT_TRUE(Contains(saved, "FAVORITE_CAT_1=\r\n")) << saved.substr(0, 200);
+
+    ResetProgramState();
+    strcpy(SettingsBase, base.c_str());
+    LoadSettings();
+    EXPECT_EQ(FavoritesList.count, 0);
+    EXPECT_EQ(Conversion.DecimalPlaces, 3);
+    SaveSettings();   // nothing more to remove: the file stays as it is
+    EXPECT_EQ(ReadWhole(file), saved);
+}
+
+// A key counts as there exactly when the profile reader reads it instead of
+// giving the default: the surplus keys' removal relies on that.
+TEST_F(RealSettingsTest, AKeyHasAValueExactlyWhenItIsRead)
+{
+    PutFile("[S]\r\nNUMBER=7\r\nZERO=0\r\nMINUS=-1\r\nEMPTY=\r\nBLANK=   \r\nQUOTES=\"\"\r\n"
+            "QUOTED=\"a\"\r\nSINGLE='5'\r\nWORD=abc\r\nNOVALUE\r\nLONG=" + std::string(100, '9') + "\r\n");
+    for (const char* key : { "NUMBER", "ZERO", "MINUS", "EMPTY", "BLANK", "QUOTES", "QUOTED", "SINGLE", "WORD",
+                             "NOVALUE", "LONG", "MISSING" }) {
+        const bool read = ProfileReadInt("S", key, -1, file.c_str()) == ProfileReadInt("S", key, -2, file.c_str());
+        EXPECT_EQ(ProfileKeyHasValue("S", key, file.c_str()), read ? 1 : 0) << key;
+    }
+    EXPECT_EQ(ProfileKeyHasValue("S", "NUMBER", file.c_str()), 1);
+    EXPECT_EQ(ProfileKeyHasValue("S", "EMPTY", file.c_str()), 0);
+    EXPECT_EQ(ProfileKeyHasValue("Other", "NUMBER", file.c_str()), 0);
 }
 
 TEST_F(RealSettingsTest, OptionsAreWrittenBackNormalised)

@@ -69,6 +69,27 @@ void ListMenuRedraw(WindowHandle)
     FakeMenu.redraws++;
 }
 
+// Where the list items of a pop-up start: right after its first separator.
+static size_t FirstListItem(const std::vector<FakeMenuItem>& popup)
+{
+    for (size_t i = 0; i < popup.size(); i++)
+        if (popup[i].id == 0) return i + 1;
+    return popup.size();
+}
+
+void ClearFakeMenuLists()
+{
+    for (int popup : { GO_POPUP, FAVORITES_POPUP }) {
+        std::vector<FakeMenuItem>& items = FakeMenu.popups[popup];
+        items.erase(items.begin() + static_cast<long>(FirstListItem(items)), items.end());
+    }
+}
+
+size_t ListItemCount(int popup)
+{
+    return FakeMenu.popups[popup].size() - FirstListItem(FakeMenu.popups[popup]);
+}
+
 std::vector<FakeMenuItem> ListItems(int popup)
 {
     std::vector<FakeMenuItem> items;

@@ -20,6 +20,12 @@ extern FakeMenuBar FakeMenu;
 // The menu bar as the resource creates it, with no list items.
 void ResetFakeMenu();
 
+// Removes the recent and favourite items, as if the lists were empty when
+// the menus were built; the rest of the menu bar stays as it is.
+void ClearFakeMenuLists();
+
+// How many items follow the pop-up's separator.
+size_t ListItemCount(int popup);
 // The items after the pop-up's separator, top to bottom.
 std::vector<FakeMenuItem> ListItems(int popup);
 // The same as "id text" lines, for compact comparisons.

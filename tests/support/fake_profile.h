@@ -8,24 +8,61 @@
 #include <map>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
+// The file as the profile reader sees it: named sections of keys in file order.
+struct FakeIniKey {
+    std::string name;
+    std::string value;
+    bool hasValue;   // a line without '=' has none
+    unsigned hash;   // of the name, without regard to case
+    bool removed;    // deleted: no longer in the file (kept to spare moving the keys after it)
+};
+
+struct FakeIniSection {
+    std::string name;   // empty for the lines before the first section
+    bool named;
+    std::vector<FakeIniKey> keys;
+    // A long section's keys by hash (open addressing: the place of the first
+    // copy of each name, -1 free, -2 given up by a removed key); empty until
+    // a search needs it.
+    std::vector<int> index;
+    size_t indexFilled;   // places not free
+};
+
 struct FakeFile {
-    std::string text;
+    std::string text;   // read it through FakeFileText: after a write it is rendered only when asked
     bool readOnly;
-    bool locked;   // cannot be opened at all
+    bool locked;        // cannot be opened at all
+    // The text parsed, kept between the profile calls; after a write it is
+    // the file and the text is rendered from it when asked.
+    std::vector<FakeIniSection> sections;
+    bool parsed;
+    bool textStale;
+};
+
+// Paths compare without regard to ASCII case, as the system's do, and can be
+// looked up by any text without making a string of it.
+struct FakePathLess {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const;
 };
 
 struct FakePlatform {
-    std::map<std::string, FakeFile> files;   // by lower-case path
-    std::set<std::string> folders;           // lower-case paths that exist
-    std::set<std::string> lockedFolders;     // nothing can be created inside
+    // By lower-case path. Files are added or changed, never erased: the fake
+    // keeps a pointer to the last one it found until the next ResetFakePlatform.
+    std::map<std::string, FakeFile, FakePathLess> files;
+    std::set<std::string, FakePathLess> folders;           // lower-case paths that exist
+    std::set<std::string, FakePathLess> lockedFolders;     // nothing can be created inside
     std::string appDataFolder;               // UTF-8; empty: the lookup fails
     std::string executablePath;              // UTF-8; empty: the lookup fails
     std::set<std::string> removableDrives;   // upper-case "X:"
     int writes;                              // ProfileWriteString calls so far
     int failWrite;                           // this write (1-based) fails; 0 none
     std::vector<std::string> log;            // "write S K=V", "delete S K", "mkdir P"
+    bool noLog;                              // keep no log (the fuzz targets read none)
+    unsigned serial;                         // which ResetFakePlatform made it (0: none)
 };
 
 extern FakePlatform Fake;
@@ -36,7 +73,7 @@ void ResetFakePlatform();
 
 std::string LowerPath(const std::string& path);
 // UTF-16 units of a UTF-8 text: one per character, two for one beyond U+FFFF.
-int Utf16Units(const std::string& text);
+int Utf16Units(std::string_view text);
 // The longest path the fakes take, in UTF-16 units without the NUL.
 const int FAKE_PATH_UNITS_MAX = 259;
 // The file's text, or "<none>" when it does not exist.

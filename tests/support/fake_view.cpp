@@ -9,10 +9,22 @@ FakeViewState FakeView;
 // Deep enough to show an echo loop without overflowing the stack.
 static const int CHANGE_DEPTH_LIMIT = 8;
 
+// Item strings cleared from the choosers, kept for the next fill: a category
+// change refills hundreds of unit names, and allocating each of them anew was
+// much of the settings fuzz target's time.
+static std::vector<std::string> SpareItems;
+
+static void ClearItems(FakeChooser& chooser)
+{
+    for (std::string& item : chooser.items)
+        SpareItems.push_back(std::move(item));
+    chooser.items.clear();
+}
+
 void FakeViewReset()
 {
     for (FakeChooser& chooser : FakeView.choosers) {
-        chooser.items.clear();
+        ClearItems(chooser);
         chooser.selection = -1;
     }
     for (FakeBox& box : FakeView.boxes) {
@@ -39,14 +51,21 @@ static bool IsBox(int box) { return box == 1 || box == 2; }
 void ViewChooserClear(int chooser)
 {
     if (!IsChooser(chooser)) return;
-    FakeView.choosers[chooser].items.clear();
+    ClearItems(FakeView.choosers[chooser]);
     FakeView.choosers[chooser].selection = -1;
 }
 
 void ViewChooserAppend(int chooser, const char* text)
 {
     if (!IsChooser(chooser)) return;
-    FakeView.choosers[chooser].items.push_back(text);
+    std::vector<std::string>& items = FakeView.choosers[chooser].items;
+    if (SpareItems.empty()) {
+        items.push_back(text);
+        return;
+    }
+    items.push_back(std::move(SpareItems.back()));
+    SpareItems.pop_back();
+    items.back() = text;   // in the spare string's own storage when it fits
 }
 
 void ViewChooserSelect(int chooser, int index)
