@@ -8,7 +8,7 @@
 #include "res/resource.h"
 
 const char* const SOAK_KIND_CODES[ACT_KINDS] = { "C", "U", "KU", "KC", "T", "X", "TAB", "K", "S", "D",
-                                                 "N", "FA", "FR", "R", "F", "FIND", "SAVE", "RST", "M" };
+                                                 "N", "FA", "FR", "R", "F", "FIND", "SAVE", "RST", "M", "A" };
 
 SoakAction SoakMake(SoakActionKind kind, int a, int b, int c, int d, const std::string& text)
 {
@@ -84,6 +84,7 @@ std::string SoakDescribe(const SoakAction& a)
                          : a.c == 1 ? (a.d & 2 ? "Set From button" : "Enter") : (a.d & 2 ? "Set To button" : "Alt+T"));
     case ACT_SAVE_ON_EXIT: return "Save Settings Upon Exit";
     case ACT_RESTART: return std::string(a.a ? "close the window" : "Exit") + " and start again";
+    case ACT_ABOUT: return std::string("About, closed by ") + (a.a ? "Escape" : "Enter");
     default: return "?";
     }
 }
@@ -296,13 +297,16 @@ const Weighted WEIGHTS[] = {
     { ACT_TYPE_TEXT, 18 },    { ACT_CLEAR_BOX, 7 },       { ACT_TAB_KEYS, 5 },       { ACT_TYPE_KEYS, 5 },
     { ACT_SWAP, 5 },          { ACT_DECIMALS, 4 },        { ACT_NOTATION, 3 },       { ACT_FAVORITE_ADD, 10 },
     { ACT_FAVORITE_REMOVE, 2 }, { ACT_APPLY_RECENT, 5 },  { ACT_APPLY_FAVORITE, 5 }, { ACT_FIND_UNIT, 2 },
-    { ACT_SAVE_ON_EXIT, 2 },  { ACT_RESTART, 1 },         { ACT_MOUSE_PICK, 4 },
+    { ACT_SAVE_ON_EXIT, 2 },  { ACT_RESTART, 1 },         { ACT_MOUSE_PICK, 4 },     { ACT_ABOUT, 1 },
 };
 
 SoakAction GenerateOne(const SoakModel& m, SoakRng& rng, SoakActionKind last)
 {
-    // Removing the favourite just applied is what makes removals happen.
-    if (last == ACT_APPLY_FAVORITE && rng.Chance(25)) return SoakMake(ACT_FAVORITE_REMOVE);
+    // Removing the favourite just applied is what makes removals happen;
+    // more of them near a full list, which would otherwise stay full.
+    const bool nearlyFull = m.favorites.size() + 2 >= size_t(SOAK_FAVORITES_MAX);
+    if (last == ACT_APPLY_FAVORITE && rng.Chance(nearlyFull ? 60 : 25)) return SoakMake(ACT_FAVORITE_REMOVE);
+    if (nearlyFull && rng.Chance(8)) return SoakMake(ACT_APPLY_FAVORITE, rng.Below(int(m.favorites.size())));
     int total = 0;
     for (const Weighted& w : WEIGHTS) total += w.weight;
     for (;;) {
@@ -368,6 +372,7 @@ SoakAction GenerateOne(const SoakModel& m, SoakRng& rng, SoakActionKind last)
         }
         case ACT_SAVE_ON_EXIT: return SoakMake(ACT_SAVE_ON_EXIT);
         case ACT_RESTART: return SoakMake(ACT_RESTART, rng.Chance(30) ? 1 : 0);
+        case ACT_ABOUT: return SoakMake(ACT_ABOUT, rng.Chance(50) ? 1 : 0);
         default: continue;
         }
     }
@@ -454,6 +459,7 @@ struct Performer {
     void FindUnit(const SoakAction& a);
     void Restart(const SoakAction& a);
     void MousePick(const SoakAction& a);
+    void About(const SoakAction& a);
 };
 
 void Performer::Do(const SoakAction& a)
@@ -566,6 +572,7 @@ void Performer::Do(const SoakAction& a)
         break;
     case ACT_RESTART: Restart(a); break;
     case ACT_MOUSE_PICK: MousePick(a); break;
+    case ACT_ABOUT: About(a); break;
     default: break;
     }
 }
@@ -653,6 +660,22 @@ void Performer::FindUnit(const SoakAction& a)
     if (side != 0) SoakFindUnit(m, a.a, a.b, side);
 }
 
+// A modal box and back: the focus returns to where it was.
+void Performer::About(const SoakAction& a)
+{
+    Front();
+    OpenMenu();
+    if (!Live()) return;
+    Require(PostCommand(app->window, IDM_HELP_ABOUT), "cannot post About");
+    HWND box = FindAboutBox(*app);
+    if (!box) {
+        problems.push_back("the About box did not open");
+        return;
+    }
+    Key(a.a ? VK_ESCAPE : VK_RETURN);   // "OK" is the default button
+    Require(WaitUntil([&] { return !IsWindow(box); }), "the About box did not close");
+}
+
 void Performer::Restart(const SoakAction& a)
 {
     if (!a.a) OpenMenu();
@@ -707,7 +730,7 @@ bool SoakUsesRealInput(const SoakAction& a)
 {
     switch (a.kind) {
     case ACT_KEY_UNIT: case ACT_KEY_CATEGORY: case ACT_TAB_KEYS: case ACT_TYPE_KEYS:
-    case ACT_FIND_UNIT: case ACT_RESTART: case ACT_MOUSE_PICK: return true;
+    case ACT_FIND_UNIT: case ACT_RESTART: case ACT_MOUSE_PICK: case ACT_ABOUT: return true;
     case ACT_SWAP: return a.a != 0;
     default: return false;
     }

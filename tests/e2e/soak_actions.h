@@ -30,6 +30,7 @@ enum SoakActionKind {
     ACT_SAVE_ON_EXIT,
     ACT_RESTART,          // a: 0 Exit from the menu, 1 the close button
     ACT_MOUSE_PICK,       // a: chooser (0 category, 1 from-unit, 2 to-unit), b: item; real clicks
+    ACT_ABOUT,            // the About box from the menu, a: closed by 0 Enter, 1 Escape
     ACT_KINDS
 };
 

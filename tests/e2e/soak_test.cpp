@@ -1,6 +1,6 @@
 // A soak test: a long seeded run of random user actions on the real program
 // (chooser picks with the mouse and the keys, typing numbers and junk, Tab,
-// Swap, options, favourites, recent items, Find Unit, exits with and without
+// Swap, options, favourites, recent items, Find Unit, the About box, exits with and without
 // saving), after every one of which the window, its menus and (after an
 // exit) the settings file are compared with the model of soak_model.h. A
 // failure is replayed from a fresh start and shortened before it is shown.
