@@ -226,6 +226,16 @@ static bool OnSetFocus(HWND window)
     return true;
 }
 
+// The menu is opening (by the mouse or its Alt key): that ends a browse with
+// the keys, so the unit stopped on is recorded now and the "Go" menu about to
+// show already lists it. Settling later, when a command such as Swap moves
+// the focus, would record the conversion the command made instead, and an
+// item chosen from a full ring could name a slot just given to the new entry.
+static void OnMenuOpening(HWND window)
+{
+    SettleChooserBrowsing(window);
+}
+
 // Settle any unit the keyboard was browsing, save if the user wants it, then
 // end the message loop.
 static void OnDestroy(HWND window)
@@ -243,6 +253,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_ACTIVATE:   if (OnActivate(window, wParam)) return 0; break;
     case WM_SETFOCUS:   if (OnSetFocus(window)) return 0; break;
     case WM_DPICHANGED: OnDpiChanged(window, wParam, lParam); return 0;
+    case WM_INITMENU:   OnMenuOpening(window); return 0;
     case WM_DESTROY:    OnDestroy(window); return 0;              // save settings, quit
     default:            break;
     }

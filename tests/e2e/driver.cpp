@@ -363,6 +363,14 @@ void LetInputSettle(MetrovaApp* app)
     Send(app->window, WM_NULL, 0, 0);
 }
 
+bool WaitForInputHandled(MetrovaApp* app, DWORD timeoutMs)
+{
+    // Sent messages, such as the probe's, are handled before queued input, so
+    // an answer of "none" means the last input taken has been dispatched.
+    std::string reply;
+    return WaitUntil([&] { return ProbeQuery(app, "input", &reply) && reply == "none"; }, timeoutMs);
+}
+
 // --- Reading back ----------------------------------------------------------
 
 int DisplayDpi()

@@ -75,6 +75,9 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = DRIVER_
 // Gives Metrova time to handle the input sent so far (for checks that
 // something did not happen): a bounded pause and a round trip.
 void LetInputSettle(MetrovaApp* app);
+// Waits until Metrova has taken every key, click and posted message from its
+// queue (asked through the probe); false when some still wait after timeoutMs.
+bool WaitForInputHandled(MetrovaApp* app, DWORD timeoutMs = DRIVER_TIMEOUT_MS);
 
 // --- Reading back ----------------------------------------------------------
 // The display's DPI as the prefix gives it (96 unless a test runs at another).

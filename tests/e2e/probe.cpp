@@ -22,6 +22,7 @@ static void DescribeMenu(HMENU menu, int depth, std::string* out)
     for (int i = 0; i < count; ++i) {
         UINT state = GetMenuState(menu, UINT(i), MF_BYPOSITION);
         HMENU popup = GetSubMenu(menu, i);
+        if (popup) state &= 0xFF;   // a pop-up's high byte is its item count (8 would read as MF_SEPARATOR)
         std::string flags;
         if (state & MF_CHECKED) flags += 'C';
         if (state & MF_SEPARATOR) flags += 'S';
@@ -82,6 +83,7 @@ static std::string Answer(HWND window, const std::string& query)
     }
     if (query == "focus") return DescribeFocus();
     if (query == "acp") return std::to_string(GetACP());
+    if (query == "input") return HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE)) ? "waiting" : "none";
     if (query.compare(0, 5, "font ") == 0) return DescribeFont(query.c_str() + 5);
     if (query.compare(0, 11, "dpichanged ") == 0) return SendDpiChanged(window, query.c_str() + 11);
     return "unknown query";

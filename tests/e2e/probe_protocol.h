@@ -15,6 +15,8 @@
 //                  text is UTF-8, read with the wide call.
 //   "focus"        hex handle TAB control id TAB class name of the focus window.
 //   "acp"          Metrova's ANSI code page (GetACP), in decimal.
+//   "input"        "waiting" while keys, clicks or posted messages wait in
+//                  Metrova's queue, else "none".
 //   "font HEX"     font handle TAB face TAB height TAB weight of the font the
 //                  window with that handle uses (WM_GETFONT), or "none".
 //   "dpichanged FROM TO"  sends the main window WM_DPICHANGED for DPI TO with
