@@ -8,7 +8,6 @@
 // settings file holding what the program held.
 #include "tests/e2e/settings_helpers.h"
 
-#include <winioctl.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -77,53 +76,6 @@ std::string SavedBefore()
     return "[Favorites List]\r\n" + EntryLines("FAVORITE", 1, 0, 1, 2) + EntryLines("FAVORITE", 2, 0, 3, 4) +
            "[Recent List]\r\n" + EntryLines("RECENT", 1, 0, 5, 6) + EntryLines("RECENT", 2, 0, 7, 8) +
            "[Options]\r\nNUM_FORMAT=0\r\nDEC_PLACE=5\r\n";
-}
-
-// ---- Wine's mount manager: drives defined at run time ----------------------
-
-// Wine's own extension of the mount manager (its drive configuration uses
-// it): a letter, a drive type and the Unix folder behind it.
-struct WineUnixDrive {
-    ULONG size;
-    ULONG type;
-    ULONG fsType;
-    DWORD serial;
-    ULONGLONG unixDevice;
-    WCHAR letter;
-    USHORT mountPointOffset;
-    USHORT deviceOffset;
-    USHORT labelOffset;
-};
-const DWORD IOCTL_DEFINE_UNIX_DRIVE = CTL_CODE('m', 32, METHOD_BUFFERED, FILE_READ_ACCESS | FILE_WRITE_ACCESS);
-
-// Makes letter: a removable drive on unixFolder, or removes it when unixFolder is empty.
-bool DefineRemovableDrive(char letter, const std::string& unixFolder)
-{
-    HANDLE manager = CreateFileW(L"\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,
-                                 FILE_SHARE_READ | FILE_SHARE_WRITE, 0, OPEN_EXISTING, 0, 0);
-    if (manager == INVALID_HANDLE_VALUE) return false;
-    std::vector<char> buffer(sizeof(WineUnixDrive) + unixFolder.size() + 1, 0);
-    WineUnixDrive* drive = reinterpret_cast<WineUnixDrive*>(buffer.data());
-    drive->size = ULONG(buffer.size());
-    drive->letter = WCHAR(letter - 'A' + 'a');
-    drive->type = unixFolder.empty() ? DRIVE_NO_ROOT_DIR : DRIVE_REMOVABLE;
-    if (!unixFolder.empty()) {
-        drive->mountPointOffset = USHORT(sizeof(WineUnixDrive));
-        std::memcpy(buffer.data() + sizeof(WineUnixDrive), unixFolder.c_str(), unixFolder.size() + 1);
-    }
-    DWORD returned = 0;
-    const BOOL ok = DeviceIoControl(manager, IOCTL_DEFINE_UNIX_DRIVE, buffer.data(), DWORD(buffer.size()), 0, 0,
-                                    &returned, 0);
-    CloseHandle(manager);
-    return ok != FALSE;
-}
-
-char FreeDriveLetter()
-{
-    const DWORD used = GetLogicalDrives();
-    for (char c = 'R'; c <= 'Y'; ++c)
-        if (!(used & (1u << (c - 'A')))) return c;
-    return 0;
 }
 
 // ---- A write-protected removable drive ---------------------------------------

@@ -3,8 +3,10 @@
 #include "res/resource.h"
 #include "tests/e2e/probe_protocol.h"
 #include <shlobj.h>
+#include <winioctl.h>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 // Build-tree paths of the program and the probe, as Unix paths (see CMakeLists.txt).
 #ifndef METROVA_EXE
@@ -707,4 +709,65 @@ void MetrovaTest::TearDown()
 {
     StopMetrova(&app);
     ClearSettings();
+}
+
+// --- Wine's mount manager: drives defined at run time ------------------------
+
+// Wine's own extension of the mount manager (its drive configuration uses
+// it): a letter, a drive type and the Unix folder behind it.
+struct WineUnixDrive {
+    ULONG size;
+    ULONG type;
+    ULONG fsType;
+    DWORD serial;
+    ULONGLONG unixDevice;
+    WCHAR letter;
+    USHORT mountPointOffset;
+    USHORT deviceOffset;
+    USHORT labelOffset;
+};
+const DWORD IOCTL_DEFINE_UNIX_DRIVE = CTL_CODE('m', 32, METHOD_BUFFERED, FILE_READ_ACCESS | FILE_WRITE_ACCESS);
+
+bool DefineRemovableDrive(char letter, const std::string& unixFolder)
+{
+    HANDLE manager = CreateFileW(L"\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE, 0, OPEN_EXISTING, 0, 0);
+    if (manager == INVALID_HANDLE_VALUE) return false;
+    std::vector<char> buffer(sizeof(WineUnixDrive) + unixFolder.size() + 1, 0);
+    WineUnixDrive* drive = reinterpret_cast<WineUnixDrive*>(buffer.data());
+    drive->size = ULONG(buffer.size());
+    drive->letter = WCHAR(letter - 'A' + 'a');
+    drive->type = unixFolder.empty() ? DRIVE_NO_ROOT_DIR : DRIVE_REMOVABLE;
+    if (!unixFolder.empty()) {
+        drive->mountPointOffset = USHORT(sizeof(WineUnixDrive));
+        std::memcpy(buffer.data() + sizeof(WineUnixDrive), unixFolder.c_str(), unixFolder.size() + 1);
+    }
+    DWORD returned = 0;
+    const BOOL ok = DeviceIoControl(manager, IOCTL_DEFINE_UNIX_DRIVE, buffer.data(), DWORD(buffer.size()), 0, 0,
+                                    &returned, 0);
+    CloseHandle(manager);
+    return ok != FALSE;
+}
+
+char FreeDriveLetter()
+{
+    const DWORD used = GetLogicalDrives();
+    for (char c = 'R'; c <= 'Y'; ++c)
+        if (!(used & (1u << (c - 'A')))) return c;
+    return 0;
+}
+
+std::string UnixPathOf(const std::string& windowsPath)
+{
+    typedef char*(CDECL * UnixNameLookup)(const WCHAR*);
+    UnixNameLookup lookup = reinterpret_cast<UnixNameLookup>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    if (!lookup) return "";
+    WCHAR wide[MAX_PATH];
+    MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1, wide, MAX_PATH);
+    char* unixName = lookup(wide);
+    if (!unixName) return "";
+    std::string result = unixName;
+    HeapFree(GetProcessHeap(), 0, unixName);
+    return result;
 }

@@ -144,6 +144,15 @@ void ClearSettings();
 bool WriteSettingsFile(const std::string& contents);
 bool ReadSettingsFile(std::string* contents);
 
+// --- Drives -----------------------------------------------------------------
+// Makes letter: a removable drive on unixFolder, or removes it when unixFolder
+// is empty, through Wine's mount manager (no wineserver restart needed).
+bool DefineRemovableDrive(char letter, const std::string& unixFolder);
+// A drive letter from R to Y that names no drive, or 0.
+char FreeDriveLetter();
+// The Unix path of a Windows path under Wine, or "" elsewhere.
+std::string UnixPathOf(const std::string& windowsPath);
+
 // A test with a fresh Metrova on empty settings; stopped again afterwards.
 // Derived fixtures may write settings in BeforeStart().
 class MetrovaTest : public testing::Test {

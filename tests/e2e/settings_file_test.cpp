@@ -4,7 +4,6 @@
 #include "tests/e2e/driver.h"
 #include "res/resource.h"
 
-#include <winioctl.h>
 
 #include <cstdio>
 #include <cstring>
@@ -376,59 +375,6 @@ TEST_F(BadSettings, AFolderWhereTheFileShouldBe)
 
 // ---- Portable mode on a removable drive ----------------------------------------
 
-// Wine's mount manager defines drive letters at run time (as its drive
-// configuration dialog does): a letter, a drive type and the Unix folder behind
-// it. The layout is Wine's own extension of the mount manager.
-struct WineUnixDrive {
-    ULONG size;
-    ULONG type;
-    ULONG fsType;
-    DWORD serial;
-    ULONGLONG unixDevice;
-    WCHAR letter;
-    USHORT mountPointOffset;
-    USHORT deviceOffset;
-    USHORT labelOffset;
-};
-const DWORD IOCTL_DEFINE_UNIX_DRIVE = CTL_CODE('m', 32, METHOD_BUFFERED, FILE_READ_ACCESS | FILE_WRITE_ACCESS);
-
-// Makes letter: a removable drive on unixFolder, or removes it when unixFolder is empty.
-bool DefineWineDrive(char letter, const std::string& unixFolder)
-{
-    HANDLE manager = CreateFileW(L"\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,
-                                 FILE_SHARE_READ | FILE_SHARE_WRITE, 0, OPEN_EXISTING, 0, 0);
-    if (manager == INVALID_HANDLE_VALUE) return false;
-    std::vector<char> buffer(sizeof(WineUnixDrive) + unixFolder.size() + 1, 0);
-    WineUnixDrive* drive = reinterpret_cast<WineUnixDrive*>(buffer.data());
-    drive->size = ULONG(buffer.size());
-    drive->letter = WCHAR(letter - 'A' + 'a');
-    drive->type = unixFolder.empty() ? DRIVE_NO_ROOT_DIR : DRIVE_REMOVABLE;
-    if (!unixFolder.empty()) {
-        drive->mountPointOffset = USHORT(sizeof(WineUnixDrive));
-        std::memcpy(buffer.data() + sizeof(WineUnixDrive), unixFolder.c_str(), unixFolder.size() + 1);
-    }
-    DWORD returned = 0;
-    BOOL ok = DeviceIoControl(manager, IOCTL_DEFINE_UNIX_DRIVE, buffer.data(), DWORD(buffer.size()), 0, 0,
-                              &returned, 0);
-    CloseHandle(manager);
-    return ok != FALSE;
-}
-
-std::string UnixPathOf(const std::string& windowsPath)
-{
-    typedef char*(CDECL * UnixNameLookup)(const WCHAR*);
-    UnixNameLookup lookup = reinterpret_cast<UnixNameLookup>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-    if (!lookup) return "";
-    WCHAR wide[MAX_PATH];
-    MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1, wide, MAX_PATH);
-    char* unixName = lookup(wide);
-    if (!unixName) return "";
-    std::string result = unixName;
-    HeapFree(GetProcessHeap(), 0, unixName);
-    return result;
-}
-
 class PortableMode : public testing::Test {
 protected:
     void SetUp() override
@@ -440,11 +386,9 @@ protected:
         CreateDirectoryA(folder.c_str(), 0);
         const std::string unixFolder = UnixPathOf(folder);
         if (unixFolder.empty()) GTEST_SKIP() << "not under Wine: no removable drive can be made";
-        const DWORD used = GetLogicalDrives();
-        for (char c = 'R'; c <= 'Y' && !letter; ++c)
-            if (!(used & (1u << (c - 'A')))) letter = c;
+        letter = FreeDriveLetter();
         ASSERT_NE(letter, 0) << "no free drive letter";
-        ASSERT_TRUE(DefineWineDrive(letter, unixFolder)) << "the mount manager refused drive " << letter;
+        ASSERT_TRUE(DefineRemovableDrive(letter, unixFolder)) << "the mount manager refused drive " << letter;
         root = std::string(1, letter) + ":\\";
         ASSERT_EQ(GetDriveTypeA(root.c_str()), UINT(DRIVE_REMOVABLE));
         std::string exe = METROVA_EXE;
@@ -462,7 +406,7 @@ protected:
             RemoveDirectoryA((root + "Brisklane").c_str());
             DeleteFileA((root + "metrova.exe").c_str());
         }
-        if (letter) DefineWineDrive(letter, "");
+        if (letter) DefineRemovableDrive(letter, "");
         RemoveDirectoryA(folder.c_str());
         ClearSettings();
     }
