@@ -289,9 +289,15 @@ bool PostCommand(HWND window, int id)
 
 bool BringToFront(MetrovaApp* app)
 {
-    SetForegroundWindow(app->window);
-    for (DWORD start = GetTickCount(); GetTickCount() - start < DRIVER_TIMEOUT_MS; Sleep(20))
+    // Asked again now and then: a program that has just started may take the
+    // foreground for itself after the first request.
+    for (DWORD start = GetTickCount(), asked = 0; GetTickCount() - start < DRIVER_TIMEOUT_MS; Sleep(20)) {
+        if (GetTickCount() - asked >= 500) {
+            SetForegroundWindow(app->window);
+            asked = GetTickCount();
+        }
         if (GetForegroundWindow() == app->window) return true;
+    }
     return false;
 }
 
@@ -502,7 +508,7 @@ static HWND ReplyWindow()
     return window;
 }
 
-bool ProbeQuery(MetrovaApp* app, const char* query, std::string* reply)
+static bool AskProbeOnce(MetrovaApp* app, const char* query, std::string* reply)
 {
     ProbeAnswer.clear();
     ProbeAnswered = false;
@@ -516,6 +522,18 @@ bool ProbeQuery(MetrovaApp* app, const char* query, std::string* reply)
         return false;
     }
     *reply = ProbeAnswer;
+    return true;
+}
+
+bool ProbeQuery(MetrovaApp* app, const char* query, std::string* reply)
+{
+    // A program busy for a moment (a long settings file, a loaded machine) can
+    // look hung to one send: ask again while it still runs, within the bound.
+    const DWORD start = GetTickCount();
+    while (!AskProbeOnce(app, query, reply)) {
+        if (!IsRunning(app) || GetTickCount() - start >= DRIVER_TIMEOUT_MS) return false;
+        Sleep(100);
+    }
     return true;
 }
 

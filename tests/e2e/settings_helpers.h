@@ -98,11 +98,11 @@ inline std::string TrimBlanks(const std::string& text)
     return text.substr(begin, end - begin + 1);
 }
 
-inline IniView ReadIni(const std::string& text)
+// Calls onSection(lower-case name) for each section line and onLine(line) for
+// every other non-blank line of the file, trimmed, in file order.
+template <typename SectionFn, typename LineFn>
+void WalkIni(const std::string& text, SectionFn onSection, LineFn onLine)
 {
-    IniView ini;
-    std::map<std::string, std::string>* section = 0;
-    bool firstOfName = false;
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
@@ -110,17 +110,30 @@ inline IniView ReadIni(const std::string& text)
         const std::string line = TrimBlanks(text.substr(start, end - start));
         start = end + 1;
         if (line.empty()) continue;
-        if (line[0] == '[' && line.rfind(']') != std::string::npos) {
-            const std::string name = LowerAscii(TrimBlanks(line.substr(1, line.rfind(']') - 1)));
+        if (line[0] == '[' && line.rfind(']') != std::string::npos)
+            onSection(LowerAscii(TrimBlanks(line.substr(1, line.rfind(']') - 1))));
+        else
+            onLine(line);
+    }
+}
+
+inline IniView ReadIni(const std::string& text)
+{
+    IniView ini;
+    std::map<std::string, std::string>* section = 0;
+    bool firstOfName = false;
+    WalkIni(
+        text,
+        [&](const std::string& name) {
             firstOfName = !ini.count(name);
             section = &ini[name];
-            continue;
-        }
-        const size_t equals = line.find('=');
-        if (!section || !firstOfName || equals == std::string::npos) continue;
-        const std::string key = LowerAscii(TrimBlanks(line.substr(0, equals)));
-        if (!section->count(key)) (*section)[key] = TrimBlanks(line.substr(equals + 1));
-    }
+        },
+        [&](const std::string& line) {
+            const size_t equals = line.find('=');
+            if (!section || !firstOfName || equals == std::string::npos) return;
+            const std::string key = LowerAscii(TrimBlanks(line.substr(0, equals)));
+            if (!section->count(key)) (*section)[key] = TrimBlanks(line.substr(equals + 1));
+        });
     return ini;
 }
 
@@ -177,19 +190,11 @@ inline std::vector<std::string> SectionKeys(const std::string& text, const char*
 {
     std::vector<std::string> keys;
     bool inside = false;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        const std::string line = TrimBlanks(text.substr(start, end - start));
-        start = end + 1;
-        if (line.empty()) continue;
-        if (line[0] == '[' && line.rfind(']') != std::string::npos) {
-            inside = LowerAscii(TrimBlanks(line.substr(1, line.rfind(']') - 1))) == LowerAscii(section);
-            continue;
-        }
-        if (inside) keys.push_back(TrimBlanks(line.substr(0, line.find('='))));
-    }
+    WalkIni(
+        text, [&](const std::string& name) { inside = name == LowerAscii(section); },
+        [&](const std::string& line) {
+            if (inside) keys.push_back(TrimBlanks(line.substr(0, line.find('='))));
+        });
     return keys;
 }
 
