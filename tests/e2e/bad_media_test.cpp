@@ -313,34 +313,17 @@ TEST_F(BadMedia, ThousandsOfCopiesOfAKey)
 // reads the value at each lookup): pointed at a folder whose length puts
 // the settings file's path at exactly the limit (259 characters without the
 // NUL) or one past it.
-const wchar_t USER_SHELL_FOLDERS[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
-const wchar_t APP_DATA_VALUE[] = L"AppData";
-const wchar_t DEFAULT_APP_DATA[] = L"%USERPROFILE%\\AppData\\Roaming";
-// Begins as the locale tests' folders do, so that either fixture takes a
-// value left by a killed run of the other for what it is.
-const wchar_t LEFTOVER_MARK[] = L"metrova-appdata-";
 const int SETTINGS_TAIL = 30;   // "\Brisklane\Metrova\metrova.ini"
 
 class LongSettingsPath : public testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, USER_SHELL_FOLDERS, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &key),
-                  ERROR_SUCCESS);
-        wchar_t value[MAX_PATH] = L"";
-        DWORD size = sizeof value - sizeof(wchar_t);
-        hadValue = RegQueryValueExW(key, APP_DATA_VALUE, 0, &type, reinterpret_cast<BYTE*>(value), &size) ==
-                   ERROR_SUCCESS;
-        saved = value;
-        if (saved.find(LEFTOVER_MARK) != std::wstring::npos) {
-            saved = DEFAULT_APP_DATA;
-            type = REG_EXPAND_SZ;
-            hadValue = true;
-        }
+        ASSERT_TRUE(BeginAppDataMove(&move));
         ClearSettings();
         wchar_t temp[MAX_PATH];
         ASSERT_NE(GetTempPathW(MAX_PATH, temp), 0u);
-        outer = std::wstring(temp) + LEFTOVER_MARK + L"limit-" + std::to_wstring(GetCurrentProcessId());
+        outer = std::wstring(temp) + APP_DATA_MOVED_MARK + L"limit-" + std::to_wstring(GetCurrentProcessId());
         ASSERT_TRUE(CreateDirectoryW(outer.c_str(), 0));
     }
     // Points the application-data folder at a folder below `outer` that makes
@@ -352,9 +335,7 @@ protected:
         base = outer + L"\\" + std::wstring(size_t(baseLength) - outer.size() - 1, L'b');
         ASSERT_EQ(int(base.size()), baseLength);
         ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + base).c_str(), 0));
-        ASSERT_EQ(RegSetValueExW(key, APP_DATA_VALUE, 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(base.c_str()),
-                                 DWORD((base.size() + 1) * sizeof(wchar_t))),
-                  ERROR_SUCCESS);
+        ASSERT_TRUE(MoveAppDataTo(&move, base));
         redirected = true;
         ASSERT_EQ(WideFromUtf8(AppDataFolder()), base);
         file = Utf8FromWide(base) + "\\Brisklane\\Metrova\\metrova.ini";
@@ -370,21 +351,13 @@ protected:
             RemoveDirectoryW(LongPath(b + "\\Brisklane").c_str());
             RemoveDirectoryW(LongPath(b).c_str());
         }
-        if (key) {
-            if (hadValue)
-                RegSetValueExW(key, APP_DATA_VALUE, 0, type, reinterpret_cast<const BYTE*>(saved.c_str()),
-                               DWORD((saved.size() + 1) * sizeof(wchar_t)));
-            else
-                RegDeleteValueW(key, APP_DATA_VALUE);
-            RegCloseKey(key);
-        }
+        EndAppDataMove(&move);
         if (!outer.empty()) RemoveDirectoryW(outer.c_str());
         ClearSettings();
     }
-    HKEY key = 0;
-    DWORD type = REG_EXPAND_SZ;
-    bool hadValue = false, redirected = false;
-    std::wstring saved, outer, base;
+    AppDataMove move = {};
+    bool redirected = false;
+    std::wstring outer, base;
     std::string file;
     MetrovaApp app = {};
 };

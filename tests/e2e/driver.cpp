@@ -789,3 +789,52 @@ std::string UnixPathOf(const std::string& windowsPath)
     HeapFree(GetProcessHeap(), 0, unixName);
     return result;
 }
+
+// --- The application-data folder moved --------------------------------------
+
+const wchar_t APP_DATA_MOVED_MARK[] = L"metrova-appdata-";
+static const wchar_t USER_SHELL_FOLDERS[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+static const wchar_t APP_DATA_VALUE[] = L"AppData";
+static const wchar_t DEFAULT_APP_DATA[] = L"%USERPROFILE%\\AppData\\Roaming";   // a fresh prefix's own
+
+bool BeginAppDataMove(AppDataMove* move)
+{
+    *move = AppDataMove();
+    move->type = REG_EXPAND_SZ;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, USER_SHELL_FOLDERS, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &move->key) !=
+        ERROR_SUCCESS) {
+        move->key = 0;
+        return false;
+    }
+    wchar_t value[MAX_PATH] = L"";
+    DWORD size = sizeof value - sizeof(wchar_t);
+    move->hadValue =
+        RegQueryValueExW(move->key, APP_DATA_VALUE, 0, &move->type, reinterpret_cast<BYTE*>(value), &size) ==
+        ERROR_SUCCESS;
+    move->saved = value;
+    if (move->saved.find(APP_DATA_MOVED_MARK) != std::wstring::npos) {
+        move->saved = DEFAULT_APP_DATA;
+        move->type = REG_EXPAND_SZ;
+        move->hadValue = true;
+    }
+    return true;
+}
+
+bool MoveAppDataTo(AppDataMove* move, const std::wstring& folder)
+{
+    return move->key && RegSetValueExW(move->key, APP_DATA_VALUE, 0, REG_EXPAND_SZ,
+                                       reinterpret_cast<const BYTE*>(folder.c_str()),
+                                       DWORD((folder.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+}
+
+void EndAppDataMove(AppDataMove* move)
+{
+    if (!move->key) return;
+    if (move->hadValue)
+        RegSetValueExW(move->key, APP_DATA_VALUE, 0, move->type, reinterpret_cast<const BYTE*>(move->saved.c_str()),
+                       DWORD((move->saved.size() + 1) * sizeof(wchar_t)));
+    else
+        RegDeleteValueW(move->key, APP_DATA_VALUE);
+    RegCloseKey(move->key);
+    move->key = 0;
+}

@@ -153,6 +153,25 @@ char FreeDriveLetter();
 // The Unix path of a Windows path under Wine, or "" elsewhere.
 std::string UnixPathOf(const std::string& windowsPath);
 
+// --- The application-data folder moved --------------------------------------
+// A test may point the prefix's application-data folder (the "AppData" value
+// of the user's shell folders, which Wine reads at each lookup) at a folder of
+// its own, whose name begins with APP_DATA_MOVED_MARK, and put it back after.
+// A value still pointing at such a folder is a killed run's leftover: the
+// prefix's own default is put back instead.
+extern const wchar_t APP_DATA_MOVED_MARK[];
+struct AppDataMove {
+    HKEY key;              // the user's shell folders, 0 until opened
+    DWORD type;            // the value's type as it was
+    bool hadValue;         // whether there was a value to put back
+    std::wstring saved;    // the value as it was
+};
+// Opens the key and remembers the value; false when the key cannot be opened.
+bool BeginAppDataMove(AppDataMove* move);
+bool MoveAppDataTo(AppDataMove* move, const std::wstring& folder);
+// Puts the value back and closes the key.
+void EndAppDataMove(AppDataMove* move);
+
 // A test with a fresh Metrova on empty settings; stopped again afterwards.
 // Derived fixtures may write settings in BeforeStart().
 class MetrovaTest : public testing::Test {

@@ -137,13 +137,6 @@ TEST_F(LocaleNames, MenusHoldTheNamesAsWritten)
 
 // ---- Settings below a folder the code page cannot spell ---------------------
 
-// The application-data folder is whatever the user's shell folders say;
-// Wine's folder lookup reads this key each time.
-const wchar_t USER_SHELL_FOLDERS[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
-const wchar_t APP_DATA_VALUE[] = L"AppData";
-const wchar_t DEFAULT_APP_DATA[] = L"%USERPROFILE%\\AppData\\Roaming";   // a fresh prefix's own
-// Folder name prefix; a value still pointing at one is a killed run's leftover.
-const wchar_t FOLDER_PREFIX[] = L"metrova-appdata-";
 // Cyrillic "data" and Hangul "hangul": no code page these tests run under spells both.
 const wchar_t FOREIGN_NAME[] = L"\u0434\u0430\u043D\u043D\u044B\u0435-\uD55C\uAE00";
 
@@ -172,42 +165,22 @@ class LocaleSettings : public testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, USER_SHELL_FOLDERS, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &key),
-                  ERROR_SUCCESS);
-        wchar_t value[MAX_PATH] = L"";
-        DWORD size = sizeof value - sizeof(wchar_t);
-        hadValue = RegQueryValueExW(key, APP_DATA_VALUE, 0, &type, reinterpret_cast<BYTE*>(value), &size) ==
-                   ERROR_SUCCESS;
-        saved = value;
-        if (saved.find(FOLDER_PREFIX) != std::wstring::npos) {
-            saved = DEFAULT_APP_DATA;
-            type = REG_EXPAND_SZ;
-            hadValue = true;
-        }
+        ASSERT_TRUE(BeginAppDataMove(&move));
         ClearSettings();
 
         wchar_t temp[MAX_PATH];
         ASSERT_NE(GetTempPathW(MAX_PATH, temp), 0u);
-        folder = std::wstring(temp) + FOLDER_PREFIX + std::to_wstring(GetCurrentProcessId()) + L"-" + FOREIGN_NAME;
+        folder = std::wstring(temp) + APP_DATA_MOVED_MARK + std::to_wstring(GetCurrentProcessId()) + L"-" + FOREIGN_NAME;
         ASSERT_TRUE(CreateDirectoryW(folder.c_str(), 0))
             << "cannot make " << Shown(folder) << ": Wine needs a UTF-8 Unix locale (LANG=C.UTF-8) for such names";
-        ASSERT_EQ(RegSetValueExW(key, APP_DATA_VALUE, 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
-                                 DWORD((folder.size() + 1) * sizeof(wchar_t))),
-                  ERROR_SUCCESS);
+        ASSERT_TRUE(MoveAppDataTo(&move, folder));
         redirected = true;
     }
     void TearDown() override
     {
         StopMetrova(&app);
         if (redirected) ClearSettings();
-        if (key) {
-            if (hadValue)
-                RegSetValueExW(key, APP_DATA_VALUE, 0, type, reinterpret_cast<const BYTE*>(saved.c_str()),
-                               DWORD((saved.size() + 1) * sizeof(wchar_t)));
-            else
-                RegDeleteValueW(key, APP_DATA_VALUE);
-            RegCloseKey(key);
-        }
+        EndAppDataMove(&move);
         if (!folder.empty()) RemoveDirectoryW(folder.c_str());
     }
     // "E&xit" from the menu; true when Metrova ended with 0.
@@ -224,10 +197,9 @@ protected:
         const MenuEntry* item = ReadMenu(&app, &bar) ? FindMenuItem(bar, IDM_OPTIONS_SAVE_ON_EXIT) : 0;
         return item && item->checked;
     }
-    HKEY key = 0;
-    DWORD type = REG_EXPAND_SZ;
-    bool hadValue = false, redirected = false;
-    std::wstring saved, folder;
+    AppDataMove move = {};
+    bool redirected = false;
+    std::wstring folder;
     MetrovaApp app = {};
 };
 
