@@ -321,9 +321,8 @@ protected:
     {
         ASSERT_TRUE(BeginAppDataMove(&move));
         ClearSettings();
-        wchar_t temp[MAX_PATH];
-        ASSERT_NE(GetTempPathW(MAX_PATH, temp), 0u);
-        outer = std::wstring(temp) + APP_DATA_MOVED_MARK + L"limit-" + std::to_wstring(GetCurrentProcessId());
+        outer = MovedAppDataFolder(L"limit");
+        ASSERT_FALSE(outer.empty());
         ASSERT_TRUE(CreateDirectoryW(outer.c_str(), 0));
     }
     // Points the application-data folder at a folder below `outer` that makes

@@ -820,6 +820,13 @@ bool BeginAppDataMove(AppDataMove* move)
     return true;
 }
 
+std::wstring MovedAppDataFolder(const std::wstring& tail)
+{
+    wchar_t temp[MAX_PATH];
+    if (GetTempPathW(MAX_PATH, temp) == 0) return L"";
+    return std::wstring(temp) + APP_DATA_MOVED_MARK + std::to_wstring(GetCurrentProcessId()) + L"-" + tail;
+}
+
 bool MoveAppDataTo(AppDataMove* move, const std::wstring& folder)
 {
     return move->key && RegSetValueExW(move->key, APP_DATA_VALUE, 0, REG_EXPAND_SZ,

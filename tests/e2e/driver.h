@@ -168,6 +168,9 @@ struct AppDataMove {
 };
 // Opens the key and remembers the value; false when the key cannot be opened.
 bool BeginAppDataMove(AppDataMove* move);
+// A folder path in the temporary folder carrying the mark, this process's id
+// and `tail`; "" when there is no temporary folder.
+std::wstring MovedAppDataFolder(const std::wstring& tail);
 bool MoveAppDataTo(AppDataMove* move, const std::wstring& folder);
 // Puts the value back and closes the key.
 void EndAppDataMove(AppDataMove* move);

@@ -167,10 +167,8 @@ protected:
     {
         ASSERT_TRUE(BeginAppDataMove(&move));
         ClearSettings();
-
-        wchar_t temp[MAX_PATH];
-        ASSERT_NE(GetTempPathW(MAX_PATH, temp), 0u);
-        folder = std::wstring(temp) + APP_DATA_MOVED_MARK + std::to_wstring(GetCurrentProcessId()) + L"-" + FOREIGN_NAME;
+        folder = MovedAppDataFolder(FOREIGN_NAME);
+        ASSERT_FALSE(folder.empty());
         ASSERT_TRUE(CreateDirectoryW(folder.c_str(), 0))
             << "cannot make " << Shown(folder) << ": Wine needs a UTF-8 Unix locale (LANG=C.UTF-8) for such names";
         ASSERT_TRUE(MoveAppDataTo(&move, folder));
