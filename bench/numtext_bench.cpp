@@ -221,17 +221,23 @@ const std::vector<Conversion>& TemperatureWorst()
     return conversions;
 }
 
+// The answer in doubles: ParseReal, then the factor rule or TemperatureConvert.
+double DoubleAnswer(const Conversion& c, bool temperature)
+{
+    double value, result;
+    ParseReal(c.text.c_str(), &value);
+    if (temperature) TemperatureConvert(c.from, c.to, value, &result);
+    else result = ConvertByFactors(value, c.from, c.to);
+    return result;
+}
+
 // Before: ParseReal, the factor rule or TemperatureConvert on doubles, FormatReal.
 void ConvertDoublePath(benchmark::State& state, const std::vector<Conversion>* conversions, bool temperature)
 {
     char out[32];
     for (auto _ : state) {
         for (const Conversion& c : *conversions) {
-            double value, result;
-            ParseReal(c.text.c_str(), &value);
-            if (temperature) TemperatureConvert(c.from, c.to, value, &result);
-            else result = ConvertByFactors(value, c.from, c.to);
-            FormatReal(result, 6, out, 1);
+            FormatReal(DoubleAnswer(c, temperature), 6, out, 1);
             benchmark::DoNotOptimize(out);
         }
     }
@@ -261,11 +267,7 @@ void ConvertKeystroke(benchmark::State& state, const std::vector<Conversion>* co
     ExactConverter converter = temperature ? ExactTemperature : nullptr;
     for (auto _ : state) {
         for (const Conversion& c : *conversions) {
-            double value, result;
-            ParseReal(c.text.c_str(), &value);
-            if (temperature) TemperatureConvert(c.from, c.to, value, &result);
-            else result = ConvertByFactors(value, c.from, c.to);
-            FormatExactConversion(c.text.c_str(), c.from, c.to, converter, result, 6, out, 1);
+            FormatExactConversion(c.text.c_str(), c.from, c.to, converter, DoubleAnswer(c, temperature), 6, out, 1);
             benchmark::DoNotOptimize(out);
         }
     }
