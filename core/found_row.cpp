@@ -3,7 +3,7 @@
 // number text.
 #include "core/unit_search.h"
 
-#include "numtext/numtext.h"
+#include "numtext/decimal_digits.h"
 
 #include <cassert>
 
@@ -20,9 +20,6 @@ int BaseUnitIndex(int category)
     return -1;
 }
 
-// FormatReal's scientific text with 15 decimals: sign or blank, the 16
-// digits d1 "." d2..d16, "E", the exponent's sign and four digits.
-const int SCI_FIRST_DIGIT = 1, SCI_POINT = 2, SCI_EXPONENT_MARK = 18;
 const int SIGNIFICANT_MAX = 15;   // digits shown: below a double's 15.95, so
                                   // last-place noise of computed factors rounds away
 const int FIXED_EXPONENT_MIN = -4, FIXED_EXPONENT_MAX = 14;  // fixed notation from 1E-4 below 1E15
@@ -30,27 +27,23 @@ const int READ_BACK_DIGITS_MAX = 18;   // ParseReal reads no more digits than th
 
 int FormatShortNumber(double value, char* out)
 {
-    // Step 1: the 16 correctly rounded digits and the decimal exponent.
-    char text[FORMAT_MAX_TEXT];
-    if (!FormatReal(value, 15, text, 0)) {
-        out[0] = '\0';
-        return 0;
-    }
-    if (text[0] == '0') {   // zero has no digits to lay out
-        out[0] = '0';
+    // Step 1: the 16 correctly rounded digits FormatReal shows, and the
+    // decimal exponent.
+    DecimalDigits sixteen;
+    if (!SixteenDigits(value, &sixteen)) {
+        if (value != 0.0) {   // NaN or infinity: nothing to show
+            out[0] = '\0';
+            return 0;
+        }
+        out[0] = '0';   // zero has no digits to lay out
         out[1] = '\0';
         return 1;
     }
-    assert(text[SCI_POINT] == '.' && text[SCI_EXPONENT_MARK] == 'E');
     char digits[16];
-    digits[0] = text[SCI_FIRST_DIGIT];
-    for (int i = 1; i < 16; ++i)
-        digits[i] = text[SCI_POINT + i];
-    int exponent = 0;
-    for (const char* e = text + SCI_EXPONENT_MARK + 2; *e != '\0'; ++e)
-        exponent = exponent * 10 + (*e - '0');
-    if (text[SCI_EXPONENT_MARK + 1] == '-')
-        exponent = -exponent;
+    uint64_t rest = sixteen.digits;
+    for (int i = 15; i >= 0; --i, rest /= 10)
+        digits[i] = static_cast<char>('0' + rest % 10);
+    int exponent = sixteen.exponent;
 
     // Step 2: round to 15 digits, half up on the 16th. A carry out of the
     // first digit leaves 1 followed by zeros, one power of ten higher.
@@ -73,7 +66,7 @@ int FormatShortNumber(double value, char* out)
 
     // Step 4: lay the digits out.
     int length = 0;
-    if (text[0] == '-')
+    if (sixteen.negative)
         out[length++] = '-';
     // Below 1 the fixed text has -exponent zeros before the digits, the one
     // before the point included.

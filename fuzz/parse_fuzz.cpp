@@ -9,6 +9,7 @@
 
 #include "numtext/extended.h"
 #include "numtext/numtext.h"
+#include "tests/support/bits.h"
 
 namespace {
 
@@ -38,13 +39,6 @@ bool Acceptable(const std::string& text)
         if (value > 4931) return false;
     }
     return true;
-}
-
-uint64_t BitsOf(double d)
-{
-    uint64_t bits;
-    std::memcpy(&bits, &d, sizeof bits);
-    return bits;
 }
 
 }  // namespace

@@ -13,15 +13,9 @@
 
 #include "numtext/extended.h"
 #include "numtext/numtext.h"
+#include "tests/support/bits.h"
 
 namespace {
-
-uint64_t BitsOf(double d)
-{
-    uint64_t bits;
-    std::memcpy(&bits, &d, sizeof bits);
-    return bits;
-}
 
 [[noreturn]] void Fail(const char* what, double value, const char* text)
 {

@@ -3,17 +3,23 @@
 #include <stddef.h>
 #include <string.h>
 
-bool AppendText(char* buffer, int size, int* length, const char* text)
+// The first `needed` bytes of text at buffer[*length], cut where the buffer
+// is full; always terminated.
+static bool AppendBytes(char* buffer, int size, int* length, const char* text, size_t needed)
 {
     if (size <= 0 || *length >= size)
         return false;
     const size_t room = static_cast<size_t>(size - 1 - *length);
-    const size_t needed = strlen(text);
     const size_t copied = needed < room ? needed : room;
     memcpy(buffer + *length, text, copied);
     *length += static_cast<int>(copied);
     buffer[*length] = '\0';
     return copied == needed;
+}
+
+bool AppendText(char* buffer, int size, int* length, const char* text)
+{
+    return AppendBytes(buffer, size, length, text, strlen(text));
 }
 
 bool AppendDecimal(char* buffer, int size, int* length, int value)
@@ -29,16 +35,7 @@ bool AppendDecimal(char* buffer, int size, int* length, int value)
     } while (magnitude);
     if (value < 0)
         digits[--at] = '-';
-    // At most eleven characters: copied here rather than measured and copied
-    // again by AppendText (a save formats some ninety keys).
-    if (size <= 0 || *length >= size)
-        return false;
-    int end = *length;
-    for (; digits[at] && end < size - 1; ++at)
-        buffer[end++] = digits[at];
-    buffer[end] = '\0';
-    *length = end;
-    return digits[at] == '\0';
+    return AppendBytes(buffer, size, length, digits + at, sizeof digits - 1 - at);
 }
 
 bool FormatNumberedKey(char* buffer, int size, const char* format, int number)
@@ -57,13 +54,8 @@ bool FormatNumberedKey(char* buffer, int size, const char* format, int number)
         // The text up to the next "%d" as it stands, in one copy: a save
         // formats some ninety keys.
         const char* mark = strstr(p, "%d");
-        const int run = static_cast<int>(mark ? mark - p : static_cast<ptrdiff_t>(strlen(p)));
-        const int room = size - 1 - length;
-        const int copied = run < room ? run : room;
-        memcpy(buffer + length, p, static_cast<size_t>(copied));
-        length += copied;
-        buffer[length] = '\0';
-        if (copied < run)
+        const size_t run = mark ? static_cast<size_t>(mark - p) : strlen(p);
+        if (!AppendBytes(buffer, size, &length, p, run))
             return false;
         p += run;
     }

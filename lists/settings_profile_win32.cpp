@@ -25,6 +25,19 @@ static bool FromWide(const wchar_t* wide, char* buffer, int size)
     return size > 0 && WideCharToMultiByte(CP_UTF8, 0, wide, -1, buffer, size, nullptr, nullptr) != 0;
 }
 
+// A section, key and file path as the wide profile functions take them.
+struct WideProfileKey {
+    wchar_t section[PROFILE_NAME_SIZE], key[PROFILE_NAME_SIZE], path[MAX_PATH];
+};
+
+// False when one of them does not fit, which the callers treat like a file
+// that cannot be read or written.
+static bool ToWideProfileKey(const char* section, const char* key, const char* path, WideProfileKey* wide)
+{
+    return ToWide(section, wide->section, PROFILE_NAME_SIZE) && ToWide(key, wide->key, PROFILE_NAME_SIZE) &&
+           ToWide(path, wide->path, MAX_PATH);
+}
+
 int ProfileFileOpenable(const char* path)
 {
     wchar_t widePath[MAX_PATH];
@@ -39,11 +52,10 @@ int ProfileFileOpenable(const char* path)
 
 int ProfileReadInt(const char* section, const char* key, int defaultValue, const char* path)
 {
-    wchar_t wideSection[PROFILE_NAME_SIZE], wideKey[PROFILE_NAME_SIZE], widePath[MAX_PATH];
-    if (!ToWide(section, wideSection, PROFILE_NAME_SIZE) || !ToWide(key, wideKey, PROFILE_NAME_SIZE) ||
-        !ToWide(path, widePath, MAX_PATH))
+    WideProfileKey wide;
+    if (!ToWideProfileKey(section, key, path, &wide))
         return defaultValue;   // as for a file that cannot be read
-    return static_cast<int>(GetPrivateProfileIntW(wideSection, wideKey, defaultValue, widePath));
+    return static_cast<int>(GetPrivateProfileIntW(wide.section, wide.key, defaultValue, wide.path));
 }
 
 // GetPrivateProfileIntW gives its default for a missing key and for an empty
@@ -53,12 +65,11 @@ int ProfileReadInt(const char* section, const char* key, int defaultValue, const
 // could otherwise make the two disagree.
 int ProfileKeyHasValue(const char* section, const char* key, const char* path)
 {
-    wchar_t wideSection[PROFILE_NAME_SIZE], wideKey[PROFILE_NAME_SIZE], widePath[MAX_PATH];
-    if (!ToWide(section, wideSection, PROFILE_NAME_SIZE) || !ToWide(key, wideKey, PROFILE_NAME_SIZE) ||
-        !ToWide(path, widePath, MAX_PATH))
+    WideProfileKey wide;
+    if (!ToWideProfileKey(section, key, path, &wide))
         return 0;   // as for a file that cannot be read
     wchar_t value[30];
-    return GetPrivateProfileStringW(wideSection, wideKey, L"", value, 30, widePath) > 0 ? 1 : 0;
+    return GetPrivateProfileStringW(wide.section, wide.key, L"", value, 30, wide.path) > 0 ? 1 : 0;
 }
 
 // value null removes the key. A new file comes out as plain 8-bit text (the
@@ -66,12 +77,11 @@ int ProfileKeyHasValue(const char* section, const char* key, const char* path)
 // program writes nothing but ASCII into it.
 static int WriteProfileEntry(const char* section, const char* key, const char* value, const char* path)
 {
-    wchar_t wideSection[PROFILE_NAME_SIZE], wideKey[PROFILE_NAME_SIZE], wideValue[PROFILE_NAME_SIZE];
-    wchar_t widePath[MAX_PATH];
-    if (!ToWide(section, wideSection, PROFILE_NAME_SIZE) || !ToWide(key, wideKey, PROFILE_NAME_SIZE) ||
-        (value && !ToWide(value, wideValue, PROFILE_NAME_SIZE)) || !ToWide(path, widePath, MAX_PATH))
+    WideProfileKey wide;
+    wchar_t wideValue[PROFILE_NAME_SIZE];
+    if (!ToWideProfileKey(section, key, path, &wide) || (value && !ToWide(value, wideValue, PROFILE_NAME_SIZE)))
         return 0;
-    return WritePrivateProfileStringW(wideSection, wideKey, value ? wideValue : nullptr, widePath) ? 1 : 0;
+    return WritePrivateProfileStringW(wide.section, wide.key, value ? wideValue : nullptr, wide.path) ? 1 : 0;
 }
 
 int ProfileWriteString(const char* section, const char* key, const char* value, const char* path)

@@ -2,6 +2,8 @@
 # Installs what building, running and testing Metrova needs on Debian.
 # Safe to run again: packages already present are left alone.
 set -eu
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO=sudo
 PACKAGES="cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
   g++-multilib qemu-user locales
@@ -11,8 +13,6 @@ for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
 done
 if [ -n "$missing" ]; then
-  SUDO=""
-  [ "$(id -u)" -eq 0 ] || SUDO=sudo
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing
 fi
@@ -26,8 +26,6 @@ for l in $LOCALES; do
   locale -a 2>/dev/null | grep -qx "$short" || absent="$absent $l"
 done
 if [ -n "$absent" ]; then
-  SUDO=""
-  [ "$(id -u)" -eq 0 ] || SUDO=sudo
   for l in $absent; do
     $SUDO sed -i "s/^# *\($l UTF-8\)$/\1/" /etc/locale.gen
     grep -qx "$l UTF-8" /etc/locale.gen || echo "$l UTF-8" | $SUDO tee -a /etc/locale.gen >/dev/null

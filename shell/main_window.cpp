@@ -60,23 +60,19 @@ static const ChildControl LabelControls[] = {
 
 static HWND LastFocusedControl;   // the child that had the focus last: given it back on activation
 
-// A chooser as a Unicode window: it is given the catalogue's names as UTF-16
-// (ViewChooserAppend), so the system's code page never reads them. Everything
-// else is the table's; a chooser has no text of its own.
-static HWND CreateUnicodeChooser(HWND parent, const ChildControl& c, int dpi)
-{
-    return CreateWindowExW(c.extendedStyle, L"COMBOBOX", L"", c.style, ScaleForDpi(c.x, dpi), ScaleForDpi(c.y, dpi),
-                           ScaleForDpi(c.width, dpi), ScaleForDpi(c.height, dpi), parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), Instance, 0);
-}
-
+// A chooser is a Unicode window: it is given the catalogue's names as UTF-16
+// (ViewChooserAppend), so the system's code page never reads them. A chooser
+// has no text of its own.
 static HWND CreateChild(HWND parent, const ChildControl& c, int dpi)
 {
-    if (lstrcmpA(c.className, "COMBOBOX") == 0)
-        return *c.handle = CreateUnicodeChooser(parent, c, dpi);
-    HWND child = CreateWindowExA(c.extendedStyle, c.className, c.text, c.style, ScaleForDpi(c.x, dpi),
-                                 ScaleForDpi(c.y, dpi), ScaleForDpi(c.width, dpi), ScaleForDpi(c.height, dpi),
-                                 parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), Instance, 0);
+    const int x = ScaleForDpi(c.x, dpi), y = ScaleForDpi(c.y, dpi);
+    const int width = ScaleForDpi(c.width, dpi), height = ScaleForDpi(c.height, dpi);
+    HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id));
+    HWND child = lstrcmpA(c.className, "COMBOBOX") == 0
+                     ? CreateWindowExW(c.extendedStyle, L"COMBOBOX", L"", c.style, x, y, width, height, parent, id,
+                                       Instance, 0)
+                     : CreateWindowExA(c.extendedStyle, c.className, c.text, c.style, x, y, width, height, parent,
+                                       id, Instance, 0);
     *c.handle = child;
     return child;
 }
@@ -203,8 +199,17 @@ void RememberFocusedControl(HWND control)
     LastFocusedControl = control;
 }
 
-// Keeps the focused child over a switch to another program and back, as a
-// dialog does; true when the focus was given back here.
+// Gives the focus back to the control that had it last, as a dialog does;
+// true when it did.
+static bool RestoreFocusedControl(HWND window)
+{
+    if (!LastFocusedControl || !IsChild(window, LastFocusedControl)) return false;
+    SetFocus(LastFocusedControl);
+    return true;
+}
+
+// Keeps the focused child over a switch to another program and back; true
+// when the focus was given back here.
 static bool OnActivate(HWND window, WPARAM wParam)
 {
     if (LOWORD(wParam) == WA_INACTIVE) {
@@ -212,18 +217,8 @@ static bool OnActivate(HWND window, WPARAM wParam)
         if (focus && IsChild(window, focus)) LastFocusedControl = focus;
         return false;
     }
-    if (HIWORD(wParam) || !LastFocusedControl || !IsChild(window, LastFocusedControl)) return false;
-    SetFocus(LastFocusedControl);
-    return true;
-}
-
-// The window itself got the focus (after activation, or a menu): it passes
-// it on to the control that had it, as a dialog does.
-static bool OnSetFocus(HWND window)
-{
-    if (!LastFocusedControl || !IsChild(window, LastFocusedControl)) return false;
-    SetFocus(LastFocusedControl);
-    return true;
+    if (HIWORD(wParam)) return false;   // minimised
+    return RestoreFocusedControl(window);
 }
 
 // The menu is opening (by the mouse or its Alt key): that ends a browse with
@@ -251,7 +246,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CREATE:     return OnCreate(window);                  // controls, lists, menus
     case WM_COMMAND:    OnCommand(window, wParam, lParam); return 0;
     case WM_ACTIVATE:   if (OnActivate(window, wParam)) return 0; break;
-    case WM_SETFOCUS:   if (OnSetFocus(window)) return 0; break;
+    case WM_SETFOCUS:   if (RestoreFocusedControl(window)) return 0; break;   // after activation or a menu
     case WM_DPICHANGED: OnDpiChanged(window, wParam, lParam); return 0;
     case WM_INITMENU:   OnMenuOpening(window); return 0;
     case WM_DESTROY:    OnDestroy(window); return 0;              // save settings, quit

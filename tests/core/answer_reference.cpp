@@ -31,6 +31,16 @@ int CompareMagnitude(const RefRational& a, const RefRational& b)
 
 RefRational Abs(const RefRational& a) { return Make(false, a.num, a.den); }
 
+// E with 10^E <= |r| < 10^(E+1), r not zero: from a bit-length guess moved
+// by exact tests.
+int DecimalExponent(const RefRational& r)
+{
+    int e = (int)std::floor((RefBitLength(r.num) - RefBitLength(r.den)) * 0.30103);
+    while (CompareMagnitude(r, RefDecimal(false, 1, e)) < 0) --e;
+    while (CompareMagnitude(r, RefDecimal(false, 1, e + 1)) >= 0) ++e;
+    return e;
+}
+
 }  // namespace
 
 RefRational RefRationalOf(int64_t integer)
@@ -49,14 +59,15 @@ RefRational RefDecimal(bool negative, uint64_t digits, int exponent10)
 
 RefRational RefExactDouble(double value)
 {
-    int e;
-    double f = std::frexp(std::fabs(value), &e);  // |value| = f * 2^e, 0.5 <= f < 1
-    uint64_t m = (uint64_t)std::ldexp(f, 53);
-    e -= 53;
-    RefInt num = RefFromWord(m), den = RefFromWord(1);
-    if (e >= 0) RefShiftLeft(num, e);
-    else RefShiftLeft(den, -e);
+    RefInt num, den;
+    RefFraction(value, &num, &den);
     return Make(value < 0, num, den);
+}
+
+RefRational RefOfScanned(const ScannedNumber& scanned)
+{
+    return RefDecimal(scanned.negative, scanned.digits,
+                      scanned.exponent - (scanned.digitCount - scanned.integerDigits));
 }
 
 RefRational RefTimes(const RefRational& a, const RefRational& b)
@@ -104,10 +115,8 @@ RefRational RefStandsFor(double factor)
     std::frexp(factor, &e);
     RefRational ulp = e - 53 >= 0 ? Make(false, PowerOfTwo(e - 53), RefFromWord(1))
                                   : Make(false, RefFromWord(1), PowerOfTwo(53 - e));
-    // The leading digit's power of ten, 10^k <= factor < 10^(k+1), by search.
-    int k = (int)std::floor(std::log10(factor));
-    while (CompareMagnitude(exact, RefDecimal(false, 1, k)) < 0) --k;
-    while (CompareMagnitude(exact, RefDecimal(false, 1, k + 1)) >= 0) ++k;
+    // The leading digit's power of ten, 10^k <= factor < 10^(k+1).
+    int k = DecimalExponent(exact);
     // The nearest decimal of 15 significant digits: round(factor * 10^(14-k)).
     RefRational scaled = RefTimes(exact, RefDecimal(false, 1, 14 - k));
     RefInt remainder = scaled.num;
@@ -142,12 +151,21 @@ RefRational RefTemperature(double fromCode, double toCode, const RefRational& va
 RefRange RefRangeOf(const RefRational& r)
 {
     if (RefSign(r) == 0) return REF_ZERO;
-    // Rounds to an infinity from 2^1024 - 2^970 up, to zero up to 2^-1075.
-    RefInt top = PowerOfTwo(1024), step = PowerOfTwo(970);
-    RefSubtract(top, step);
-    if (CompareMagnitude(r, Make(false, top, RefFromWord(1))) >= 0) return REF_BEYOND_RANGE;
-    if (CompareMagnitude(r, Make(false, RefFromWord(1), PowerOfTwo(1075))) <= 0) return REF_BELOW_RANGE;
+    if (CompareMagnitude(r, RefOverflowEdge()) >= 0) return REF_BEYOND_RANGE;
+    if (CompareMagnitude(r, RefUnderflowEdge()) <= 0) return REF_BELOW_RANGE;
     return REF_IN_RANGE;
+}
+
+RefRational RefOverflowEdge()
+{
+    RefInt top = PowerOfTwo(1024);
+    RefSubtract(top, PowerOfTwo(970));
+    return Make(false, top, RefFromWord(1));
+}
+
+RefRational RefUnderflowEdge()
+{
+    return Make(false, RefFromWord(1), PowerOfTwo(1075));
 }
 
 RefShown RefRoundOnce(const RefRational& r)
@@ -156,18 +174,11 @@ RefShown RefRoundOnce(const RefRational& r)
     if (RefSign(r) == 0) return shown;
     RefRational magnitude = Abs(r);
 
-    // E: 10^E <= |r| < 10^(E+1), from a bit-length guess moved by exact tests.
-    int e = (int)std::floor((RefBitLength(r.num) - RefBitLength(r.den)) * 0.30103);
-    while (CompareMagnitude(magnitude, RefDecimal(false, 1, e)) < 0) --e;
-    while (CompareMagnitude(magnitude, RefDecimal(false, 1, e + 1)) >= 0) ++e;
+    int e = DecimalExponent(magnitude);
 
     // N = |r| * 10^(15 - E) rounded once, to nearest, ties to even.
     RefRational scaled = RefTimes(magnitude, RefDecimal(false, 1, 15 - e));
-    RefInt remainder = scaled.num;
-    uint64_t n = RefDivide(remainder, scaled.den);
-    RefShiftLeft(remainder, 1);
-    int half = RefCompare(remainder, scaled.den);
-    if (half > 0 || (half == 0 && n % 2 == 1)) ++n;
+    uint64_t n = RefRoundQuotient(scaled.num, scaled.den);
     if (n == 10000000000000000ull) {
         n = 1000000000000000ull;
         ++e;

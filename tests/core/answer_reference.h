@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "numtext/decimal_digits.h"
 #include "tests/numtext/exact_reference.h"
 
 // +/- num / den, den > 0; zero has no limbs in num.
@@ -19,6 +20,8 @@ RefRational RefRationalOf(int64_t integer);
 RefRational RefDecimal(bool negative, uint64_t digits, int exponent10);
 // The double's exact value.
 RefRational RefExactDouble(double value);
+// The decimal a scanned text writes.
+RefRational RefOfScanned(const ScannedNumber& scanned);
 
 RefRational RefTimes(const RefRational& a, const RefRational& b);
 RefRational RefOver(const RefRational& a, const RefRational& b);  // b not zero
@@ -39,6 +42,10 @@ RefRational RefTemperature(double fromCode, double toCode, const RefRational& va
 // to zero, or to a finite non-zero double (zero itself is REF_ZERO).
 enum RefRange { REF_ZERO, REF_IN_RANGE, REF_BELOW_RANGE, REF_BEYOND_RANGE };
 RefRange RefRangeOf(const RefRational& r);
+// The edges: from 2^1024 - 2^970 up an answer rounds to an infinity, up to
+// 2^-1075 to zero.
+RefRational RefOverflowEdge();
+RefRational RefUnderflowEdge();
 
 // A value rounded once to 16 significant digits (ties to even):
 // |value| ~ digits * 10^(exponent - 15); zero has digits 0.

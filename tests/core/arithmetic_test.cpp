@@ -7,8 +7,6 @@
 
 #include <cfloat>
 #include <cmath>
-#include <cstdint>
-#include <cstring>
 #include <limits>
 
 namespace {
@@ -34,13 +32,6 @@ TEST(ConvertByFactors, ProductBeforeDivision)
     EXPECT_TRUE(std::isnan(ConvertByFactors(std::nan(""), 2.0, 3.0)));
 }
 
-uint64_t Bits(double value)
-{
-    uint64_t bits;
-    std::memcpy(&bits, &value, sizeof bits);
-    return bits;
-}
-
 // The x86 program must show the digits the x64 one shows. That holds when
 // every double operation rounds to double, as SSE2 does; on the x87 unit the
 // product keeps 64 bits until the division and about a quarter of these
@@ -50,10 +41,10 @@ TEST(ConvertByFactors, RoundsEachOperationToDouble)
 {
     EXPECT_EQ(FLT_EVAL_METHOD, 0) << "doubles evaluated in a wider format";
     const double FOOT = 0.3048, YARD = 0.9144, INCH = 0.025400000000000002, MILLIMETER = 0.001;
-    EXPECT_EQ(Bits(ConvertByFactors(3, FOOT, YARD)), 0x3FF0000000000001u);        // 1.0000000000000002, x87: 1
-    EXPECT_EQ(Bits(ConvertByFactors(3, YARD, FOOT)), 0x4021FFFFFFFFFFFFu);        // 8.999999999999998, x87: 9
-    EXPECT_EQ(Bits(ConvertByFactors(5, YARD, FOOT)), 0x402E000000000000u);        // 15, x87: 14.999999999999998
-    EXPECT_EQ(Bits(ConvertByFactors(5, INCH, MILLIMETER)), 0x405FC00000000000u);  // 127, x87: 127.00000000000001
+    EXPECT_EQ(BitsOf(ConvertByFactors(3, FOOT, YARD)), 0x3FF0000000000001u);        // 1.0000000000000002, x87: 1
+    EXPECT_EQ(BitsOf(ConvertByFactors(3, YARD, FOOT)), 0x4021FFFFFFFFFFFFu);        // 8.999999999999998, x87: 9
+    EXPECT_EQ(BitsOf(ConvertByFactors(5, YARD, FOOT)), 0x402E000000000000u);        // 15, x87: 14.999999999999998
+    EXPECT_EQ(BitsOf(ConvertByFactors(5, INCH, MILLIMETER)), 0x405FC00000000000u);  // 127, x87: 127.00000000000001
 }
 
 TEST(TemperatureConvert, EverydayValues)

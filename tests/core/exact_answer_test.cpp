@@ -283,8 +283,7 @@ TEST(ExactAnswer, ExtremeFactorsAgainstReference)
             for (const char* text : texts) {
                 ScannedNumber typed;
                 ASSERT_TRUE(ScanNumber(text, &typed));
-                RefRational value = RefDecimal(false, typed.digits,
-                                               typed.exponent - (typed.digitCount - typed.integerDigits));
+                RefRational value = RefOfScanned(typed);
                 RefRational expected = RefOver(RefTimes(value, RefStandsFor(from)), RefStandsFor(to));
                 std::string why;
                 EXPECT_TRUE(SameAnswer(ExactByFactors(from, to, typed), expected, &why))
@@ -295,12 +294,7 @@ TEST(ExactAnswer, ExtremeFactorsAgainstReference)
     // Answers straddling the edges of the double range: typed values of 18
     // digits just below and just above edge / factor, so that the answer's
     // 16 digits cannot tell on which side of the edge it lies.
-    RefInt top = RefFromWord(1), step = RefFromWord(1), bottom = RefFromWord(1);
-    RefShiftLeft(top, 1024);
-    RefShiftLeft(step, 970);
-    RefSubtract(top, step);
-    RefShiftLeft(bottom, 1075);
-    const RefRational edges[] = {{false, top, RefFromWord(1)}, {false, RefFromWord(1), bottom}};
+    const RefRational edges[] = {RefOverflowEdge(), RefUnderflowEdge()};
     for (const RefRational& edge : edges) {
         for (double factor : {0.3048, 1 / 0.3048, 1.8288000000000002, 4.54609e-3, 1.0}) {
             RefRational target = RefOver(edge, RefStandsFor(factor));
@@ -308,7 +302,7 @@ TEST(ExactAnswer, ExtremeFactorsAgainstReference)
                 std::string text = EighteenDigits(target, offset);
                 ScannedNumber typed;
                 ASSERT_TRUE(ScanNumber(text.c_str(), &typed)) << text;
-                RefRational expected = RefTimes(RefDecimal(false, typed.digits, typed.exponent), RefStandsFor(factor));
+                RefRational expected = RefTimes(RefOfScanned(typed), RefStandsFor(factor));
                 std::string why;
                 EXPECT_TRUE(SameAnswer(ExactByFactors(factor, 1.0, typed), expected, &why))
                     << text << " * " << Hex(factor) << ": " << why;
@@ -331,8 +325,7 @@ TEST(ExactAnswer, TemperatureEdgesAgainstReference)
             for (const char* text : texts) {
                 ScannedNumber typed;
                 ASSERT_TRUE(ScanNumber(text, &typed));
-                RefRational value = RefDecimal(typed.negative, typed.digits,
-                                               typed.exponent - (typed.digitCount - typed.integerDigits));
+                RefRational value = RefOfScanned(typed);
                 RefRational expected = RefTemperature(from, to, value);
                 std::string why;
                 EXPECT_TRUE(SameAnswer(ExactTemperature(from, to, typed), expected, &why))
@@ -482,8 +475,7 @@ TEST_F(ExactAnswerSweep, SameUnitShowsTheTypedValue)
                 if (category == TEMPERATURE && text[0] == '-') continue;
                 ScannedNumber n;
                 ASSERT_TRUE(ScanNumber(text, &n)) << text;
-                TypedValue value = {text, RefDecimal(n.negative, n.digits,
-                                                     n.exponent - (n.digitCount - n.integerDigits))};
+                TypedValue value = {text, RefOfScanned(n)};
                 int box = u % 2 ? BOX_TO : BOX_FROM;
                 if (!Check(category, u, u, box, value, value.exact) && ++failures >= 10) return;
             }
@@ -507,8 +499,7 @@ TEST_F(ExactAnswerSweep, TemperatureEveryPair)
                 for (const char* text : nearZero) {
                     ScannedNumber n;
                     ScanNumber(text, &n);
-                    values.push_back({text, RefDecimal(n.negative, n.digits,
-                                                       n.exponent - (n.digitCount - n.integerDigits))});
+                    values.push_back({text, RefOfScanned(n)});
                 }
                 for (int i = 0; i < 4 * kValuesPerPair; ++i) values.push_back(RandomTyped(random));
                 for (const TypedValue& value : values) {

@@ -4,6 +4,7 @@
 #include "core/unit_search.h"
 
 #include "numtext/numtext.h"
+#include "tests/catalogue/table_lookup.h"
 
 #include <gtest/gtest.h>
 
@@ -15,22 +16,12 @@
 
 namespace {
 
-// Category indexes, in UnitCatalog order.
-const int ALL_LENGTH = 0, ALL_SPEED = 1, ALL_MASS = 2, COMMON_COOKING = 3, COMMON_LENGTH = 4,
-          ACCELERATION = 7, ANGLE = 8, AREA = 9, ASTRONOMICAL = 10, DENSITY = 12,
-          DYNAMIC_VISCOSITY = 14, ENERGY = 15, VOLUME_FLOW = 18, FORCE = 19,
-          KINEMATIC_VISCOSITY = 22, METRIC_LENGTH = 24, PRESSURE = 27, TEMPERATURE = 28,
-          TIME = 29;
-
 // Index of the row with exactly this name; fails the test when there is none.
 int Unit(int category, const char* name)
 {
-    const Category& table = UnitCatalog[category];
-    for (int u = 0; u < table.count; ++u)
-        if (std::strcmp(table.units[u].name, name) == 0)
-            return u;
-    ADD_FAILURE() << "no row \"" << name << "\" in category " << category;
-    return -1;
+    int unit = UnitIndex(category, name);
+    if (unit < 0) ADD_FAILURE() << "no row \"" << name << "\" in category " << category;
+    return unit;
 }
 
 struct Row {
@@ -334,7 +325,7 @@ TEST(FindUnits, RanksEqualThenPrefixThenWordStartThenTheRest)
     int equal = PlaceOf(rows, Named(METRIC_LENGTH, "meter"));
     int prefix = PlaceOf(rows, Named(ALL_SPEED, "meter/day"));
     int prefixLater = PlaceOf(rows, Named(PRESSURE, "meter of air [0 \xB0" "C]"));
-    int wordStart = PlaceOf(rows, Named(COMMON_COOKING, "cubic meter"));
+    int wordStart = PlaceOf(rows, Named(COOKING, "cubic meter"));
     int wordStartLater = PlaceOf(rows, Named(AREA, "square meter"));
     int inside = PlaceOf(rows, Named(ALL_LENGTH, "kilometer"));
     int insideLater = PlaceOf(rows, Named(METRIC_LENGTH, "kilometer"));
@@ -457,7 +448,7 @@ TEST(FindUnits, PerAfterAWordIsASlash)
 TEST(FindUnits, AbbreviationsWithAndWithoutPoints)
 {
     std::vector<Row> rows = Find("gallon us");
-    EXPECT_GE(PlaceOf(rows, Named(COMMON_COOKING, "gallon [US, liquid]")), 0);
+    EXPECT_GE(PlaceOf(rows, Named(COOKING, "gallon [US, liquid]")), 0);
     EXPECT_GE(PlaceOf(rows, Named(DENSITY, "pound/gallon [U.S.]")), 0);
     EXPECT_GE(PlaceOf(Find("u.s. statute"), Named(ALL_LENGTH, "league [US statute]")), 0);
 }

@@ -139,8 +139,7 @@ uint64_t RefDivide(RefInt& a, const RefInt& b)
     return q;
 }
 
-// |value| = num / den exactly.
-static void Fraction(double value, RefInt* num, RefInt* den)
+void RefFraction(double value, RefInt* num, RefInt* den)
 {
     int e;
     double f = std::frexp(std::fabs(value), &e);  // |value| = f * 2^e, 0.5 <= f < 1
@@ -159,8 +158,7 @@ static void Scale(RefInt& num, RefInt& den, int q)
     else RefMultiplyPowerOfTen(den, -q);
 }
 
-// Round num/den to an integer, ties to even (quotient below 2^64).
-static uint64_t RoundQuotient(RefInt num, const RefInt& den)
+uint64_t RefRoundQuotient(RefInt num, const RefInt& den)
 {
     uint64_t q = RefDivide(num, den);
     RefShiftLeft(num, 1);  // 2 * remainder against den
@@ -172,7 +170,7 @@ static uint64_t RoundQuotient(RefInt num, const RefInt& den)
 RefDigits RefSixteenDigits(double value)
 {
     RefInt num, den;
-    Fraction(value, &num, &den);
+    RefFraction(value, &num, &den);
     // E: the largest with 10^E <= |value|, from an estimate moved by exact tests.
     int e = (int)std::floor(std::log10(std::fabs(value)));
     for (;;) {
@@ -186,7 +184,7 @@ RefDigits RefSixteenDigits(double value)
     }
     Scale(num, den, 15 - e);
     RefDigits r;
-    r.digits = RoundQuotient(num, den);
+    r.digits = RefRoundQuotient(num, den);
     r.exponent = e;
     if (r.digits == 10000000000000000ull) {
         r.digits = 1000000000000000ull;
@@ -217,7 +215,7 @@ uint64_t RefNearestDouble(uint64_t w, int p)
     int last = e2 >= -1022 ? e2 - 52 : -1074;  // exponent of the last place
     if (last >= 0) RefShiftLeft(den, last);
     else RefShiftLeft(num, -last);
-    uint64_t m = RoundQuotient(num, den);
+    uint64_t m = RefRoundQuotient(num, den);
     uint64_t bits = e2 >= -1022 ? ((uint64_t)(e2 + 1022) << 52) + m : m;
     if (bits > 0x7FF0000000000000ull) bits = 0x7FF0000000000000ull;
     return bits;

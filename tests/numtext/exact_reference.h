@@ -24,6 +24,11 @@ int RefBitLength(const RefInt& x);
 // floor(a / b) for a quotient below 2^64; a becomes the remainder.
 uint64_t RefDivide(RefInt& a, const RefInt& b);
 
+// |value| = num / den exactly, for a finite double.
+void RefFraction(double value, RefInt* num, RefInt* den);
+// num / den rounded to an integer, ties to even (quotient below 2^64).
+uint64_t RefRoundQuotient(RefInt num, const RefInt& den);
+
 // The correctly rounded 16 significant digits of a finite non-zero double:
 // |value| ~ digits * 10^(exponent - 15), ties to even.
 struct RefDigits {
