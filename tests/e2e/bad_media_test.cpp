@@ -16,7 +16,6 @@
 
 namespace {
 
-const int FAVORITES = 2;
 
 std::wstring LongPath(const std::string& path)
 {
@@ -61,13 +60,6 @@ std::vector<std::string> FolderNames(const std::string& folder)
     while (FindNextFileW(search, &found));
     FindClose(search);
     return names;
-}
-
-void AddFavorite(const MetrovaApp& app, int fromIndex, int toIndex)
-{
-    ASSERT_TRUE(PickItem(FromUnitChooser(app), fromIndex));
-    ASSERT_TRUE(PickItem(ToUnitChooser(app), toIndex));
-    ASSERT_TRUE(SendCommand(app.window, IDM_FAVORITES_ADD));
 }
 
 // Two favourites, two recent conversions, scientific notation with 5 decimals.
@@ -127,9 +119,9 @@ TEST_F(WriteProtectedMedia, SettingsOnTheDriveAreReadAndLeftAsTheyWere)
     ASSERT_TRUE(StartMetrova(&app, &why, (root + "metrova.exe").c_str(), root.c_str())) << why;
     EXPECT_EQ(WindowText(app.window), "Metrova [Removable Drive]");
     EXPECT_EQ(Held(&app), FileSettings(before));
-    EXPECT_EQ(ListItems(&app, FAVORITES).size(), 1u);
+    EXPECT_EQ(ListItems(&app, FAVORITES_MENU).size(), 1u);
     EXPECT_TRUE(Checked(&app, IDM_OPTIONS_SAVE_ON_EXIT));   // the file is there: saving is on
-    ASSERT_NO_FATAL_FAILURE(AddFavorite(app, 5, 6));
+    ASSERT_NO_FATAL_FAILURE(AddFavoriteOf(app, 5, 6));
     ASSERT_TRUE(SendCommand(app.window, IDM_DECIMALS_FIRST + 8));
     EXPECT_TRUE(ExitByMenu(&app)) << "did not end cleanly";
 
@@ -147,7 +139,7 @@ TEST_F(WriteProtectedMedia, SavingSwitchedOnWritesNothingAndEndsCleanly)
     ASSERT_TRUE(StartMetrova(&app, &why, (root + "metrova.exe").c_str(), fresh.c_str())) << why;
     EXPECT_FALSE(Checked(&app, IDM_OPTIONS_SAVE_ON_EXIT));
     ASSERT_TRUE(SendCommand(app.window, IDM_OPTIONS_SAVE_ON_EXIT));
-    ASSERT_NO_FATAL_FAILURE(AddFavorite(app, 1, 2));
+    ASSERT_NO_FATAL_FAILURE(AddFavoriteOf(app, 1, 2));
     EXPECT_TRUE(ExitByMenu(&app)) << "did not end cleanly";
     EXPECT_EQ(FolderNames(root + "fresh"), (std::vector<std::string>{ ".", ".." }));
 }
@@ -185,7 +177,7 @@ TEST_F(BadMedia, AFileWhereTheProductFolderShouldBe)
     ASSERT_NO_FATAL_FAILURE(Start());
     EXPECT_FALSE(Checked(&app, IDM_OPTIONS_SAVE_ON_EXIT));
     ASSERT_TRUE(SendCommand(app.window, IDM_OPTIONS_SAVE_ON_EXIT));
-    ASSERT_NO_FATAL_FAILURE(AddFavorite(app, 1, 2));
+    ASSERT_NO_FATAL_FAILURE(AddFavoriteOf(app, 1, 2));
     EXPECT_TRUE(ExitByMenu(&app)) << "did not end cleanly";
     std::string text;
     ASSERT_TRUE(ReadWhole(blocker, &text));
@@ -202,7 +194,7 @@ TEST_F(BadMedia, ASettingsFileHeldOpenAtExitIsLeftAsItWas)
     ASSERT_NO_FATAL_FAILURE(Start());
     const HeldSettings before = FileSettings(SavedBefore());
     ASSERT_EQ(Held(&app), before);
-    ASSERT_NO_FATAL_FAILURE(AddFavorite(app, 9, 10));
+    ASSERT_NO_FATAL_FAILURE(AddFavoriteOf(app, 9, 10));
     ASSERT_TRUE(SendCommand(app.window, IDM_DECIMALS_FIRST + 7));
     held = CreateFileW(WideFromUtf8(SettingsFilePath()).c_str(), GENERIC_READ | GENERIC_WRITE, 0, 0, OPEN_EXISTING,
                        0, 0);
@@ -266,7 +258,7 @@ void ApplyFirstFavoriteAndRemoveIt(MetrovaApp* app)
 
 void AddAFavorite(MetrovaApp* app)
 {
-    AddFavorite(*app, 11, 12);
+    AddFavoriteOf(*app, 11, 12);
 }
 
 TEST_F(BadMedia, AMegabyteOfJunk)
@@ -335,7 +327,6 @@ protected:
         ASSERT_EQ(int(base.size()), baseLength);
         ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + base).c_str(), 0));
         ASSERT_TRUE(MoveAppDataTo(&move, base));
-        redirected = true;
         ASSERT_EQ(WideFromUtf8(AppDataFolder()), base);
         file = Utf8FromWide(base) + "\\Brisklane\\Metrova\\metrova.ini";
         ASSERT_EQ(int(WideFromUtf8(file).size()), length);
@@ -355,7 +346,6 @@ protected:
         ClearSettings();
     }
     AppDataMove move = {};
-    bool redirected = false;
     std::wstring outer, base;
     std::string file;
     MetrovaApp app = {};
@@ -367,7 +357,7 @@ TEST_F(LongSettingsPath, ExactlyAtTheLimitSavesAndLoads)
     std::string why;
     ASSERT_TRUE(StartMetrova(&app, &why)) << why;
     ASSERT_TRUE(SendCommand(app.window, IDM_OPTIONS_SAVE_ON_EXIT));
-    ASSERT_NO_FATAL_FAILURE(AddFavorite(app, 1, 2));
+    ASSERT_NO_FATAL_FAILURE(AddFavoriteOf(app, 1, 2));
     const HeldSettings atExit = Held(&app);
     EXPECT_TRUE(ExitByMenu(&app)) << "did not end cleanly";
     std::string text;
@@ -390,10 +380,10 @@ TEST_F(LongSettingsPath, OnePastTheLimitIsNeitherReadNorWritten)
     ASSERT_TRUE(WriteWhole(file, SavedBefore()));
     std::string why;
     ASSERT_TRUE(StartMetrova(&app, &why)) << why;
-    EXPECT_TRUE(ListItems(&app, FAVORITES).empty());
+    EXPECT_TRUE(ListItems(&app, FAVORITES_MENU).empty());
     EXPECT_FALSE(Checked(&app, IDM_OPTIONS_SAVE_ON_EXIT));
     ASSERT_TRUE(SendCommand(app.window, IDM_OPTIONS_SAVE_ON_EXIT));
-    ASSERT_NO_FATAL_FAILURE(AddFavorite(app, 5, 6));
+    ASSERT_NO_FATAL_FAILURE(AddFavoriteOf(app, 5, 6));
     EXPECT_TRUE(ExitByMenu(&app)) << "did not end cleanly";
     std::string text;
     ASSERT_TRUE(ReadWhole(file, &text));

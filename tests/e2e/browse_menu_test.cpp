@@ -7,7 +7,6 @@
 
 namespace {
 
-const int GO = 0;
 
 class BrowseThenMenu : public MetrovaTest {
 protected:
@@ -23,7 +22,7 @@ protected:
         ASSERT_TRUE(PressKey(VK_DOWN));
         ASSERT_TRUE(WaitUntil([&] { return ComboSelection(FromUnitChooser(app)) == 1; }));
         LetInputSettle(&app);
-        ASSERT_TRUE(ListItems(&app, GO).empty());   // not settled yet
+        ASSERT_TRUE(ListItems(&app, GO_MENU).empty());   // not settled yet
     }
     std::string Focused()
     {
@@ -31,21 +30,16 @@ protected:
         const int id = FocusedControlId(&app, &className);
         return className + " " + std::to_string(id);
     }
-    std::string Item(int id, int fromIndex, int toIndex)
-    {
-        return std::to_string(id) + " " + ComboItem(FromUnitChooser(app), fromIndex) + " ~ " +
-               ComboItem(ToUnitChooser(app), toIndex);
-    }
 };
 
 TEST_F(BrowseThenMenu, OpeningTheMenuRecordsTheUnitStoppedOn)
 {
     ASSERT_TRUE(PressKey('G', KEY_ALT));   // "&Go" opens, listing it already
-    EXPECT_TRUE(WaitUntil([&] { return ListItems(&app, GO).size() == 1; }));
+    EXPECT_TRUE(WaitUntil([&] { return ListItems(&app, GO_MENU).size() == 1; }));
     ASSERT_TRUE(PressKey(VK_ESCAPE));
     ASSERT_TRUE(PressKey(VK_ESCAPE));
     LetInputSettle(&app);
-    EXPECT_EQ(ListItems(&app, GO), std::vector<std::string>{ Item(IDM_RECENT_FIRST, 1, 0) });
+    EXPECT_EQ(ListItems(&app, GO_MENU), std::vector<std::string>{ ListItemOf(app, IDM_RECENT_FIRST, 1, 0) });
     EXPECT_EQ(Focused(), "ComboBox 2");   // the chooser keeps the focus
 }
 
@@ -54,9 +48,9 @@ TEST_F(BrowseThenMenu, SwapKeepsTheConversionBrowsedTo)
     ASSERT_TRUE(PressKey('V', KEY_ALT));   // "&View", whose first item is "Swap"
     ASSERT_TRUE(PressKey(VK_RETURN));
     EXPECT_TRUE(WaitUntil([&] { return ComboSelection(FromUnitChooser(app)) == 0; }));
-    EXPECT_TRUE(WaitUntil([&] { return ListItems(&app, GO).size() == 2; }));
-    EXPECT_EQ(ListItems(&app, GO),
-              (std::vector<std::string>{ Item(IDM_RECENT_FIRST + 1, 0, 1), Item(IDM_RECENT_FIRST, 1, 0) }));
+    EXPECT_TRUE(WaitUntil([&] { return ListItems(&app, GO_MENU).size() == 2; }));
+    EXPECT_EQ(ListItems(&app, GO_MENU),
+              (std::vector<std::string>{ ListItemOf(app, IDM_RECENT_FIRST + 1, 0, 1), ListItemOf(app, IDM_RECENT_FIRST, 1, 0) }));
 }
 
 }  // namespace

@@ -8,13 +8,6 @@ namespace {
 const int CHOOSER_LIST_HEIGHT = 200;   // the layout's height for each chooser's list
 const int ICON_SIDE = 32;              // the icon as the About box shows it
 
-bool ShowList(HWND chooser, bool show)
-{
-    DWORD_PTR ignored;
-    return SendMessageTimeoutA(chooser, CB_SHOWDROPDOWN, show, 0, SMTO_ABORTIFHUNG, DRIVER_TIMEOUT_MS,
-                               &ignored) != 0;
-}
-
 // Pixels of the window's rectangle on the screen that are nearly black: the
 // icon is black and white, the dialog around it light grey.
 int DarkPixelsOnScreen(HWND window)
@@ -49,7 +42,7 @@ TEST_F(CommonControls, ChooserListsDropAbout200PixelsDownwards)
     HWND choosers[] = { CategoryChooser(app), FromUnitChooser(app), ToUnitChooser(app) };
     for (HWND chooser : choosers) {
         SCOPED_TRACE("chooser " + std::to_string(GetDlgCtrlID(chooser)));
-        ASSERT_TRUE(ShowList(chooser, true));
+        ASSERT_TRUE(SendBounded(chooser, CB_SHOWDROPDOWN, TRUE, 0));
         HWND list = ShownList(app);
         ASSERT_NE(list, HWND(0));
         RECT closed, dropped;
@@ -61,7 +54,7 @@ TEST_F(CommonControls, ChooserListsDropAbout200PixelsDownwards)
         else
             EXPECT_LE(dropped.bottom, closed.bottom);                           // no room below: above it
         EXPECT_EQ(dropped.left, closed.left);
-        ASSERT_TRUE(ShowList(chooser, false));
+        ASSERT_TRUE(SendBounded(chooser, CB_SHOWDROPDOWN, FALSE, 0));
         EXPECT_EQ(ShownList(app), HWND(0));
     }
 }
@@ -73,17 +66,16 @@ TEST_F(CommonControls, AboutBoxShowsTheIcon)
     ASSERT_NE(about, HWND(0));
     HWND icon = FindChild(about, "Static", IDC_ABOUT_ICON);
     ASSERT_NE(icon, HWND(0));
-    DWORD_PTR handle = 0;
-    ASSERT_TRUE(SendMessageTimeoutA(icon, STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, DRIVER_TIMEOUT_MS, &handle));
-    EXPECT_NE(handle, 0u);                                      // another process's handle, but set
+    LRESULT handle = 0;
+    ASSERT_TRUE(SendBounded(icon, STM_GETICON, 0, 0, &handle));
+    EXPECT_NE(handle, 0);                                      // another process's handle, but set
     RECT r;
     GetClientRect(icon, &r);
     EXPECT_EQ(r.right, ICON_SIDE);
     EXPECT_EQ(r.bottom, ICON_SIDE);
     // And it is drawn: wait for the box to be painted, then look at the screen.
     int dark = 0;
-    for (DWORD start = GetTickCount(); dark == 0 && GetTickCount() - start < DRIVER_TIMEOUT_MS; Sleep(50))
-        dark = DarkPixelsOnScreen(icon);
+    WaitUntil([&] { return (dark = DarkPixelsOnScreen(icon)) != 0; });
     EXPECT_GT(dark, ICON_SIDE * ICON_SIDE / 10) << "icon control shows (almost) nothing";
     PostMessageA(about, WM_COMMAND, IDOK, 0);
 }

@@ -103,7 +103,7 @@ TEST_F(Dpi, TheAboutBoxGrowsWithItsFont)
         EXPECT_LE(r.bottom, client.bottom) << WindowText(child);
     }
     PostMessageA(about, WM_COMMAND, IDOK, 0);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }));
+    EXPECT_TRUE(WaitForClose(about));
 }
 
 }  // namespace

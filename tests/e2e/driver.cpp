@@ -227,6 +227,11 @@ HWND FindAboutBox(const MetrovaApp& app)
     return WaitForDialog(app, "About");
 }
 
+HWND FindUnitBox(const MetrovaApp& app)
+{
+    return WaitForDialog(app, "Find Unit");
+}
+
 HWND FromBox(const MetrovaApp& app) { return FindChild(app.window, "Edit", IDC_FROM_BOX); }
 HWND ToBox(const MetrovaApp& app) { return FindChild(app.window, "Edit", IDC_TO_BOX); }
 HWND CategoryChooser(const MetrovaApp& app) { return FindChild(app.window, "ComboBox", IDC_CATEGORY_CHOOSER); }
@@ -235,7 +240,7 @@ HWND ToUnitChooser(const MetrovaApp& app) { return FindChild(app.window, "ComboB
 
 // --- Acting as the user ----------------------------------------------------
 
-static bool Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result = 0)
+bool SendBounded(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     DWORD_PTR answer = 0;
     if (!window) return false;
@@ -245,44 +250,63 @@ static bool Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     return ok;
 }
 
+bool SetTextWide(HWND window, const wchar_t* text)
+{
+    DWORD_PTR answer = 0;
+    return window && SendMessageTimeoutW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                                         DRIVER_TIMEOUT_MS, &answer) != 0 && answer != 0;
+}
+
+bool WaitForClose(HWND window)
+{
+    return WaitUntil([&] { return !IsWindow(window); });
+}
+
 bool ClickInto(HWND control)
 {
     RECT r;
     if (!GetClientRect(control, &r)) return false;
     // Near the right end: the value boxes are right-aligned, so the caret lands after the text.
     LPARAM at = MAKELPARAM(r.right > 3 ? r.right - 3 : 0, (r.bottom - r.top) / 2);
-    return Send(control, WM_LBUTTONDOWN, MK_LBUTTON, at) && Send(control, WM_LBUTTONUP, 0, at);
+    return SendBounded(control, WM_LBUTTONDOWN, MK_LBUTTON, at) && SendBounded(control, WM_LBUTTONUP, 0, at);
 }
 
 bool TypeText(HWND edit, const char* text)
 {
     if (!ClickInto(edit)) return false;
     for (const char* p = text; *p; ++p)
-        if (!Send(edit, WM_CHAR, WPARAM(static_cast<unsigned char>(*p)), 1)) return false;
+        if (!SendBounded(edit, WM_CHAR, WPARAM(static_cast<unsigned char>(*p)), 1)) return false;
     return true;
 }
 
 bool ClearBox(HWND edit)
 {
-    return ClickInto(edit) && Send(edit, EM_SETSEL, 0, -1) && Send(edit, WM_CHAR, VK_BACK, 1);
+    return ClickInto(edit) && SendBounded(edit, EM_SETSEL, 0, -1) && SendBounded(edit, WM_CHAR, VK_BACK, 1);
 }
 
 bool PickItem(HWND combo, int index)
 {
     // Selecting from another process does not notify; the user's pick does.
-    return Send(combo, CB_SETCURSEL, WPARAM(index), 0) &&
-           Send(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+    return SendBounded(combo, CB_SETCURSEL, WPARAM(index), 0) &&
+           SendBounded(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
                 reinterpret_cast<LPARAM>(combo));
 }
 
 bool SendCommand(HWND window, int id)
 {
-    return Send(window, WM_COMMAND, WPARAM(id), 0);
+    return SendBounded(window, WM_COMMAND, WPARAM(id), 0);
 }
 
 bool PostCommand(HWND window, int id)
 {
     return PostMessageA(window, WM_COMMAND, WPARAM(id), 0) != 0;
+}
+
+void AddFavoriteOf(const MetrovaApp& app, int fromIndex, int toIndex)
+{
+    ASSERT_TRUE(PickItem(FromUnitChooser(app), fromIndex));
+    ASSERT_TRUE(PickItem(ToUnitChooser(app), toIndex));
+    ASSERT_TRUE(SendCommand(app.window, IDM_FAVORITES_ADD));
 }
 
 // --- Real input --------------------------------------------------------------
@@ -368,7 +392,7 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
 void LetInputSettle(MetrovaApp* app)
 {
     Sleep(300);
-    Send(app->window, WM_NULL, 0, 0);
+    SendBounded(app->window, WM_NULL, 0, 0);
 }
 
 bool WaitForInputHandled(MetrovaApp* app, DWORD timeoutMs)
@@ -394,18 +418,29 @@ int Scaled(int value96)
     return MulDiv(value96, DisplayDpi(), 96);
 }
 
+bool Shows(const MetrovaApp& app, int category, int fromIndex, int toIndex)
+{
+    return ComboSelection(CategoryChooser(app)) == category && ComboSelection(FromUnitChooser(app)) == fromIndex &&
+           ComboSelection(ToUnitChooser(app)) == toIndex;
+}
+
+std::string ListItemOf(const MetrovaApp& app, int id, int fromIndex, int toIndex)
+{
+    return std::to_string(id) + " " + ComboItem(FromUnitChooser(app), fromIndex) + " ~ " +
+           ComboItem(ToUnitChooser(app), toIndex);
+}
 
 int ComboSelection(HWND combo)
 {
     LRESULT r = -2;
-    Send(combo, CB_GETCURSEL, 0, 0, &r);
+    SendBounded(combo, CB_GETCURSEL, 0, 0, &r);
     return int(r);
 }
 
 int ComboCount(HWND combo)
 {
     LRESULT r = -2;
-    Send(combo, CB_GETCOUNT, 0, 0, &r);
+    SendBounded(combo, CB_GETCOUNT, 0, 0, &r);
     return int(r);
 }
 
@@ -451,7 +486,7 @@ HWND ShownList(const MetrovaApp& app)
 int ListBoxCount(HWND list)
 {
     LRESULT count = -1;
-    Send(list, LB_GETCOUNT, 0, 0, &count);
+    SendBounded(list, LB_GETCOUNT, 0, 0, &count);
     return int(count);
 }
 
@@ -463,7 +498,7 @@ std::wstring ListBoxItem(HWND list, int index)
 int ListBoxSelection(HWND list)
 {
     LRESULT selection = -1;
-    Send(list, LB_GETCURSEL, 0, 0, &selection);
+    SendBounded(list, LB_GETCURSEL, 0, 0, &selection);
     return int(selection);
 }
 
@@ -515,7 +550,7 @@ static bool AskProbeOnce(MetrovaApp* app, const char* query, std::string* reply)
     static const UINT probeMessage = RegisterWindowMessageA(PROBE_MESSAGE);
     ATOM atom = GlobalAddAtomA(query);
     // The answer arrives as a message sent to the reply window while this send waits.
-    bool sent = Send(app->window, probeMessage, reinterpret_cast<WPARAM>(ReplyWindow()), atom);
+    bool sent = SendBounded(app->window, probeMessage, reinterpret_cast<WPARAM>(ReplyWindow()), atom);
     GlobalDeleteAtom(atom);
     if (!sent || !ProbeAnswered) {
         *reply = sent ? "the probe did not answer" : "Metrova did not answer";
@@ -577,29 +612,34 @@ bool ReadMenu(MetrovaApp* app, std::vector<MenuEntry>* bar)
     return true;
 }
 
-std::vector<std::string> ListItems(MetrovaApp* app, int popup)
+// The items below the separator of pop-up popup; false when the menu cannot be read.
+static bool ItemsBelowSeparator(MetrovaApp* app, int popup, std::vector<MenuEntry>* items)
 {
     std::vector<MenuEntry> bar;
-    std::vector<std::string> lines;
-    if (!ReadMenu(app, &bar) || bar.size() <= size_t(popup)) return { "<menu not readable>" };
+    if (!ReadMenu(app, &bar) || bar.size() <= size_t(popup)) return false;
     bool below = false;
     for (const MenuEntry& item : bar[size_t(popup)].items) {
-        if (below) lines.push_back(std::to_string(item.id) + " " + item.text);
+        if (below) items->push_back(item);
         if (item.separator) below = true;
     }
+    return true;
+}
+
+std::vector<std::string> ListItems(MetrovaApp* app, int popup)
+{
+    std::vector<MenuEntry> items;
+    if (!ItemsBelowSeparator(app, popup, &items)) return { "<menu not readable>" };
+    std::vector<std::string> lines;
+    for (const MenuEntry& item : items) lines.push_back(std::to_string(item.id) + " " + item.text);
     return lines;
 }
 
 std::vector<std::wstring> ListItemTextsWide(MetrovaApp* app, int popup)
 {
-    std::vector<MenuEntry> bar;
+    std::vector<MenuEntry> items;
+    if (!ItemsBelowSeparator(app, popup, &items)) return { L"<menu not readable>" };
     std::vector<std::wstring> texts;
-    if (!ReadMenu(app, &bar) || bar.size() <= size_t(popup)) return { L"<menu not readable>" };
-    bool below = false;
-    for (const MenuEntry& item : bar[size_t(popup)].items) {
-        if (below) texts.push_back(item.wideText);
-        if (item.separator) below = true;
-    }
+    for (const MenuEntry& item : items) texts.push_back(item.wideText);
     return texts;
 }
 

@@ -39,9 +39,13 @@ std::string WindowText(HWND window);
 std::string ClassOf(HWND window);
 RECT ClientRectOf(HWND child);   // the child's rectangle in its parent's client pixels
 
-// The About box, a dialog owned by the main window, once it is open (waits up
-// to DRIVER_TIMEOUT_MS for it; 0 when it does not come).
+// The About box and the Find Unit box, dialogs owned by the main window, once
+// they are open (each waits up to DRIVER_TIMEOUT_MS for it; 0 when it does not
+// come).
 HWND FindAboutBox(const MetrovaApp& app);
+HWND FindUnitBox(const MetrovaApp& app);
+// Waits up to DRIVER_TIMEOUT_MS for a window (a box) to go; true when it went.
+bool WaitForClose(HWND window);
 
 // The main window's controls by their ids.
 HWND FromBox(const MetrovaApp& app);
@@ -51,6 +55,11 @@ HWND FromUnitChooser(const MetrovaApp& app);
 HWND ToUnitChooser(const MetrovaApp& app);
 
 // --- Acting as the user ----------------------------------------------------
+// A message to a window of Metrova's that gives up after DRIVER_TIMEOUT_MS or
+// when Metrova hangs; false then. *result gets the answer.
+bool SendBounded(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result = 0);
+// WM_SETTEXT with a UTF-16 text, bounded the same way; true when it was set.
+bool SetTextWide(HWND window, const wchar_t* text);
 bool ClickInto(HWND control);                    // left click near the right end: focus, caret at the end
 bool TypeText(HWND edit, const char* text);      // click into it, then one WM_CHAR per character
 bool ClearBox(HWND edit);                        // click, select all, Backspace
@@ -79,7 +88,16 @@ void LetInputSettle(MetrovaApp* app);
 // queue (asked through the probe); false when some still wait after timeoutMs.
 bool WaitForInputHandled(MetrovaApp* app, DWORD timeoutMs = DRIVER_TIMEOUT_MS);
 
+// Picks the two units in the current category and adds the conversion to the
+// favourites from the menu (a failure fails the test).
+void AddFavoriteOf(const MetrovaApp& app, int fromIndex, int toIndex);
+
 // --- Reading back ----------------------------------------------------------
+// Whether the three choosers show this category and these two units.
+bool Shows(const MetrovaApp& app, int category, int fromIndex, int toIndex);
+// A list item as ListItems gives it, "id from ~ to", with the names of the
+// two units as the unit choosers hold them.
+std::string ListItemOf(const MetrovaApp& app, int id, int fromIndex, int toIndex);
 // The display's DPI as the prefix gives it (96 unless a test runs at another).
 int DisplayDpi();
 // value * DisplayDpi() / 96, rounded to nearest, as Metrova scales its layout.
@@ -98,6 +116,15 @@ int ListBoxSelection(HWND list);                 // -1 when none
 // A top-level dialog of Metrova's with this caption, owned by its main window;
 // waits up to the driver's time-out for it to open. 0 when none opened.
 HWND WaitForDialog(const MetrovaApp& app, const char* caption);
+
+// Rows the tests pick by index: "Metric Length & Distance" and two of its units.
+const int METRIC_LENGTH = 24;
+const int KILOMETER = 8;
+const int METER = 10;
+
+// The pop-ups of the menu bar that hold the lists.
+const int GO_MENU = 0;          // "&Go": the recent conversions below its separator
+const int FAVORITES_MENU = 2;   // "&Favorites": the favourites below its separator
 
 struct MenuEntry {
     int id;                      // -1 for a pop-up

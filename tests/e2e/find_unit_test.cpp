@@ -2,17 +2,13 @@
 // menu, queried with real keystrokes, its rows read back, and a unit chosen
 // with each button, with Enter and with a double click.
 #include "tests/e2e/driver.h"
+#include "catalogue/catalog.h"
 #include "res/resource.h"
 
 namespace {
 
-const int GO = 0;
-const int TEMPERATURE = 28;
 const int CELSIUS = 0;
 const int RANKINE = 2;
-const int METRIC_LENGTH = 24;
-const int KILOMETER = 8;
-const int METER = 10;
 
 class FindUnit : public MetrovaTest {
 protected:
@@ -25,7 +21,7 @@ protected:
     HWND OpenWithKeys()
     {
         if (!PressKey('F', KEY_CTRL)) return 0;
-        HWND box = WaitForDialog(app, "Find Unit");
+        HWND box = FindUnitBox(app);
         if (box) WaitUntil([&] { return ListBoxCount(List(box)) > 0; });
         return box;
     }
@@ -35,10 +31,9 @@ protected:
     {
         return PressKeys(text) && WaitUntil([&] { return ListBoxCount(List(box)) == rowCount; });
     }
-    bool Closed(HWND box) { return WaitUntil([&] { return !IsWindow(box); }); }
     std::string Recent(int position)
     {
-        std::vector<std::string> items = ListItems(&app, GO);
+        std::vector<std::string> items = ListItems(&app, GO_MENU);
         return position < int(items.size()) ? items[position] : "<none>";
     }
 };
@@ -57,10 +52,10 @@ TEST_F(FindUnit, CtrlFOpensItOverTheWindowWithTheFocusInTheQuery)
     GetWindowRect(app.window, &window);
     EXPECT_NEAR((boxRect.left + boxRect.right) / 2, (window.left + window.right) / 2, 2);   // centred over it
     ASSERT_TRUE(PressKey(VK_ESCAPE));
-    EXPECT_TRUE(Closed(box));
+    EXPECT_TRUE(WaitForClose(box));
     EXPECT_TRUE(IsWindowEnabled(app.window));
     EXPECT_EQ(ComboSelection(CategoryChooser(app)), 0);   // Escape changes nothing
-    EXPECT_TRUE(ListItems(&app, GO).empty());
+    EXPECT_TRUE(ListItems(&app, GO_MENU).empty());
 }
 
 TEST_F(FindUnit, TheMenuOpensItToo)
@@ -71,10 +66,10 @@ TEST_F(FindUnit, TheMenuOpensItToo)
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->text, "&Find Unit...\tCtrl+F");
     ASSERT_TRUE(PostCommand(app.window, IDM_VIEW_FIND_UNIT));
-    HWND box = WaitForDialog(app, "Find Unit");
+    HWND box = FindUnitBox(app);
     ASSERT_NE(box, HWND(0));
     PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_TRUE(Closed(box));
+    EXPECT_TRUE(WaitForClose(box));
 }
 
 TEST_F(FindUnit, RowsNameTheUnitItsCategoryAndItsSize)
@@ -99,7 +94,7 @@ TEST_F(FindUnit, RowsNameTheUnitItsCategoryAndItsSize)
     EXPECT_EQ(WindowText(GetDlgItem(box, IDC_FIND_COUNT)), "0 of 1780 units");
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(box, IDC_FIND_SET_FROM)));   // nothing to set
     ASSERT_TRUE(PressKey(VK_ESCAPE));
-    EXPECT_TRUE(Closed(box));
+    EXPECT_TRUE(WaitForClose(box));
 }
 
 TEST_F(FindUnit, EnterSetsTheFromUnitOfAnotherCategory)
@@ -108,8 +103,8 @@ TEST_F(FindUnit, EnterSetsTheFromUnitOfAnotherCategory)
     ASSERT_NE(box, HWND(0));
     ASSERT_TRUE(Query(box, "rankine", 1));
     ASSERT_TRUE(PressKey(VK_RETURN));              // "Set From", the default
-    ASSERT_TRUE(Closed(box));
-    EXPECT_EQ(ComboSelection(CategoryChooser(app)), TEMPERATURE);
+    ASSERT_TRUE(WaitForClose(box));
+    EXPECT_EQ(ComboSelection(CategoryChooser(app)), TEMPERATURE_CATEGORY);
     EXPECT_EQ(ComboSelection(FromUnitChooser(app)), RANKINE);
     EXPECT_EQ(ComboSelection(ToUnitChooser(app)), CELSIUS);   // Temperature's first unit opposite
     EXPECT_EQ(WindowText(ToBox(app)), "-273.150000");          // recomputed from the From box's "0"
@@ -123,7 +118,7 @@ TEST_F(FindUnit, SetToInTheCurrentCategoryChangesOnlyThatSide)
     ASSERT_TRUE(PickItem(FromUnitChooser(app), KILOMETER));
     ASSERT_TRUE(TypeText(FromBox(app), "2"));
     ASSERT_TRUE(BringToFront(&app));
-    const size_t before = ListItems(&app, GO).size();
+    const size_t before = ListItems(&app, GO_MENU).size();
     HWND box = OpenWithKeys();
     ASSERT_NE(box, HWND(0));
     ASSERT_TRUE(PressKeys("meter"));
@@ -132,14 +127,14 @@ TEST_F(FindUnit, SetToInTheCurrentCategoryChangesOnlyThatSide)
     for (int i = 0; i < ListBoxCount(List(box)) && row < 0; ++i)
         if (ListBoxItem(List(box), i).find(L"Metric Length") != std::wstring::npos) row = i;
     ASSERT_GE(row, 0);
-    SendMessageA(List(box), LB_SETCURSEL, WPARAM(row), 0);
+    ASSERT_TRUE(SendBounded(List(box), LB_SETCURSEL, WPARAM(row), 0));
     ASSERT_TRUE(PressKey('T', KEY_ALT));           // "Set &To"
-    ASSERT_TRUE(Closed(box));
+    ASSERT_TRUE(WaitForClose(box));
     EXPECT_EQ(ComboSelection(CategoryChooser(app)), METRIC_LENGTH);
     EXPECT_EQ(ComboSelection(FromUnitChooser(app)), KILOMETER);   // the other side stays
     EXPECT_EQ(ComboSelection(ToUnitChooser(app)), METER);
     EXPECT_EQ(WindowText(ToBox(app)), " 2000.000000");
-    EXPECT_EQ(ListItems(&app, GO).size(), before + 1);
+    EXPECT_EQ(ListItems(&app, GO_MENU).size(), before + 1);
     EXPECT_EQ(Recent(0), std::to_string(IDM_RECENT_FIRST + int(before)) + " kilometer ~ meter");
 }
 
@@ -149,10 +144,10 @@ TEST_F(FindUnit, ADoubleClickSetsFromAndTheQueryComesBackSelected)
     ASSERT_NE(box, HWND(0));
     ASSERT_TRUE(Query(box, "barye", 1));
     RECT first;
-    SendMessageA(List(box), LB_GETITEMRECT, 0, LPARAM(&first));
+    ASSERT_TRUE(SendBounded(List(box), LB_GETITEMRECT, 0, LPARAM(&first)));
     ASSERT_TRUE(RealClick(List(box), first.left + 10, (first.top + first.bottom) / 2));
     ASSERT_TRUE(RealClick(List(box), first.left + 10, (first.top + first.bottom) / 2));
-    ASSERT_TRUE(Closed(box));
+    ASSERT_TRUE(WaitForClose(box));
     EXPECT_EQ(ComboItem(FromUnitChooser(app), ComboSelection(FromUnitChooser(app))), "barye");
 
     box = OpenWithKeys();
@@ -160,12 +155,12 @@ TEST_F(FindUnit, ADoubleClickSetsFromAndTheQueryComesBackSelected)
     HWND query = GetDlgItem(box, IDC_FIND_QUERY);
     EXPECT_EQ(WindowText(query), "barye");
     DWORD start = 0, end = 0;
-    SendMessageA(query, EM_GETSEL, WPARAM(&start), LPARAM(&end));
+    ASSERT_TRUE(SendBounded(query, EM_GETSEL, WPARAM(&start), LPARAM(&end)));
     EXPECT_EQ(start, 0u);
     EXPECT_EQ(end, 5u);                            // all of it selected: typing replaces it
     EXPECT_EQ(ListBoxCount(List(box)), 1);
     PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_TRUE(Closed(box));
+    EXPECT_TRUE(WaitForClose(box));
 }
 
 }  // namespace

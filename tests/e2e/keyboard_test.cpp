@@ -6,11 +6,6 @@
 
 namespace {
 
-const int GO = 0;
-const int METRIC_LENGTH = 24;   // "Metric Length & Distance"
-const int KILOMETER = 8;
-const int METER = 10;
-
 struct Focus {
     int id;
     const char* className;
@@ -37,6 +32,11 @@ protected:
         ASSERT_TRUE(BringToFront(&app));
         ASSERT_TRUE(WaitUntil([&] { return HasFocus(&app, FROM_BOX); }));   // where typing starts
     }
+    void TearDown() override
+    {
+        StopMetrova(&other);
+        MetrovaTest::TearDown();
+    }
     // Presses Tab (or Shift+Tab) and waits for the focus to arrive.
     bool TabTo(const Focus& expected, int modifiers = KEY_PLAIN)
     {
@@ -47,6 +47,7 @@ protected:
     const Focus CATEGORY = { IDC_CATEGORY_CHOOSER, "ComboBox" };
     const Focus FROM_UNIT = { IDC_FROM_UNIT_CHOOSER, "ComboBox" };
     const Focus TO_UNIT = { IDC_TO_UNIT_CHOOSER, "ComboBox" };
+    MetrovaApp other = {};   // another program, for a test that needs one: a second Metrova
 };
 
 TEST_F(Keyboard, TabGoesRoundTheFiveControlsInReadingOrder)
@@ -84,35 +85,37 @@ TEST_F(Keyboard, ArrowsThroughAUnitChooserRecordOnlyWhereTheyStop)
     for (int i = 0; i < 3; ++i) ASSERT_TRUE(PressKey(VK_DOWN));
     EXPECT_TRUE(WaitUntil([&] { return ComboSelection(FromUnitChooser(app)) == 3; }));
     LetInputSettle(&app);
-    EXPECT_TRUE(ListItems(&app, GO).empty());   // units 1 and 2 were only passed
+    EXPECT_TRUE(ListItems(&app, GO_MENU).empty());   // units 1 and 2 were only passed
     ASSERT_TRUE(TabTo(TO_UNIT));                 // leaving the chooser settles on unit 3
-    std::vector<std::string> items = ListItems(&app, GO);
+    std::vector<std::string> items = ListItems(&app, GO_MENU);
     ASSERT_EQ(items.size(), 1u);
-    EXPECT_EQ(items[0], std::to_string(IDM_RECENT_FIRST) + " " + ComboItem(FromUnitChooser(app), 3) + " ~ " +
-                            ComboItem(ToUnitChooser(app), 0));
+    EXPECT_EQ(items[0], ListItemOf(app, IDM_RECENT_FIRST, 3, 0));
 
     for (int i = 0; i < 2; ++i) ASSERT_TRUE(PressKey(VK_DOWN));   // to-unit 2 ...
     ASSERT_TRUE(PressKey(VK_RETURN));                               // ... settled by Enter
-    EXPECT_TRUE(WaitUntil([&] { return ListItems(&app, GO).size() == 2; }));
+    EXPECT_TRUE(WaitUntil([&] { return ListItems(&app, GO_MENU).size() == 2; }));
     LetInputSettle(&app);
-    EXPECT_EQ(ListItems(&app, GO).size(), 2u);   // not again when the focus leaves
+    EXPECT_EQ(ListItems(&app, GO_MENU).size(), 2u);   // not again when the focus leaves
     ASSERT_TRUE(TabTo(FROM_BOX));
-    EXPECT_EQ(ListItems(&app, GO).size(), 2u);
+    EXPECT_EQ(ListItems(&app, GO_MENU).size(), 2u);
 }
 
 TEST_F(Keyboard, ADroppedListIsSettledWhenItCloses)
 {
     ASSERT_TRUE(TabTo(TO_UNIT, KEY_SHIFT));
     ASSERT_TRUE(PressKey(VK_DOWN, KEY_ALT));   // open the list
-    ASSERT_TRUE(WaitUntil([&] { return SendMessageA(ToUnitChooser(app), CB_GETDROPPEDSTATE, 0, 0) != 0; }));
+    ASSERT_TRUE(WaitUntil([&] {
+        LRESULT dropped = 0;
+        return SendBounded(ToUnitChooser(app), CB_GETDROPPEDSTATE, 0, 0, &dropped) && dropped != 0;
+    }));
     for (int i = 0; i < 4; ++i) ASSERT_TRUE(PressKey(VK_DOWN));
     LetInputSettle(&app);
-    EXPECT_TRUE(ListItems(&app, GO).empty());
+    EXPECT_TRUE(ListItems(&app, GO_MENU).empty());
     ASSERT_TRUE(PressKey(VK_RETURN));          // close it on unit 4
-    EXPECT_TRUE(WaitUntil([&] { return ListItems(&app, GO).size() == 1; }));
+    EXPECT_TRUE(WaitUntil([&] { return ListItems(&app, GO_MENU).size() == 1; }));
     EXPECT_EQ(ComboSelection(ToUnitChooser(app)), 4);
     LetInputSettle(&app);
-    EXPECT_EQ(ListItems(&app, GO).size(), 1u);
+    EXPECT_EQ(ListItems(&app, GO_MENU).size(), 1u);
 }
 
 // The mouse, by contrast, records a unit the moment it is chosen.
@@ -123,10 +126,12 @@ TEST_F(Keyboard, AUnitChosenWithTheMouseIsRecordedAtOnce)
     HWND list = 0;
     ASSERT_TRUE(WaitUntil([&] { return (list = ShownList(app)) != 0; }));
     RECT item;
-    ASSERT_NE(SendMessageA(list, LB_GETITEMRECT, 2, LPARAM(&item)), LB_ERR);
+    LRESULT found = LB_ERR;
+    ASSERT_TRUE(SendBounded(list, LB_GETITEMRECT, 2, LPARAM(&item), &found));
+    ASSERT_NE(found, LB_ERR);
     ASSERT_TRUE(RealClick(list, item.left + 10, (item.top + item.bottom) / 2));
     EXPECT_TRUE(WaitUntil([&] { return ComboSelection(FromUnitChooser(app)) == 2; }));
-    EXPECT_TRUE(WaitUntil([&] { return ListItems(&app, GO).size() == 1; }));   // while the chooser keeps the focus
+    EXPECT_TRUE(WaitUntil([&] { return ListItems(&app, GO_MENU).size() == 1; }));   // while the chooser keeps the focus
     EXPECT_TRUE(HasFocus(&app, FROM_UNIT));
 }
 
@@ -144,14 +149,12 @@ TEST_F(Keyboard, TheFocusComesBackAfterAnotherWindow)
 {
     ASSERT_TRUE(TabTo(TO_BOX));
     ASSERT_TRUE(TabTo(CATEGORY));
-    MetrovaApp other = {};   // another program: a second Metrova
     std::string why;
     ASSERT_TRUE(StartMetrova(&other, &why)) << why;
     EXPECT_TRUE(BringToFront(&other));
     EXPECT_TRUE(WaitUntil([&] { return FocusedControlId(&app) == 0; }));   // this one lost it
     ASSERT_TRUE(BringToFront(&app));
     EXPECT_TRUE(WaitUntil([&] { return HasFocus(&app, CATEGORY); })) << FocusedClass(&app);
-    StopMetrova(&other);
 }
 
 }  // namespace

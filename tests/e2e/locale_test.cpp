@@ -7,6 +7,7 @@
 // locale, naming the code page in METROVA_EXPECTED_CODE_PAGE so that a
 // missing locale (Wine then falls back to 1252) fails instead of passing.
 #include "tests/e2e/driver.h"
+#include "tests/e2e/settings_helpers.h"
 #include "catalogue/catalog.h"
 #include "res/resource.h"
 
@@ -14,8 +15,6 @@
 
 namespace {
 
-const int GO = 0;
-const int FAVORITES = 2;
 
 // The code page this run is for; 0 when any will do.
 int ExpectedCodePage()
@@ -54,12 +53,6 @@ UnitRef FirstUnitWith(unsigned char mark)
 std::wstring UnitName(int category, int index)
 {
     return WideFrom1252(UnitCatalog[category].units[index].name);
-}
-
-bool Shows(const MetrovaApp& app, int category, int fromIndex, int toIndex)
-{
-    return ComboSelection(CategoryChooser(app)) == category && ComboSelection(FromUnitChooser(app)) == fromIndex &&
-           ComboSelection(ToUnitChooser(app)) == toIndex;
 }
 
 // Shows the conversion from the unit to another one of its category and makes
@@ -124,10 +117,10 @@ TEST_F(LocaleNames, MenusHoldTheNamesAsWritten)
                   Shown(UnitName(units[k].category, units[k].index)));
     }
 
-    std::vector<std::wstring> favorites = ListItemTextsWide(&app, FAVORITES);
+    std::vector<std::wstring> favorites = ListItemTextsWide(&app, FAVORITES_MENU);
     ASSERT_EQ(favorites.size(), 3u);
     for (int k = 0; k < 3; ++k) EXPECT_EQ(Shown(favorites[size_t(k)]), Shown(expected[size_t(k)]));
-    const std::vector<std::wstring> recent = ListItemTextsWide(&app, GO);
+    const std::vector<std::wstring> recent = ListItemTextsWide(&app, GO_MENU);
     for (const std::wstring& text : expected) EXPECT_TRUE(Contains(recent, text)) << Shown(text);
 
     // Applying a favourite shows its units again.
@@ -146,19 +139,19 @@ TEST_F(LocaleNames, FindUnitRowsReadAsWritten)
 {
     CheckCodePage(&app);
     ASSERT_TRUE(PostCommand(app.window, IDM_VIEW_FIND_UNIT));
-    HWND box = WaitForDialog(app, "Find Unit");
+    HWND box = FindUnitBox(app);
     ASSERT_NE(box, HWND(0));
     HWND query = GetDlgItem(box, IDC_FIND_QUERY), list = GetDlgItem(box, IDC_FIND_LIST);
-    ASSERT_TRUE(SendMessageW(query, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"douzi\u00E8me print")));
+    ASSERT_TRUE(SetTextWide(query, L"douzi\u00E8me print"));
     ASSERT_TRUE(WaitUntil([&] { return ListBoxCount(list) == 1; })) << ListBoxCount(list);
     EXPECT_EQ(Shown(ListBoxItem(list, 0)), Shown(L"douzi\u00E8me [print] \u00B7 All Length & Distance \u00B7 "
                                                  L"0.00017638888889 meter"));
-    ASSERT_TRUE(SendMessageW(query, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"cm\u00B2/day")));
+    ASSERT_TRUE(SetTextWide(query, L"cm\u00B2/day"));
     ASSERT_TRUE(WaitUntil([&] { return ListBoxCount(list) >= 1; }));
-    EXPECT_EQ(Shown(ListBoxItem(list, 0)).compare(0, Shown(L"cm\u00B2/day \u00B7 ").size(), Shown(L"cm\u00B2/day \u00B7 ")), 0)
-        << Shown(ListBoxItem(list, 0));
+    const std::wstring start = L"cm\u00B2/day \u00B7 ";
+    EXPECT_EQ(ListBoxItem(list, 0).compare(0, start.size(), start), 0) << Shown(ListBoxItem(list, 0));
     PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+    EXPECT_TRUE(WaitForClose(box));
 }
 
 class LocaleSettings : public testing::Test {
@@ -181,20 +174,6 @@ protected:
         EndAppDataMove(&move);
         if (!folder.empty()) RemoveDirectoryW(folder.c_str());
     }
-    // "E&xit" from the menu; true when Metrova ended with 0.
-    bool ExitByMenu()
-    {
-        DWORD code = 99;
-        bool ended = PostCommand(app.window, IDM_GO_EXIT) && WaitForExit(&app, 10000, &code);
-        StopMetrova(&app);
-        return ended && code == 0;
-    }
-    bool SaveOnExitChecked()
-    {
-        std::vector<MenuEntry> bar;
-        const MenuEntry* item = ReadMenu(&app, &bar) ? FindMenuItem(bar, IDM_OPTIONS_SAVE_ON_EXIT) : 0;
-        return item && item->checked;
-    }
     AppDataMove move = {};
     bool redirected = false;
     std::wstring folder;
@@ -212,7 +191,7 @@ TEST_F(LocaleSettings, SavedAndReloadedBelowAFolderTheCodePageCannotSpell)
     const UnitRef squared = FirstUnitWith(0xB2);
     ASSERT_GE(squared.category, 0);
     const std::wstring favorite = FavoriteFrom(app, squared);
-    ASSERT_TRUE(ExitByMenu());
+    ASSERT_TRUE(ExitByMenu(&app));
 
     std::string text;
     ASSERT_TRUE(ReadSettingsFile(&text)) << "no settings file below " << Shown(folder);
@@ -221,8 +200,8 @@ TEST_F(LocaleSettings, SavedAndReloadedBelowAFolderTheCodePageCannotSpell)
         ASSERT_TRUE(c > 0 && static_cast<unsigned char>(c) < 0x80) << text;
 
     ASSERT_TRUE(StartMetrova(&app, &why)) << why;
-    EXPECT_TRUE(SaveOnExitChecked());   // the file was found again
-    const std::vector<std::wstring> favorites = ListItemTextsWide(&app, FAVORITES);
+    EXPECT_TRUE(Checked(&app, IDM_OPTIONS_SAVE_ON_EXIT));   // the file was found again
+    const std::vector<std::wstring> favorites = ListItemTextsWide(&app, FAVORITES_MENU);
     ASSERT_EQ(favorites.size(), 1u);
     EXPECT_EQ(Shown(favorites[0]), Shown(favorite));
     EXPECT_TRUE(Shows(app, squared.category, squared.index, squared.index == 0 ? 1 : 0));

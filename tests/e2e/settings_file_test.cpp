@@ -2,6 +2,7 @@
 // restart leave behind, hand-made and broken files, and portable mode on a
 // drive that Wine reports as removable.
 #include "tests/e2e/driver.h"
+#include "tests/e2e/settings_helpers.h"
 #include "res/resource.h"
 
 
@@ -10,8 +11,6 @@
 
 namespace {
 
-const int GO = 0;
-const int FAVORITES = 2;
 
 // The non-empty lines of a settings file, trimmed.
 std::vector<std::string> Lines(const std::string& text)
@@ -48,27 +47,11 @@ bool Exists(const std::string& path)
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-// The texts of those items without their ids.
-std::vector<std::string> Texts(const std::vector<std::string>& items)
-{
-    std::vector<std::string> texts;
-    for (const std::string& item : items) texts.push_back(item.substr(item.find(' ') + 1));
-    return texts;
-}
-
 std::vector<int> Ids(const std::vector<std::string>& items)
 {
     std::vector<int> ids;
     for (const std::string& item : items) ids.push_back(std::atoi(item.c_str()));
     return ids;
-}
-
-bool Checked(MetrovaApp* app, int id)
-{
-    std::vector<MenuEntry> bar;
-    if (!ReadMenu(app, &bar)) return false;
-    const MenuEntry* item = FindMenuItem(bar, id);
-    return item && item->checked;
 }
 
 int CheckedDecimalItems(MetrovaApp* app)
@@ -83,42 +66,12 @@ int CheckedDecimalItems(MetrovaApp* app)
     return count;
 }
 
-bool Shows(const MetrovaApp& app, int category, int fromIndex, int toIndex)
-{
-    return ComboSelection(CategoryChooser(app)) == category && ComboSelection(FromUnitChooser(app)) == fromIndex &&
-           ComboSelection(ToUnitChooser(app)) == toIndex;
-}
-
 // Digits after the point in the To box.
 int DecimalsShown(const MetrovaApp& app)
 {
     std::string text = WindowText(ToBox(app));
     size_t point = text.find('.');
     return point == std::string::npos ? 0 : int(text.size() - point - 1);
-}
-
-// "E&xit" from the menu, as the user ends the program; true when it ended with 0.
-bool ExitByMenu(MetrovaApp* app)
-{
-    DWORD code = 99;
-    bool ended = PostCommand(app->window, IDM_GO_EXIT) && WaitForExit(app, 10000, &code);
-    StopMetrova(app);
-    return ended && code == 0;
-}
-
-void AddFavoriteOf(const MetrovaApp& app, int fromIndex, int toIndex)
-{
-    ASSERT_TRUE(PickItem(FromUnitChooser(app), fromIndex));
-    ASSERT_TRUE(PickItem(ToUnitChooser(app), toIndex));
-    ASSERT_TRUE(SendCommand(app.window, IDM_FAVORITES_ADD));
-}
-
-// Keys of an entry n of a list: "PREFIX_CAT_n=c" and so on.
-std::string Entry(const char* prefix, int n, int category, int fromIndex, int toIndex)
-{
-    const std::string number = std::to_string(n);
-    return std::string(prefix) + "_CAT_" + number + "=" + std::to_string(category) + "\r\n" + prefix + "_FR_" + number +
-           "=" + std::to_string(fromIndex) + "\r\n" + prefix + "_TO_" + number + "=" + std::to_string(toIndex) + "\r\n";
 }
 
 using SettingsFile = MetrovaTest;
@@ -153,8 +106,8 @@ TEST_F(SettingsFile, ListsSurviveARestart)
     AddFavoriteOf(app, 1, 2);   // each also records two recent conversions
     AddFavoriteOf(app, 3, 4);
     AddFavoriteOf(app, 5, 6);
-    const std::vector<std::string> recent = ListItems(&app, GO);
-    const std::vector<std::string> favorites = ListItems(&app, FAVORITES);
+    const std::vector<std::string> recent = ListItems(&app, GO_MENU);
+    const std::vector<std::string> favorites = ListItems(&app, FAVORITES_MENU);
     ASSERT_EQ(recent.size(), 6u);
     ASSERT_EQ(favorites.size(), 3u);
     ASSERT_TRUE(ExitByMenu(&app));
@@ -162,9 +115,9 @@ TEST_F(SettingsFile, ListsSurviveARestart)
     std::string why;
     ASSERT_TRUE(StartMetrova(&app, &why)) << why;
     EXPECT_TRUE(Checked(&app, IDM_OPTIONS_SAVE_ON_EXIT));   // the file exists: saving is on again
-    EXPECT_EQ(ListItems(&app, FAVORITES), favorites);
-    const std::vector<std::string> loaded = ListItems(&app, GO);
-    EXPECT_EQ(Texts(loaded), Texts(recent));   // newest first, as before
+    EXPECT_EQ(ListItems(&app, FAVORITES_MENU), favorites);
+    const std::vector<std::string> loaded = ListItems(&app, GO_MENU);
+    EXPECT_EQ(ItemTexts(loaded), ItemTexts(recent));   // newest first, as before
     EXPECT_EQ(Ids(loaded), (std::vector<int>{ IDM_RECENT_FIRST + 9, IDM_RECENT_FIRST + 8, IDM_RECENT_FIRST + 7, IDM_RECENT_FIRST + 6, IDM_RECENT_FIRST + 5, IDM_RECENT_FIRST + 4 }));
     EXPECT_TRUE(Shows(app, 0, 5, 6));   // the newest conversion again
 
@@ -174,8 +127,8 @@ TEST_F(SettingsFile, ListsSurviveARestart)
     ASSERT_TRUE(SendCommand(app.window, IDM_FAVORITES_REMOVE));
     ASSERT_TRUE(ExitByMenu(&app));
     ASSERT_TRUE(StartMetrova(&app, &why)) << why;
-    EXPECT_EQ(Texts(ListItems(&app, FAVORITES)), (std::vector<std::string>{ Texts(favorites)[0], Texts(favorites)[2] }));
-    EXPECT_EQ(Ids(ListItems(&app, FAVORITES)), (std::vector<int>{ IDM_FAVORITE_FIRST, IDM_FAVORITE_FIRST + 1 }));
+    EXPECT_EQ(ItemTexts(ListItems(&app, FAVORITES_MENU)), (std::vector<std::string>{ ItemTexts(favorites)[0], ItemTexts(favorites)[2] }));
+    EXPECT_EQ(Ids(ListItems(&app, FAVORITES_MENU)), (std::vector<int>{ IDM_FAVORITE_FIRST, IDM_FAVORITE_FIRST + 1 }));
     EXPECT_FALSE(HasLine(SettingsLines(), "FAVORITE_CAT_3=0"));
 }
 
@@ -183,14 +136,14 @@ TEST_F(SettingsFile, EleventhConversionSurvivesARestart)
 {
     ASSERT_TRUE(SendCommand(app.window, IDM_OPTIONS_SAVE_ON_EXIT));
     for (int unit = 1; unit <= 11; ++unit) ASSERT_TRUE(PickItem(FromUnitChooser(app), unit));
-    const std::vector<std::string> recent = ListItems(&app, GO);
+    const std::vector<std::string> recent = ListItems(&app, GO_MENU);
     ASSERT_EQ(recent.size(), 10u);
     EXPECT_EQ(Ids(recent)[0], IDM_RECENT_FIRST);
     ASSERT_TRUE(ExitByMenu(&app));
     std::string why;
     ASSERT_TRUE(StartMetrova(&app, &why)) << why;
-    EXPECT_EQ(Texts(ListItems(&app, GO)), Texts(recent));
-    EXPECT_EQ(Ids(ListItems(&app, GO)), (std::vector<int>{ IDM_RECENT_FIRST + 9, IDM_RECENT_FIRST + 8, IDM_RECENT_FIRST + 7, IDM_RECENT_FIRST + 6, IDM_RECENT_FIRST + 5, IDM_RECENT_FIRST + 4, IDM_RECENT_FIRST + 3, IDM_RECENT_FIRST + 2, IDM_RECENT_FIRST + 1, IDM_RECENT_FIRST }));
+    EXPECT_EQ(ItemTexts(ListItems(&app, GO_MENU)), ItemTexts(recent));
+    EXPECT_EQ(Ids(ListItems(&app, GO_MENU)), (std::vector<int>{ IDM_RECENT_FIRST + 9, IDM_RECENT_FIRST + 8, IDM_RECENT_FIRST + 7, IDM_RECENT_FIRST + 6, IDM_RECENT_FIRST + 5, IDM_RECENT_FIRST + 4, IDM_RECENT_FIRST + 3, IDM_RECENT_FIRST + 2, IDM_RECENT_FIRST + 1, IDM_RECENT_FIRST }));
 }
 
 // A file edited by hand: favourite 3 names a from-unit far past its table.
@@ -198,18 +151,18 @@ class HandMadeFile : public MetrovaTest {
 protected:
     void BeforeStart() override
     {
-        ASSERT_TRUE(WriteSettingsFile("[Favorites List]\r\n" + Entry("FAVORITE", 1, 0, 1, 2) +
-                                      Entry("FAVORITE", 2, 0, 3, 4) + Entry("FAVORITE", 3, 0, 99999, 1) +
-                                      Entry("FAVORITE", 4, 0, 5, 6) + "[Recent List]\r\n" +
-                                      Entry("RECENT", 1, 0, 7, 8) + Entry("RECENT", 2, 0, 9, 10) +
+        ASSERT_TRUE(WriteSettingsFile("[Favorites List]\r\n" + EntryLines("FAVORITE", 1, 0, 1, 2) +
+                                      EntryLines("FAVORITE", 2, 0, 3, 4) + EntryLines("FAVORITE", 3, 0, 99999, 1) +
+                                      EntryLines("FAVORITE", 4, 0, 5, 6) + "[Recent List]\r\n" +
+                                      EntryLines("RECENT", 1, 0, 7, 8) + EntryLines("RECENT", 2, 0, 9, 10) +
                                       "[Options]\r\nNUM_FORMAT=0\r\nDEC_PLACE=2\r\n"));
     }
 };
 
 TEST_F(HandMadeFile, AnInvalidFavoriteEndsOnlyTheFavorites)
 {
-    EXPECT_EQ(Ids(ListItems(&app, FAVORITES)), (std::vector<int>{ IDM_FAVORITE_FIRST, IDM_FAVORITE_FIRST + 1 }));
-    EXPECT_EQ(Ids(ListItems(&app, GO)), (std::vector<int>{ IDM_RECENT_FIRST + 9, IDM_RECENT_FIRST + 8 }));
+    EXPECT_EQ(Ids(ListItems(&app, FAVORITES_MENU)), (std::vector<int>{ IDM_FAVORITE_FIRST, IDM_FAVORITE_FIRST + 1 }));
+    EXPECT_EQ(Ids(ListItems(&app, GO_MENU)), (std::vector<int>{ IDM_RECENT_FIRST + 9, IDM_RECENT_FIRST + 8 }));
     EXPECT_TRUE(Shows(app, 0, 7, 8));
     EXPECT_TRUE(Checked(&app, IDM_OPTIONS_SCIENTIFIC));
     EXPECT_TRUE(Checked(&app, IDM_DECIMALS_FIRST + 2));
@@ -228,7 +181,7 @@ class NoOptionsSection : public MetrovaTest {
 protected:
     void BeforeStart() override
     {
-        ASSERT_TRUE(WriteSettingsFile("[Favorites List]\r\n" + Entry("FAVORITE", 1, 0, 1, 2)));
+        ASSERT_TRUE(WriteSettingsFile("[Favorites List]\r\n" + EntryLines("FAVORITE", 1, 0, 1, 2)));
     }
 };
 
@@ -259,14 +212,14 @@ protected:
     void BeforeStart() override
     {
         std::string text = "[Recent List]\r\n";
-        for (int n = 1; n <= 6; ++n) text += Entry("RECENT", n, 0, n, 0);
+        for (int n = 1; n <= 6; ++n) text += EntryLines("RECENT", n, 0, n, 0);
         ASSERT_TRUE(WriteSettingsFile(text + "[Options]\r\nDEC_PLACE=20\r\n"));
     }
 };
 
 TEST_F(DecimalPlacesTwenty, KeptAndWrittenBack)
 {
-    ASSERT_EQ(Ids(ListItems(&app, GO)).size(), 6u);
+    ASSERT_EQ(Ids(ListItems(&app, GO_MENU)).size(), 6u);
     EXPECT_FALSE(Checked(&app, IDM_RECENT_FIRST + 4));
     EXPECT_LE(CheckedDecimalItems(&app), 1);
     ASSERT_TRUE(TypeText(FromBox(app), "1"));
@@ -310,8 +263,8 @@ protected:
         ASSERT_TRUE(StartMetrova(&app, &why)) << why;
         std::vector<MenuEntry> bar;
         EXPECT_TRUE(ReadMenu(&app, &bar));
-        EXPECT_LE(ListItems(&app, GO).size(), 10u);
-        EXPECT_LE(ListItems(&app, FAVORITES).size(), 20u);
+        EXPECT_LE(ListItems(&app, GO_MENU).size(), 10u);
+        EXPECT_LE(ListItems(&app, FAVORITES_MENU).size(), 20u);
         ASSERT_TRUE(PickItem(FromUnitChooser(app), 1));
         EXPECT_TRUE(ExitByMenu(&app)) << "did not end cleanly";
     }
@@ -430,7 +383,7 @@ TEST_F(PortableMode, SettingsTravelWithTheProgram)
 
     ASSERT_TRUE(StartMetrova(&app, &why, exe.c_str(), root.c_str())) << why;
     EXPECT_TRUE(Checked(&app, IDM_OPTIONS_SAVE_ON_EXIT));
-    EXPECT_EQ(ListItems(&app, FAVORITES).size(), 1u);
+    EXPECT_EQ(ListItems(&app, FAVORITES_MENU).size(), 1u);
     EXPECT_TRUE(Shows(app, 0, 2, 0));
 }
 

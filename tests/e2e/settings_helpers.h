@@ -70,7 +70,7 @@ inline std::vector<std::string> ItemTexts(const std::vector<std::string>& items)
 // The lists and options the running program holds, from its menus.
 inline HeldSettings Held(MetrovaApp* app)
 {
-    HeldSettings held = { ItemTexts(ListItems(app, 0)), ItemTexts(ListItems(app, 2)), false, -1 };
+    HeldSettings held = { ItemTexts(ListItems(app, GO_MENU)), ItemTexts(ListItems(app, FAVORITES_MENU)), false, -1 };
     std::vector<MenuEntry> bar;
     if (!ReadMenu(app, &bar)) return held;
     held.scientific = MenuChecked(bar, IDM_OPTIONS_SCIENTIFIC);

@@ -6,9 +6,6 @@
 
 namespace {
 
-const int METRIC_LENGTH = 24;
-const int KILOMETER = 8;
-const int METER = 10;
 
 // Picks kilometer -> meter in "Metric Length & Distance" and empties the From box.
 void SetUpKilometerToMeter(const MetrovaApp& app)
@@ -110,7 +107,7 @@ TEST_F(MainWindow, ChildrenWhereTheyBelong)
     EXPECT_TRUE(GetWindowLongA(FromBox(app), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
     EXPECT_TRUE(GetWindowLongA(ToBox(app), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
     RECT dropped;
-    SendMessageA(CategoryChooser(app), CB_GETDROPPEDCONTROLRECT, 0, LPARAM(&dropped));
+    ASSERT_TRUE(SendBounded(CategoryChooser(app), CB_GETDROPPEDCONTROLRECT, 0, LPARAM(&dropped)));
     EXPECT_GT(dropped.bottom - dropped.top, 100);              // created 200 high: a long list
 }
 
@@ -239,9 +236,7 @@ TEST_F(MainWindow, AboutOpensOverTheWindowAndCloses)
     ASSERT_NE(about, HWND(0));
     EXPECT_FALSE(IsWindowEnabled(app.window));                  // the main window waits
     PostMessageA(about, WM_COMMAND, IDOK, 0);
-    for (DWORD start = GetTickCount(); IsWindow(about) && GetTickCount() - start < DRIVER_TIMEOUT_MS;)
-        Sleep(50);
-    EXPECT_FALSE(IsWindow(about));
+    EXPECT_TRUE(WaitForClose(about));
     EXPECT_TRUE(IsWindowEnabled(app.window));
 }
 
@@ -432,11 +427,11 @@ TEST_F(HandEditedOptions, DecimalPlacesAbove15CheckOnly15)
     ASSERT_NE(oldest, nullptr);
     EXPECT_FALSE(oldest->checked);                                  // 80 + 20 is a recent item's id
     for (int id = IDM_DECIMALS_FIRST; id <= IDM_DECIMALS_LAST; ++id)
-        EXPECT_EQ(FindMenuItem(bar, id)->checked, id == 95) << id;  // shown as 15, checked as 15
+        EXPECT_EQ(FindMenuItem(bar, id)->checked, id == IDM_DECIMALS_LAST) << id;  // shown as 15, checked as 15
     ASSERT_TRUE(SendCommand(app.window, IDM_DECIMALS_FIRST + 3));
     ASSERT_TRUE(ReadMenu(&app, &bar));
     for (int id = IDM_DECIMALS_FIRST; id <= IDM_DECIMALS_LAST; ++id)
-        EXPECT_EQ(FindMenuItem(bar, id)->checked, id == 83) << id;  // the single mark moved
+        EXPECT_EQ(FindMenuItem(bar, id)->checked, id == IDM_DECIMALS_FIRST + 3) << id;  // the single mark moved
 }
 
 }  // namespace

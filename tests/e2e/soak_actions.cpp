@@ -208,7 +208,7 @@ int RandomCategory(const SoakModel& m, SoakRng& rng)
     const int r = rng.Below(100);
     if (r < 20) return m.category;
     if (r < 70) return SMALL_CATEGORIES[rng.Below(int(sizeof SMALL_CATEGORIES / sizeof SMALL_CATEGORIES[0]))];
-    return rng.Below(32);
+    return rng.Below(SOAK_CATEGORY_COUNT);
 }
 
 int RandomUnit(const SoakModel& m, SoakRng& rng, int side)
@@ -440,9 +440,8 @@ struct Performer {
     {
         SoakMenuOpens(m);
         if (Live()) {
-            DWORD_PTR ignored;
-            Require(SendMessageTimeoutA(app->window, WM_INITMENU, WPARAM(GetMenu(app->window)), 0, SMTO_ABORTIFHUNG,
-                                        DRIVER_TIMEOUT_MS, &ignored) != 0, "WM_INITMENU was not handled");
+            Require(SendBounded(app->window, WM_INITMENU, WPARAM(GetMenu(app->window)), 0),
+                    "WM_INITMENU was not handled");
         }
     }
     void Choose(int id)
@@ -494,7 +493,7 @@ void Performer::Do(const SoakAction& a)
         Front();
         TabTo(FOCUS_CATEGORY);
         const int target = m->category + a.b;
-        if (target >= 0 && target < 32) {   // the focus (and the list) leaves the chooser with the change
+        if (target >= 0 && target < SOAK_CATEGORY_COUNT) {   // the focus (and the list) leaves the chooser with the change
             if (a.d) Key(VK_DOWN, KEY_ALT);
             Key(a.b > 0 ? VK_DOWN : VK_UP);
             SoakBrowseCategory(m, target);
@@ -581,7 +580,7 @@ void Performer::MousePick(const SoakAction& a)
 {
     const SoakFocus chooser = a.a == 0 ? FOCUS_CATEGORY : a.a == 1 ? FOCUS_FROM_UNIT : FOCUS_TO_UNIT;
     const int current = a.a == 0 ? m->category : a.a == 1 ? m->fromUnit : m->toUnit;
-    const int index = a.b % (a.a == 0 ? 32 : SoakUnitCount(m->category));
+    const int index = a.b % (a.a == 0 ? SOAK_CATEGORY_COUNT : SoakUnitCount(m->category));
     if (index == current) return;   // a click on the item already chosen may or may not notify
     if (Live()) {
         Front();
@@ -593,10 +592,12 @@ void Performer::MousePick(const SoakAction& a)
             problems.push_back(std::string("the ") + ChooserName(a.a) + " chooser's list did not drop");
             return;
         }
-        SendMessageTimeoutA(list, LB_SETTOPINDEX, WPARAM(index), 0, SMTO_ABORTIFHUNG, DRIVER_TIMEOUT_MS, 0);
+        // The list shows once the press is handled; the release must be too
+        // before the item is clicked.
+        WaitForInputHandled(app);
+        SendBounded(list, LB_SETTOPINDEX, WPARAM(index), 0);
         RECT item = {}, inside = {};
-        SendMessageTimeoutA(list, LB_GETITEMRECT, WPARAM(index), LPARAM(&item), SMTO_ABORTIFHUNG, DRIVER_TIMEOUT_MS,
-                            0);
+        SendBounded(list, LB_GETITEMRECT, WPARAM(index), LPARAM(&item));
         GetClientRect(list, &inside);
         const POINT at = { item.left + 10, (item.top + item.bottom) / 2 };
         if (!PtInRect(&inside, at)) {
@@ -624,7 +625,7 @@ void Performer::FindUnit(const SoakAction& a)
         Front();
         if (a.d & 1) Require(PostCommand(app->window, IDM_VIEW_FIND_UNIT), "cannot post Find Unit");
         else Key('F', KEY_CTRL);
-        HWND box = WaitForDialog(*app, "Find Unit");
+        HWND box = FindUnitBox(*app);
         if (!box) {
             problems.push_back("the Find Unit box did not open");
             return;
@@ -645,17 +646,17 @@ void Performer::FindUnit(const SoakAction& a)
             problems.push_back("Find Unit lists no row for " + UnitLabel(a.a, a.b) + " among " +
                                std::to_string(rows) + " rows for \"" + text + "\"");
             PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
-            WaitUntil([&] { return !IsWindow(box); });
+            WaitForClose(box);
             return;
         }
-        SendMessageTimeoutA(list, LB_SETCURSEL, WPARAM(row), 0, SMTO_ABORTIFHUNG, DRIVER_TIMEOUT_MS, 0);
+        SendBounded(list, LB_SETCURSEL, WPARAM(row), 0);
         const int button = side == 0 ? IDCANCEL : side == 1 ? IDC_FIND_SET_FROM : IDC_FIND_SET_TO;
         if (a.d & 2)
             PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), LPARAM(GetDlgItem(box, button)));
         else if (side == 0) Key(VK_ESCAPE);
         else if (side == 1) Key(VK_RETURN);   // "Set From" is the default button
         else Key('T', KEY_ALT);               // "Set &To"
-        Require(WaitUntil([&] { return !IsWindow(box); }), "the Find Unit box did not close");
+        Require(WaitForClose(box), "the Find Unit box did not close");
     }
     if (side != 0) SoakFindUnit(m, a.a, a.b, side);
 }
@@ -673,7 +674,7 @@ void Performer::About(const SoakAction& a)
         return;
     }
     Key(a.a ? VK_ESCAPE : VK_RETURN);   // "OK" is the default button
-    Require(WaitUntil([&] { return !IsWindow(box); }), "the About box did not close");
+    Require(WaitForClose(box), "the About box did not close");
 }
 
 void Performer::Restart(const SoakAction& a)

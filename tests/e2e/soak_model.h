@@ -40,6 +40,7 @@ struct SoakSettings {
 };
 
 const int SOAK_BOX_LIMIT = 20;       // characters a user can type into a value box
+const int SOAK_CATEGORY_COUNT = 32;
 const int SOAK_RECENT_SLOTS = 10;
 const int SOAK_FAVORITES_MAX = 20;
 const int SOAK_RECENT_FIRST_ID = 96;

@@ -11,8 +11,6 @@
 
 namespace {
 
-const int GO = 0;
-const int FAVORITES = 2;
 
 // Five favourites and three recent conversions, both options off their defaults.
 std::string StartingFile()
@@ -22,13 +20,6 @@ std::string StartingFile()
     text += "[Recent List]\r\n";
     for (int n = 1; n <= 3; ++n) text += EntryLines("RECENT", n, 0, 10 + 2 * n, 11 + 2 * n);
     return text + "[Options]\r\nNUM_FORMAT=0\r\nDEC_PLACE=4\r\n";
-}
-
-void AddFavorite(const MetrovaApp& app, int fromIndex, int toIndex)
-{
-    ASSERT_TRUE(PickItem(FromUnitChooser(app), fromIndex));
-    ASSERT_TRUE(PickItem(ToUnitChooser(app), toIndex));
-    ASSERT_TRUE(SendCommand(app.window, IDM_FAVORITES_ADD));
 }
 
 // Shows favourite `index` (as its menu item does) and removes it.
@@ -42,11 +33,11 @@ void RemoveFavorite(const MetrovaApp& app, int index)
 // switches to fixed notation with 2 decimals.
 void ChangeA(MetrovaApp* app)
 {
-    AddFavorite(*app, 20, 21);
-    AddFavorite(*app, 22, 23);
+    AddFavoriteOf(*app, 20, 21);
+    AddFavoriteOf(*app, 22, 23);
     ASSERT_TRUE(SendCommand(app->window, IDM_OPTIONS_SCIENTIFIC));
     ASSERT_TRUE(SendCommand(app->window, IDM_DECIMALS_FIRST + 2));
-    ASSERT_EQ(ListItems(app, FAVORITES).size(), 7u);
+    ASSERT_EQ(ListItems(app, FAVORITES_MENU).size(), 7u);
 }
 
 // Program B shrinks them to two, moves to another category for its recent
@@ -60,7 +51,7 @@ void ChangeB(MetrovaApp* app)
     ASSERT_TRUE(PickItem(FromUnitChooser(*app), 3));
     ASSERT_TRUE(PickItem(ToUnitChooser(*app), 5));
     ASSERT_TRUE(SendCommand(app->window, IDM_DECIMALS_FIRST + 9));
-    ASSERT_EQ(ListItems(app, FAVORITES).size(), 2u);
+    ASSERT_EQ(ListItems(app, FAVORITES_MENU).size(), 2u);
 }
 
 class TwoPrograms : public testing::Test {
@@ -72,8 +63,8 @@ protected:
         std::string why;
         ASSERT_TRUE(StartMetrova(&a, &why)) << why;
         ASSERT_TRUE(StartMetrova(&b, &why)) << why;
-        ASSERT_EQ(ListItems(&a, FAVORITES).size(), 5u);   // both started from the file
-        ASSERT_EQ(ListItems(&b, FAVORITES).size(), 5u);
+        ASSERT_EQ(ListItems(&a, FAVORITES_MENU).size(), 5u);   // both started from the file
+        ASSERT_EQ(ListItems(&b, FAVORITES_MENU).size(), 5u);
         ASSERT_NO_FATAL_FAILURE(ChangeA(&a));
         ASSERT_NO_FATAL_FAILURE(ChangeB(&b));
         heldA = Held(&a);
