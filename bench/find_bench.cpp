@@ -5,19 +5,20 @@
 #include <benchmark/benchmark.h>
 
 #include <cstring>
+#include <vector>
 
-#include "catalogue/catalog.h"
+#include "catalogue/units.h"
 #include "core/unit_search.h"
 
 namespace {
 
 void FindOurs(benchmark::State& state, const char* query)
 {
-    static UnitMatch results[FIND_RESULT_CAPACITY];
+    std::vector<UnitMatch> results(static_cast<size_t>(TotalUnitCount()));
     int found = 0;
     for (auto _ : state) {
-        found = FindUnits(query, results, FIND_RESULT_CAPACITY);
-        benchmark::DoNotOptimize(results);
+        found = FindUnits(query, results.data(), int(results.size()));
+        benchmark::DoNotOptimize(results.data());
         benchmark::DoNotOptimize(found);
     }
     state.counters["rows"] = found;
@@ -25,18 +26,18 @@ void FindOurs(benchmark::State& state, const char* query)
 
 void ScanStrstr(benchmark::State& state, const char* query)
 {
-    static UnitMatch results[FIND_RESULT_CAPACITY];
+    std::vector<UnitMatch> results(static_cast<size_t>(TotalUnitCount()));
     int found = 0;
     for (auto _ : state) {
         found = 0;
-        for (int c = 0; c < CATEGORY_COUNT; ++c)
-            for (int u = 0; u < UnitCatalog[c].count; ++u)
-                if (std::strstr(UnitCatalog[c].units[u].name, query)) {
+        for (int c = 0; c < CategoryCount(); ++c)
+            for (int u = 0; u < UnitCount(c); ++u)
+                if (std::strstr(UnitName(c, u), query)) {
                     results[found].category = static_cast<short>(c);
                     results[found].unit = static_cast<short>(u);
                     ++found;
                 }
-        benchmark::DoNotOptimize(results);
+        benchmark::DoNotOptimize(results.data());
         benchmark::DoNotOptimize(found);
     }
     state.counters["rows"] = found;

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/catalog.h"
+#include "catalogue/units.h"
 #include "core/convert.h"
 #include "core/exact_convert.h"
 #include "numtext/big_int.h"
@@ -152,9 +152,8 @@ struct Conversion {
 
 double Factor(int category, const char* name)
 {
-    const Category& c = UnitCatalog[category];
-    for (int u = 0; u < c.count; ++u)
-        if (std::string(c.units[u].name) == name) return c.units[u].factor;
+    for (int u = 0; u < UnitCount(category); ++u)
+        if (std::string(UnitName(category, u)) == name) return UnitFactor(category, u);
     std::fprintf(stderr, "no unit \"%s\"\n", name);
     std::abort();
 }
@@ -167,14 +166,19 @@ double Factor(int category, const char* name)
 // new factors, more than the factor memo keeps.
 std::vector<Conversion> MakeTyped(int perPair)
 {
-    const int kCategories[] = {4, 6, 5, 3, 9, 31, 15, 24, 25, 18};
+    const int kCategories[] = {CATEGORY_COMMON_LENGTH, CATEGORY_COMMON_WEIGHT, CATEGORY_COMMON_SPEED,
+                               CATEGORY_COOKING,       CATEGORY_AREA,          CATEGORY_VOLUME,
+                               CATEGORY_ENERGY,        CATEGORY_METRIC_LENGTH, CATEGORY_METRIC_MASS,
+                               CATEGORY_VOLUME_FLOW};
     const char* kTexts[] = {"1", "2", "5", "12", "50", "100", "1000", "0.5", "2.54", "12.5",
                             "0.75", "3.2", "-4", "99.9", "1.609", "37"};
     std::mt19937_64 random(2027);
     std::vector<Conversion> v;
     for (int i = 0; i < kCount; i += perPair) {
-        const Category& c = UnitCatalog[kCategories[i / perPair % 10]];
-        double from = c.units[random() % c.count].factor, to = c.units[random() % c.count].factor;
+        const int c = kCategories[i / perPair % 10];
+        const unsigned count = unsigned(UnitCount(c));
+        double from = UnitFactor(c, int(random() % count));
+        double to = UnitFactor(c, int(random() % count));
         for (int k = 0; k < perPair; ++k) v.push_back({from, to, kTexts[random() % 16]});
     }
     return v;

@@ -4,7 +4,7 @@
 
 #define CATEGORY(name, table) { name, table, int(sizeof(table) / sizeof(table[0])) }
 
-const Category UnitCatalog[CATEGORY_COUNT] = {
+const Category UnitCatalog[BUILT_IN_CATEGORY_COUNT] = {
     CATEGORY("All Length & Distance", AllLengthUnits),
     CATEGORY("All Speed", AllSpeedUnits),
     CATEGORY("All Weight & Mass", AllMassUnits),

@@ -20,11 +20,6 @@ ConversionState Conversion = {
 const int WORK_BUFFER_SIZE = 260;
 const int BOX_READ_SIZE = 255;
 
-static double UnitFactor(int category, int index)
-{
-    return UnitCatalog[category].units[index].factor;
-}
-
 // Reads a box into buffer as the number it shows (a NaN when it is none).
 static double ReadBox(int box, char* buffer)
 {
@@ -52,8 +47,8 @@ static void ShowExactInBox(int box, double fromFactor, double toFactor, double d
 static void InitialiseChoosers()
 {
     ViewChooserClear(CHOOSER_CATEGORY);
-    for (int i = 0; i < CATEGORY_COUNT; ++i)
-        ViewChooserAppend(CHOOSER_CATEGORY, UnitCatalog[i].name);
+    for (int i = 0; i < CategoryCount(); ++i)
+        ViewChooserAppend(CHOOSER_CATEGORY, CategoryName(i));
     ViewChooserSelect(CHOOSER_CATEGORY, 0);
     Conversion.currentCategory = -1;
     Conversion.toValue = 0.0;
@@ -99,10 +94,9 @@ static void FillUnitChoosers(int category)
 {
     ViewChooserClear(CHOOSER_FROM_UNIT);
     ViewChooserClear(CHOOSER_TO_UNIT);
-    const Category& table = UnitCatalog[category];
-    for (int i = 0; i < table.count; ++i) {
-        ViewChooserAppend(CHOOSER_FROM_UNIT, table.units[i].name);
-        ViewChooserAppend(CHOOSER_TO_UNIT, table.units[i].name);
+    for (int i = 0; i < UnitCount(category); ++i) {
+        ViewChooserAppend(CHOOSER_FROM_UNIT, UnitName(category, i));
+        ViewChooserAppend(CHOOSER_TO_UNIT, UnitName(category, i));
     }
 }
 
@@ -162,7 +156,7 @@ void SwapUnits()
 
 void ShowFoundUnit(int category, int unit, int side)
 {
-    if (!IsCategoryIndex(category) || unsigned(unit) >= unsigned(UnitCatalog[category].count)) return;
+    if (!UnitExists(category, unit)) return;
     if (side != BOX_FROM && side != BOX_TO) return;
     const int chooser = side == BOX_FROM ? CHOOSER_FROM_UNIT : CHOOSER_TO_UNIT;
     if (category == Conversion.currentCategory) {

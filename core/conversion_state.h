@@ -3,7 +3,7 @@
 // It drives the five controls only through the view functions of
 // core/conversion_view.h.
 #pragma once
-#include "catalogue/catalog.h"
+#include "catalogue/units.h"
 #include "core/convert.h"
 
 struct ConversionState {

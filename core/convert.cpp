@@ -1,8 +1,7 @@
 // Factor arithmetic and the temperature converter.
 #include "core/convert.h"
 
-#include "catalogue/catalog.h"
-#include "catalogue/tables.h"
+#include "catalogue/units.h"
 
 double ConvertByFactors(double value, double fromFactor, double toFactor)
 {
@@ -33,23 +32,20 @@ void TemperatureConvert(double fromCode, double toCode, double value, double* re
 }
 
 struct SpecialConverterEntry {
-    const UnitEntry* table;
+    int category;
     SpecialConverter converter;   // on doubles
     ExactConverter exact;         // the same rule in exact arithmetic
 };
 
-// Keyed by the unit table itself, not by the category index.
+// The categories whose units do not convert by their factors.
 static const SpecialConverterEntry SpecialConverters[] = {
-    { TemperatureUnits, TemperatureConvert, ExactTemperature },
+    { CATEGORY_TEMPERATURE, TemperatureConvert, ExactTemperature },
 };
 
 static const SpecialConverterEntry* FindEntry(int categoryIndex)
 {
-    if (!IsCategoryIndex(categoryIndex))
-        return 0;
-    const UnitEntry* table = UnitCatalog[categoryIndex].units;
     for (const SpecialConverterEntry& entry : SpecialConverters)
-        if (entry.table == table)
+        if (entry.category == categoryIndex)
             return &entry;
     return 0;
 }

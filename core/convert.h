@@ -13,8 +13,8 @@ double ConvertByFactors(double value, double fromFactor, double toFactor);
 // Temperature codes: 1 Celsius, 2 Fahrenheit, 3 Rankine, 4 Reaumur, anything else kelvin.
 void TemperatureConvert(double fromCode, double toCode, double value, double* result);
 
-// The converter registered for the category's unit table, or 0. Indexes of 32
-// or more (compared unsigned, so negative ones too) select nothing.
+// The converter registered for the category, or 0. Indexes that name no
+// category select nothing.
 SpecialConverter FindSpecialConverter(int categoryIndex);
 
 // The exact converter registered beside it (core/exact_convert.h), or 0 where

@@ -7,19 +7,6 @@
 
 #include <cassert>
 
-int BaseUnitIndex(int category)
-{
-    if (!IsCategoryIndex(category))
-        return -1;
-    if (category == TEMPERATURE_CATEGORY)
-        return 0;   // its factors are converter codes, not sizes
-    const Category& table = UnitCatalog[category];
-    for (int u = 0; u < table.count; ++u)
-        if (table.units[u].factor == 1.0)
-            return u;
-    return -1;
-}
-
 const int SIGNIFICANT_MAX = 15;   // digits shown: below a double's 15.95, so
                                   // last-place noise of computed factors rounds away
 const int FIXED_EXPONENT_MIN = -4, FIXED_EXPONENT_MAX = 14;  // fixed notation from 1E-4 below 1E15
@@ -154,20 +141,19 @@ int FormatFoundRow(int category, int unit, char* out, int outSize)
         return 0;
     TextSink sink = { out, outSize, 0 };
     out[0] = '\0';
-    if (!IsCategoryIndex(category) || unit < 0 || unit >= UnitCatalog[category].count)
+    if (!UnitExists(category, unit))
         return 0;
-    const Category& table = UnitCatalog[category];
-    AppendName(&sink, table.units[unit].name);
+    AppendName(&sink, UnitName(category, unit));
     Append(&sink, ROW_SEPARATOR);
-    Append(&sink, table.name);
+    Append(&sink, CategoryName(category));
     int base = BaseUnitIndex(category);
-    if (category != TEMPERATURE_CATEGORY && base >= 0) {
+    if (UnitKindOf(category, unit) == UNIT_FACTOR && base >= 0) {
         char size[SHORT_NUMBER_MAX];
-        if (FormatShortNumber(table.units[unit].factor, size) > 0) {
+        if (FormatShortNumber(UnitFactor(category, unit), size) > 0) {
             Append(&sink, ROW_SEPARATOR);
             Append(&sink, size);
             Append(&sink, " ");
-            AppendName(&sink, table.units[base].name);
+            AppendName(&sink, UnitName(category, base));
         }
     }
     return sink.length;

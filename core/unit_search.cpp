@@ -6,6 +6,7 @@
 #include "core/unit_search.h"
 
 #include <cassert>
+#include <vector>
 
 // What each Windows-1252 byte folds to, by byte value. A blank here means
 // "separates words"; FoldUnitText collapses and trims them.
@@ -261,24 +262,24 @@ int FindUnits(const char* query, UnitMatch* results, int capacity)
     FoldedQuery folded;
     FoldQuery(query ? query : "", &folded);
 
-    // Step 1: rank every row in catalogue order, counting each rank.
-    unsigned char rank[FIND_RESULT_CAPACITY];
+    // Step 1: rank every row in catalogue order, counting each rank. The
+    // ranks are kept from one query to the next, so only a catalogue that
+    // has grown allocates.
+    static std::vector<unsigned char> rank;
+    const int rows = TotalUnitCount();
+    if (rank.size() < std::size_t(rows))
+        rank.resize(std::size_t(rows));
     int rankCount[RANK_COUNT] = {};
-    int rows = 0;
-    for (int c = 0; c < CATEGORY_COUNT; ++c) {
-        const Category& category = UnitCatalog[c];
-        for (int u = 0; u < category.count; ++u, ++rows) {
-            // The catalogue holds exactly FIND_RESULT_CAPACITY rows (tested).
-            assert(rows < FIND_RESULT_CAPACITY);
-            if (rows >= FIND_RESULT_CAPACITY)
-                break;
+    int row = 0;
+    for (int c = 0; c < CategoryCount(); ++c) {
+        for (int u = 0; u < UnitCount(c); ++u, ++row) {
             unsigned char r = RANK_OTHER;   // a query without words finds every row
             if (folded.words > 0) {
                 char name[FOLDED_NAME_MAX + 1];
-                int nameLength = FoldUnitText(category.units[u].name, UNIT_NAME_MAX, name, sizeof name);
+                int nameLength = FoldUnitText(UnitName(c, u), UNIT_NAME_MAX, name, sizeof name);
                 r = RankName(name, nameLength, folded);
             }
-            rank[rows] = r;
+            rank[row] = r;
             if (r != NO_MATCH)
                 ++rankCount[r];
         }
@@ -292,9 +293,9 @@ int FindUnits(const char* query, UnitMatch* results, int capacity)
         next[r] = next[r - 1] + rankCount[r - 1];
     int found = next[RANK_COUNT - 1] + rankCount[RANK_COUNT - 1];
 
-    int row = 0;
-    for (int c = 0; c < CATEGORY_COUNT; ++c) {
-        for (int u = 0; u < UnitCatalog[c].count && row < rows; ++u, ++row) {
+    row = 0;
+    for (int c = 0; c < CategoryCount(); ++c) {
+        for (int u = 0; u < UnitCount(c); ++u, ++row) {
             if (rank[row] == NO_MATCH)
                 continue;
             int place = next[rank[row]]++;

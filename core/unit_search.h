@@ -2,10 +2,9 @@
 // finds and in what order, and the text of one found row. Plain code over the
 // catalogue, no window; the dialog calls it at every keystroke.
 #pragma once
-#include "catalogue/catalog.h"
+#include "catalogue/units.h"
 
 const int FIND_QUERY_MAX = 63;          // bytes of a query looked at; the rest is ignored
-const int FIND_RESULT_CAPACITY = 1780;  // rows in the whole catalogue: the most a query finds
 const int FOLD_MAX = 3;                 // bytes one byte folds to at most (0xBC, one quarter, to "1/4")
 const int FOLDED_NAME_MAX = UNIT_NAME_MAX * FOLD_MAX;  // a folded name, NUL not counted
 
@@ -16,7 +15,7 @@ const int SHORT_NUMBER_MAX = 24;        // "-1.23456789012345E-300" and a NUL fi
 
 // One found row.
 struct UnitMatch {
-    short category;   // index into UnitCatalog
+    short category;   // category index
     short unit;       // index into that category's units
 };
 
@@ -52,13 +51,9 @@ int FoldUnitText(const char* text, int length, char* out, int outSize);
 // right after a separator ("minute" in "ft2/minute", "east" in "block [east
 // us]"; "s" in "miner's" and "5" in "#2.5 can" do not). A query without words
 // finds every row in catalogue order. Writes at most `capacity` rows, the best
-// first, and returns how many it wrote. No allocation.
+// first, and returns how many it wrote; TotalUnitCount() rows hold every
+// answer. Allocates only the first time, and when the catalogue has grown.
 int FindUnits(const char* query, UnitMatch* results, int capacity);
-
-// The category's first unit of factor 1.0, which sizes are given in; 0 for
-// Temperature, whose factors are codes. -1 for an index that names no
-// category, or a category without such a unit.
-int BaseUnitIndex(int category);
 
 // A size as short text from FormatReal's correctly rounded digits, rounded to
 // 15 significant digits and trimmed of trailing zeros: fixed notation from

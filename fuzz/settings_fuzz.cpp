@@ -12,7 +12,7 @@
 #include <charconv>
 #include <string>
 
-#include "catalogue/catalog.h"
+#include "catalogue/units.h"
 #include "core/conversion_state.h"
 #include "lists/favorites_list.h"
 #include "lists/list_menu.h"
@@ -31,9 +31,7 @@ static void Check(bool condition)
 
 static bool EntryInCatalog(const ConversionTriple& entry)
 {
-    return entry.category >= 0 && entry.category < CATEGORY_COUNT && entry.fromIndex >= 0 &&
-           entry.fromIndex < UnitCatalog[entry.category].count && entry.toIndex >= 0 &&
-           entry.toIndex < UnitCatalog[entry.category].count;
+    return UnitExists(entry.category, entry.fromIndex) && UnitExists(entry.category, entry.toIndex);
 }
 
 static void CheckBounds()

@@ -2,7 +2,7 @@
 // name it in a menu item and read the one the choosers show.
 #include "lists/conversion_triple.h"
 
-#include "catalogue/catalog.h"
+#include "catalogue/units.h"
 #include "core/conversion_state.h"
 #include "core/conversion_view.h"
 #include "lists/bounded_text.h"
@@ -14,11 +14,7 @@ bool operator==(const ConversionTriple& a, const ConversionTriple& b)
 
 bool IsConversionInCatalog(const ConversionTriple& entry)
 {
-    if (!IsCategoryIndex(entry.category))
-        return false;
-    // Compared unsigned, so negative indexes fail as well.
-    const unsigned units = static_cast<unsigned>(UnitCatalog[entry.category].count);
-    return static_cast<unsigned>(entry.fromIndex) < units && static_cast<unsigned>(entry.toIndex) < units;
+    return UnitExists(entry.category, entry.fromIndex) && UnitExists(entry.category, entry.toIndex);
 }
 
 void ApplyConversion(const ConversionTriple& entry)
@@ -34,10 +30,10 @@ void FormatConversionText(const ConversionTriple& entry, char* buffer, int size)
     buffer[0] = '\0';
     if (!IsConversionInCatalog(entry))
         return;
-    const UnitEntry* units = UnitCatalog[entry.category].units;
     int length = 0;   // "%s ~ %s", cut when it does not fit
-    if (AppendText(buffer, size, &length, units[entry.fromIndex].name) && AppendText(buffer, size, &length, " ~ "))
-        AppendText(buffer, size, &length, units[entry.toIndex].name);
+    if (AppendText(buffer, size, &length, UnitName(entry.category, entry.fromIndex)) &&
+        AppendText(buffer, size, &length, " ~ "))
+        AppendText(buffer, size, &length, UnitName(entry.category, entry.toIndex));
 }
 
 bool ReadChosenConversion(ConversionTriple* chosen)

@@ -1,7 +1,7 @@
 // The ring of the last ten conversions and its items in the "&Go" menu.
 #include "lists/recent_list.h"
 
-#include "catalogue/catalog.h"
+#include "catalogue/units.h"
 #include "core/conversion_state.h"
 #include "core/conversion_view.h"
 #include "lists/bounded_text.h"

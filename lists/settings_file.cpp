@@ -4,7 +4,7 @@
 
 #include <string.h>
 
-#include "catalogue/catalog.h"
+#include "catalogue/units.h"
 #include "core/conversion_state.h"
 #include "lists/bounded_text.h"
 #include "lists/favorites_list.h"
@@ -97,14 +97,13 @@ static bool ReadStoredEntry(const char* path, const char* section, const char* c
     // The default -1 of a missing key fails here, as do negative values.
     if (!IsCategoryIndex(category))
         return false;
-    const unsigned units = static_cast<unsigned>(UnitCatalog[category].count);
     FormatNumberedKey(key, sizeof key, fromFormat, n);
     const int fromIndex = ProfileReadInt(section, key, -1, path);
-    if (static_cast<unsigned>(fromIndex) >= units)
+    if (!UnitExists(category, fromIndex))
         return false;
     FormatNumberedKey(key, sizeof key, toFormat, n);
     const int toIndex = ProfileReadInt(section, key, -1, path);
-    if (static_cast<unsigned>(toIndex) >= units)
+    if (!UnitExists(category, toIndex))
         return false;
     entry->category = category;
     entry->fromIndex = fromIndex;

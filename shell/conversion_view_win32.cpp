@@ -1,6 +1,6 @@
 // The conversion state's view on the real controls of the main window.
 #include "core/conversion_view.h"
-#include "catalogue/catalog.h"
+#include "catalogue/units.h"
 #include "lists/wide_text_win32.h"
 #include "shell/shell.h"
 

@@ -4,15 +4,17 @@
 // list, so the user never has to leave it.
 #include "shell/find_dialog.h"
 #include "shell/shell.h"
-#include "catalogue/catalog.h"
+#include "catalogue/units.h"
 #include "core/conversion_view.h"
 #include "core/unit_search.h"
 #include "lists/wide_text_win32.h"
 #include "widgets/center_window.h"
 #include "res/resource.h"
 
+#include <vector>
+
 struct FindDialogState {
-    UnitMatch rows[FIND_RESULT_CAPACITY];   // what the list shows, in its order
+    std::vector<UnitMatch> rows;            // what the list shows, in its order; room for every unit
     int rowCount;
     WNDPROC queryProc;                      // the query box's own procedure
     FoundUnitChoice* choice;                // where the user's choice goes
@@ -22,18 +24,11 @@ struct FindDialogState {
 static FindDialogState FindDialog;                    // one box at a time
 static wchar_t LastQuery[FIND_QUERY_MAX + 1];         // shown again, selected, when the box reopens
 
-static int CatalogueUnitCount()
-{
-    int total = 0;
-    for (const Category& c : UnitCatalog) total += c.count;
-    return total;
-}
-
 // "N of 1780 units" under the list.
 static void ShowRowCount(HWND dialog)
 {
     char text[48];
-    wsprintfA(text, "%d of %d units", FindDialog.rowCount, CatalogueUnitCount());
+    wsprintfA(text, "%d of %d units", FindDialog.rowCount, TotalUnitCount());
     SetDlgItemTextA(dialog, IDC_FIND_COUNT, text);
 }
 
@@ -45,7 +40,8 @@ static void ShowMatches(HWND dialog)
     char query[FIND_QUERY_MAX + 1];
     if (WideCharToMultiByte(NAME_CODE_PAGE, 0, wideQuery, -1, query, sizeof query, 0, 0) <= 0) query[0] = 0;
     query[FIND_QUERY_MAX] = 0;
-    FindDialog.rowCount = FindUnits(query, FindDialog.rows, FIND_RESULT_CAPACITY);
+    FindDialog.rows.resize(size_t(TotalUnitCount()));
+    FindDialog.rowCount = FindUnits(query, FindDialog.rows.data(), int(FindDialog.rows.size()));
 
     HWND list = GetDlgItem(dialog, IDC_FIND_LIST);
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);

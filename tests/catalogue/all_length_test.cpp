@@ -1,7 +1,7 @@
 // Category 0 "All Length & Distance": stated rows, synonym groups, prefix
 // families, derived rows and a sample of researched lengths.
 #include "catalogue/tables.h"
-#include "catalogue/catalog.h"
+#include "catalogue/units.h"
 #include "table_lookup.h"
 
 #include <gtest/gtest.h>
@@ -14,16 +14,17 @@ namespace {
 
 const int ROWS = 315;
 
-double F(const char* name) { return UnitFactor(ALL_LENGTH, name); }
+double F(const char* name) { return UnitFactor(CATEGORY_ALL_LENGTH, name); }
 
 // Relative difference, for relations that hold to a few ulps.
 double Rel(double a, double b) { return RelativeDifference(a, b); }
 
 TEST(AllLength, TableIsCategoryZero)
 {
-    EXPECT_EQ(UnitCatalog[ALL_LENGTH].units, AllLengthUnits);
-    EXPECT_EQ(UnitCatalog[ALL_LENGTH].count, ROWS);
-    EXPECT_STREQ(UnitCatalog[ALL_LENGTH].name, "All Length & Distance");
+    for (int u = 0; u < ROWS; ++u)   // the very rows of this table
+        EXPECT_EQ(UnitName(CATEGORY_ALL_LENGTH, u), AllLengthUnits[u].name) << u;
+    EXPECT_EQ(UnitCount(CATEGORY_ALL_LENGTH), ROWS);
+    EXPECT_STREQ(CategoryName(CATEGORY_ALL_LENGTH), "All Length & Distance");
 }
 
 TEST(AllLength, StatedRowsAreBitExact)
@@ -187,12 +188,11 @@ TEST(AllLength, NamesSharedWithOtherLengthTablesAgree)
     EXPECT_EQ(F("exameter"), 1e+18);
     EXPECT_EQ(F("dekameter"), 10.0);
     // And the live tables, for every name they share with this one.
-    for (int c : { 4, 10, 24 }) {
-        const Category& cat = UnitCatalog[c];
-        for (int u = 0; u < cat.count; ++u) {
-            int i = UnitIndex(ALL_LENGTH, cat.units[u].name);
+    for (int c : { CATEGORY_COMMON_LENGTH, CATEGORY_ASTRONOMICAL, CATEGORY_METRIC_LENGTH }) {
+        for (int u = 0; u < UnitCount(c); ++u) {
+            int i = UnitIndex(CATEGORY_ALL_LENGTH, UnitName(c, u));
             if (i < 0) continue;
-            EXPECT_EQ(AllLengthUnits[i].factor, cat.units[u].factor) << cat.name << ": " << cat.units[u].name;
+            EXPECT_EQ(AllLengthUnits[i].factor, UnitFactor(c, u)) << CategoryName(c) << ": " << UnitName(c, u);
         }
     }
 }

@@ -12,9 +12,9 @@
 
 namespace {
 
-int IndexOf(const char* name) { return UnitIndex(ALL_MASS, name); }
-double Kg(const char* name) { return UnitFactor(ALL_MASS, name); }
-double Convert(double value, const char* from, const char* to) { return ConvertUnits(ALL_MASS, value, from, to); }
+int IndexOf(const char* name) { return UnitIndex(CATEGORY_ALL_MASS, name); }
+double Kg(const char* name) { return UnitFactor(CATEGORY_ALL_MASS, name); }
+double Convert(double value, const char* from, const char* to) { return ConvertUnits(CATEGORY_ALL_MASS, value, from, to); }
 
 TEST(AllMass, GivenRowsAreTheGivenDoublesAtTheirIndexes)
 {

@@ -13,9 +13,9 @@ namespace {
 
 const int ALL_SPEED_COUNT = 70;
 
-int IndexOf(const char* name) { return UnitIndex(ALL_SPEED, name); }
-double Factor(const char* name) { return UnitFactor(ALL_SPEED, name); }
-double Convert(double value, const char* from, const char* to) { return ConvertUnits(ALL_SPEED, value, from, to); }
+int IndexOf(const char* name) { return UnitIndex(CATEGORY_ALL_SPEED, name); }
+double Factor(const char* name) { return UnitFactor(CATEGORY_ALL_SPEED, name); }
+double Convert(double value, const char* from, const char* to) { return ConvertUnits(CATEGORY_ALL_SPEED, value, from, to); }
 
 TEST(AllSpeed, GivenRowsAreTheGivenDoublesAtTheirIndexes)
 {

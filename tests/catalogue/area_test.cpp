@@ -1,7 +1,7 @@
 // Area table: the rows whose sizes are fixed, squares of the length rows,
 // land measures against their definitions, and the extreme conversions.
 #include "catalogue/tables.h"
-#include "catalogue/catalog.h"
+#include "catalogue/units.h"
 #include "table_lookup.h"
 
 #include <gtest/gtest.h>
@@ -11,8 +11,8 @@
 
 namespace {
 
-double Area(const char* name) { return UnitFactor(AREA, name); }
-double Length(const char* name) { return UnitFactor(ALL_LENGTH, name); }
+double Area(const char* name) { return UnitFactor(CATEGORY_AREA, name); }
+double Length(const char* name) { return UnitFactor(CATEGORY_ALL_LENGTH, name); }
 
 // Relative difference, for relations that hold up to the rounding of each side.
 double Rel(double a, double b) { return RatioOffset(a, b); }

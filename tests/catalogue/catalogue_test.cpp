@@ -1,5 +1,5 @@
 // Checks that hold for the catalogue as a whole: sizes, base rows, names.
-#include "catalogue/catalog.h"
+#include "catalogue/units.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@ struct Expected {
 };
 
 // Category names, unit counts and base rows, in table order.
-const Expected Categories[CATEGORY_COUNT] = {
+const Expected Categories[] = {
     { "All Length & Distance", 315, { "meter", "metre" } },
     { "All Speed", 70, { "benz", "meter/second" } },
     { "All Weight & Mass", 201, { "kilogram", "kilogram-force", "libra [metric]", "seer [Pakistan]" } },
@@ -57,23 +57,24 @@ const Expected Categories[CATEGORY_COUNT] = {
 
 TEST(Catalogue, CategoryNamesAndCountsInTableOrder)
 {
+    ASSERT_EQ(CategoryCount(), int(sizeof Categories / sizeof Categories[0]));
     int total = 0;
-    for (int c = 0; c < CATEGORY_COUNT; ++c) {
-        EXPECT_STREQ(UnitCatalog[c].name, Categories[c].name) << "category " << c;
-        EXPECT_EQ(UnitCatalog[c].count, Categories[c].count) << Categories[c].name;
-        total += UnitCatalog[c].count;
+    for (int c = 0; c < CategoryCount(); ++c) {
+        EXPECT_STREQ(CategoryName(c), Categories[c].name) << "category " << c;
+        EXPECT_EQ(UnitCount(c), Categories[c].count) << Categories[c].name;
+        total += UnitCount(c);
     }
     EXPECT_EQ(total, 1780);
 }
 
 TEST(Catalogue, BaseRowsAreExactlyTheRowsWithFactorOne)
 {
-    for (int c = 0; c < CATEGORY_COUNT; ++c) {
-        if (c == TEMPERATURE_CATEGORY) continue;
+    for (int c = 0; c < CategoryCount(); ++c) {
+        if (c == CATEGORY_TEMPERATURE) continue;
         std::set<std::string> found;
-        for (int u = 0; u < UnitCatalog[c].count; ++u)
-            if (UnitCatalog[c].units[u].factor == 1.0)
-                found.insert(UnitCatalog[c].units[u].name);
+        for (int u = 0; u < UnitCount(c); ++u)
+            if (UnitFactor(c, u) == 1.0)
+                found.insert(UnitName(c, u));
         std::set<std::string> expected(Categories[c].baseRows.begin(), Categories[c].baseRows.end());
         EXPECT_EQ(found, expected) << Categories[c].name;
     }
@@ -81,10 +82,10 @@ TEST(Catalogue, BaseRowsAreExactlyTheRowsWithFactorOne)
 
 TEST(Catalogue, NamesAreUniqueWithinATableAndAtMost39Characters)
 {
-    for (int c = 0; c < CATEGORY_COUNT; ++c) {
+    for (int c = 0; c < CategoryCount(); ++c) {
         std::set<std::string> seen;
-        for (int u = 0; u < UnitCatalog[c].count; ++u) {
-            const char* name = UnitCatalog[c].units[u].name;
+        for (int u = 0; u < UnitCount(c); ++u) {
+            const char* name = UnitName(c, u);
             ASSERT_NE(name, nullptr) << Categories[c].name << " row " << u;
             EXPECT_GT(std::strlen(name), 0u) << Categories[c].name << " row " << u;
             EXPECT_LE(std::strlen(name), 39u) << Categories[c].name << " row " << u << " " << name;
@@ -95,21 +96,48 @@ TEST(Catalogue, NamesAreUniqueWithinATableAndAtMost39Characters)
 
 TEST(Catalogue, FactorsAreFiniteAndPositive)
 {
-    for (int c = 0; c < CATEGORY_COUNT; ++c)
-        for (int u = 0; u < UnitCatalog[c].count; ++u) {
-            double f = UnitCatalog[c].units[u].factor;
+    for (int c = 0; c < CategoryCount(); ++c)
+        for (int u = 0; u < UnitCount(c); ++u) {
+            double f = UnitFactor(c, u);
             EXPECT_TRUE(std::isfinite(f) && f > 0) << Categories[c].name << " row " << u;
         }
 }
 
 TEST(Catalogue, TemperatureCodes)
 {
-    const UnitEntry* t = UnitCatalog[TEMPERATURE_CATEGORY].units;
     const char* names[] = { "degree Celsius", "degree Fahrenheit", "degree Rankine", "degree Reaumur", "kelvin" };
     for (int u = 0; u < 5; ++u) {
-        EXPECT_STREQ(t[u].name, names[u]);
-        EXPECT_EQ(t[u].factor, u + 1.0);
+        EXPECT_STREQ(UnitName(CATEGORY_TEMPERATURE, u), names[u]);
+        EXPECT_EQ(UnitFactor(CATEGORY_TEMPERATURE, u), u + 1.0);
     }
+}
+
+// The door's answers at its edges: the last unit of the last category is
+// there, the pairs around it and around the first are not.
+TEST(Catalogue, PairsAtTheEdges)
+{
+    const int last = CategoryCount() - 1, lastUnit = UnitCount(last) - 1;
+    const struct { int category, unit; bool exists; } pairs[] = {
+        { 0, 0, true },                      // first unit of the first category
+        { last, lastUnit, true },            // last unit of the last category
+        { last, lastUnit + 1, false },       // one unit past it
+        { last + 1, 0, false },              // one category past it
+        { -1, 0, false }, { 0, -1, false },  // negative, compared unsigned
+    };
+    for (const auto& p : pairs) {
+        SCOPED_TRACE(std::to_string(p.category) + ", " + std::to_string(p.unit));
+        EXPECT_EQ(UnitExists(p.category, p.unit), p.exists);
+        EXPECT_EQ(std::strlen(UnitName(p.category, p.unit)) > 0, p.exists);
+        EXPECT_EQ(std::isnan(UnitFactor(p.category, p.unit)), !p.exists);
+    }
+    EXPECT_STREQ(UnitName(last, lastUnit), "yard");   // "Volume" ends with the cubic yard
+    EXPECT_EQ(UnitCount(last + 1), 0);
+    EXPECT_STREQ(CategoryName(last + 1), "");
+    EXPECT_EQ(BaseUnitIndex(last + 1), -1);
+    EXPECT_EQ(UnitKindOf(CATEGORY_TEMPERATURE, 0), UNIT_TEMPERATURE);
+    EXPECT_EQ(UnitKindOf(CATEGORY_TEMPERATURE, UnitCount(CATEGORY_TEMPERATURE)), UNIT_FACTOR);
+    EXPECT_EQ(UnitKindOf(last, lastUnit), UNIT_FACTOR);
+    EXPECT_EQ(TotalUnitCount(), 1780);
 }
 
 }  // namespace

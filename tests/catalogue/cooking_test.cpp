@@ -1,7 +1,7 @@
 // Common Cooking table: the rows whose sizes are fixed, the kitchen measures
 // as fractions of the US teaspoon, and the names it shares with Volume.
 #include "catalogue/tables.h"
-#include "catalogue/catalog.h"
+#include "catalogue/units.h"
 #include "table_lookup.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@ namespace {
 
 const int COOKING_COUNT = 73;
 
-double Cooking(const char* name) { return UnitFactor(COOKING, name); }
+double Cooking(const char* name) { return UnitFactor(CATEGORY_COOKING, name); }
 
 double Rel(double a, double b) { return RatioOffset(a, b); }
 
@@ -70,7 +70,7 @@ TEST(Cooking, SharedNamesCarryTheVolumeFactor)
     for (const UnitEntry& row : CookingUnits) {
         bool only = false;
         for (const std::string& k : kitchenOnly) only = only || k == row.name;
-        double v = UnitFactorOrNaN(VOLUME, row.name);
+        double v = UnitFactorOrNaN(CATEGORY_VOLUME, row.name);
         if (only) {
             EXPECT_TRUE(std::isnan(v)) << row.name << " should not be a Volume row";
             continue;
@@ -131,9 +131,9 @@ TEST(Cooking, ExtremeRows)
 // tablespoon. A half-ounce UK tablespoon would make butter 30% denser.
 TEST(Cooking, UkSpoonsAgreeWithTheButterTable)
 {
-    const double gramsUkTbsp = UnitFactor(BUTTER, "tablespoon [UK]");
-    const double gramsUsTbsp = UnitFactor(BUTTER, "tablespoon [US]");
-    const double gramsUkTsp = UnitFactor(BUTTER, "teaspoon [UK]");
+    const double gramsUkTbsp = UnitFactor(CATEGORY_BUTTER, "tablespoon [UK]");
+    const double gramsUsTbsp = UnitFactor(CATEGORY_BUTTER, "tablespoon [US]");
+    const double gramsUkTsp = UnitFactor(CATEGORY_BUTTER, "teaspoon [UK]");
     const double usDensity = gramsUsTbsp / Cooking("Tablespoon [US]");
     EXPECT_LT(Rel(gramsUkTbsp / Cooking("Tablespoon [UK]"), usDensity), 0.05);
     EXPECT_LT(Rel(gramsUkTsp / Cooking("Teaspoon [UK]"), usDensity), 0.05);

@@ -12,9 +12,9 @@ namespace {
 
 const int DENSITY_COUNT = 78;
 
-double Density(const char* name) { return UnitFactor(DENSITY, name); }
-double Mass(const char* name) { return UnitFactor(ALL_MASS, name); }
-double Convert(double value, const char* from, const char* to) { return ConvertUnits(DENSITY, value, from, to); }
+double Density(const char* name) { return UnitFactor(CATEGORY_DENSITY, name); }
+double Mass(const char* name) { return UnitFactor(CATEGORY_ALL_MASS, name); }
+double Convert(double value, const char* from, const char* to) { return ConvertUnits(CATEGORY_DENSITY, value, from, to); }
 
 // volumes in cubic meters, from the legal anchors
 const double INCH = 0.0254;
@@ -160,7 +160,7 @@ TEST(Density, CustomaryRowsAgreeWithTheVolumeTable)
         { "ton/gallon [short/U.S.]", "short ton", "gallon [US, liquid]" },
     };
     for (const auto& row : rows) {
-        double volume = UnitFactorOrNaN(VOLUME, row.volume);
+        double volume = UnitFactorOrNaN(CATEGORY_VOLUME, row.volume);
         EXPECT_TRUE(WithinRelative(Density(row.name), Mass(row.mass) / volume, 3e-8)) << row.name;
     }
 }

@@ -11,10 +11,10 @@
 
 namespace {
 
-int IndexOf(const char* name) { return UnitIndex(ENERGY, name); }
-double Factor(const char* name) { return UnitFactor(ENERGY, name); }
-double PowerFactor(const char* name) { return UnitFactor(POWER, name); }
-double Convert(double value, const char* from, const char* to) { return ConvertUnits(ENERGY, value, from, to); }
+int IndexOf(const char* name) { return UnitIndex(CATEGORY_ENERGY, name); }
+double Factor(const char* name) { return UnitFactor(CATEGORY_ENERGY, name); }
+double PowerFactor(const char* name) { return UnitFactor(CATEGORY_POWER, name); }
+double Convert(double value, const char* from, const char* to) { return ConvertUnits(CATEGORY_ENERGY, value, from, to); }
 
 TEST(Energy, GivenRowsAreTheGivenDoublesAtTheirIndexes)
 {

@@ -12,9 +12,9 @@ namespace {
 
 const int POWER_COUNT = 69;
 
-double Factor(const char* name) { return UnitFactor(POWER, name); }
-double EnergyFactor(const char* name) { return UnitFactor(ENERGY, name); }
-double Convert(double value, const char* from, const char* to) { return ConvertUnits(POWER, value, from, to); }
+double Factor(const char* name) { return UnitFactor(CATEGORY_POWER, name); }
+double EnergyFactor(const char* name) { return UnitFactor(CATEGORY_ENERGY, name); }
+double Convert(double value, const char* from, const char* to) { return ConvertUnits(CATEGORY_POWER, value, from, to); }
 
 TEST(Power, GivenRowsAreTheGivenDoublesAtTheirIndexes)
 {

@@ -14,8 +14,8 @@ namespace {
 
 const int PRESSURE_COUNT = 100;
 
-double Factor(const char* name) { return UnitFactor(PRESSURE, name); }
-double Convert(double value, const char* from, const char* to) { return ConvertUnits(PRESSURE, value, from, to); }
+double Factor(const char* name) { return UnitFactor(CATEGORY_PRESSURE, name); }
+double Convert(double value, const char* from, const char* to) { return ConvertUnits(CATEGORY_PRESSURE, value, from, to); }
 
 TEST(Pressure, GivenRowsAreTheGivenDoubles)
 {

@@ -8,9 +8,8 @@
 
 int UnitIndex(int category, const char* name)
 {
-    const Category& c = UnitCatalog[category];
-    for (int u = 0; u < c.count; ++u)
-        if (std::strcmp(c.units[u].name, name) == 0)
+    for (int u = 0; u < UnitCount(category); ++u)
+        if (std::strcmp(UnitName(category, u), name) == 0)
             return u;
     return -1;
 }
@@ -19,16 +18,16 @@ double UnitFactor(int category, const char* name)
 {
     int u = UnitIndex(category, name);
     if (u < 0) {
-        ADD_FAILURE() << "no \"" << name << "\" in the " << UnitCatalog[category].name << " table";
+        ADD_FAILURE() << "no \"" << name << "\" in the " << CategoryName(category) << " table";
         return std::nan("");
     }
-    return UnitCatalog[category].units[u].factor;
+    return UnitFactor(category, u);
 }
 
 double UnitFactorOrNaN(int category, const char* name)
 {
     int u = UnitIndex(category, name);
-    return u < 0 ? std::nan("") : UnitCatalog[category].units[u].factor;
+    return u < 0 ? std::nan("") : UnitFactor(category, u);
 }
 
 double ConvertUnits(int category, double value, const char* from, const char* to)

@@ -13,8 +13,8 @@ namespace {
 
 const int FLOW_COUNT = 168;
 
-double Factor(const char* name) { return UnitFactor(VOLUME_FLOW, name); }
-double Convert(double value, const char* from, const char* to) { return ConvertUnits(VOLUME_FLOW, value, from, to); }
+double Factor(const char* name) { return UnitFactor(CATEGORY_VOLUME_FLOW, name); }
+double Convert(double value, const char* from, const char* to) { return ConvertUnits(CATEGORY_VOLUME_FLOW, value, from, to); }
 
 bool IsSingleRow(int u) { return u == 84 || (u >= 141 && u <= 143); }
 
@@ -200,8 +200,7 @@ TEST(VolumeFlow, AgreesWithKnownVolumes)
 // round their anchors differently, but only in the eighth digit or beyond.
 TEST(VolumeFlow, PerSecondRowsMatchTheVolumeTable)
 {
-    const Category& volume = UnitCatalog[VOLUME];
-    ASSERT_STREQ(volume.units[24].name, "cubic meter");   // the Volume table's base row, where it belongs
+    ASSERT_STREQ(UnitName(CATEGORY_VOLUME, 24), "cubic meter");   // the Volume table's base row, where it belongs
     const struct { const char* flow; const char* volume; } pairs[] = {
         { "acre foot/second", "acre foot" },
         { "acre foot/second [survey]", "acre foot [US survey]" },
@@ -222,7 +221,7 @@ TEST(VolumeFlow, PerSecondRowsMatchTheVolumeTable)
         { "cubic dekameter/second", "cubic dekameter" },
     };
     for (const auto& p : pairs) {
-        double size = UnitFactorOrNaN(VOLUME, p.volume);
+        double size = UnitFactorOrNaN(CATEGORY_VOLUME, p.volume);
         EXPECT_NEAR(Factor(p.flow) / size, 1.0, 3e-8) << p.flow << " vs " << p.volume;
     }
 }

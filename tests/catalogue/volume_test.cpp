@@ -1,7 +1,7 @@
 // Volume table: the rows whose sizes are fixed, the US, imperial and metric
 // families, cubes of lengths, and sizes known from the standards.
 #include "catalogue/tables.h"
-#include "catalogue/catalog.h"
+#include "catalogue/units.h"
 #include "table_lookup.h"
 
 #include <gtest/gtest.h>
@@ -10,8 +10,8 @@
 
 namespace {
 
-double Volume(const char* name) { return UnitFactor(VOLUME, name); }
-double Length(const char* name) { return UnitFactor(ALL_LENGTH, name); }
+double Volume(const char* name) { return UnitFactor(CATEGORY_VOLUME, name); }
+double Length(const char* name) { return UnitFactor(CATEGORY_ALL_LENGTH, name); }
 
 double Rel(double a, double b) { return RatioOffset(a, b); }
 

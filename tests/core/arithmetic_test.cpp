@@ -1,5 +1,5 @@
 // Factor arithmetic, the temperature converter and its registry.
-#include "catalogue/catalog.h"
+#include "catalogue/units.h"
 #include "core/convert.h"
 #include "tests/support/bits.h"
 
@@ -75,9 +75,9 @@ TEST(TemperatureConvert, UnknownCodesMeanKelvinAndNaNPassesThrough)
 
 TEST(FindSpecialConverter, OnlyTemperatureHasOne)
 {
-    for (int c = 0; c < CATEGORY_COUNT; ++c)
-        EXPECT_EQ(FindSpecialConverter(c) != nullptr, c == TEMPERATURE_CATEGORY) << c;
-    EXPECT_EQ(FindSpecialConverter(TEMPERATURE_CATEGORY), &TemperatureConvert);
+    for (int c = 0; c < CategoryCount(); ++c)
+        EXPECT_EQ(FindSpecialConverter(c) != nullptr, c == CATEGORY_TEMPERATURE) << c;
+    EXPECT_EQ(FindSpecialConverter(CATEGORY_TEMPERATURE), &TemperatureConvert);
     EXPECT_EQ(FindSpecialConverter(32), nullptr);
     EXPECT_EQ(FindSpecialConverter(-1), nullptr);
 }

@@ -7,12 +7,10 @@
 
 namespace {
 
-const int METRIC_LENGTH = 24;   // "Metric Length & Distance"
-const int KILOMETER = 8;
+const int KILOMETER = 8;   // units of "Metric Length & Distance"
 const int METER = 10;
 const int MILLIMETER = 12;
-const int TEMPERATURE = 28;
-const int CELSIUS = 0;
+const int CELSIUS = 0;   // units of "Temperature"
 const int FAHRENHEIT = 1;
 const int KELVIN = 4;
 
@@ -47,7 +45,7 @@ TEST_F(ConversionStateTest, StartUp)
     EXPECT_EQ(FakeView.choosers[CHOOSER_CATEGORY].items[24], "Metric Length & Distance");
     EXPECT_EQ(Selected(CHOOSER_CATEGORY), 0);                 // category 0 current
     EXPECT_EQ(Conversion.currentCategory, 0);
-    EXPECT_EQ(FakeView.choosers[CHOOSER_FROM_UNIT].items.size(), size_t(UnitCatalog[0].count));
+    EXPECT_EQ(FakeView.choosers[CHOOSER_FROM_UNIT].items.size(), size_t(UnitCount(0)));
     EXPECT_EQ(Selected(CHOOSER_FROM_UNIT), 0);                // first unit on both sides
     EXPECT_EQ(Selected(CHOOSER_TO_UNIT), 0);
     EXPECT_EQ(Box(BOX_FROM), "0");                            // zero is written as "0"
@@ -58,7 +56,7 @@ TEST_F(ConversionStateTest, StartUp)
 
 TEST_F(ConversionStateTest, InitialiseAgainStartsOver)
 {
-    Pick(METRIC_LENGTH, KILOMETER, METER);
+    Pick(CATEGORY_METRIC_LENGTH, KILOMETER, METER);
     FakeType(BOX_FROM, "5");
     OnChooserChanged(0);
     EXPECT_EQ(FakeView.choosers[CHOOSER_CATEGORY].items.size(), 32u);   // not appended twice
@@ -68,7 +66,7 @@ TEST_F(ConversionStateTest, InitialiseAgainStartsOver)
 
 TEST_F(ConversionStateTest, LiveConversionFromBox)
 {
-    Pick(METRIC_LENGTH, KILOMETER, METER);
+    Pick(CATEGORY_METRIC_LENGTH, KILOMETER, METER);
     FakeType(BOX_FROM, "2");
     EXPECT_EQ(Box(BOX_TO), " 2000.000000");                   // fixed notation, 6 decimals
     FakeType(BOX_FROM, "0");
@@ -80,7 +78,7 @@ TEST_F(ConversionStateTest, LiveConversionFromBox)
 
 TEST_F(ConversionStateTest, TextThatIsNoNumberPassesThrough)
 {
-    Pick(METRIC_LENGTH, KILOMETER, METER);
+    Pick(CATEGORY_METRIC_LENGTH, KILOMETER, METER);
     FakeType(BOX_FROM, "7");
     FakeClear(BOX_FROM);
     EXPECT_EQ(Box(BOX_TO), "");                               // emptying one box empties the other
@@ -93,7 +91,7 @@ TEST_F(ConversionStateTest, TextThatIsNoNumberPassesThrough)
 
 TEST_F(ConversionStateTest, AtMost254CharactersAreRead)
 {
-    Pick(METRIC_LENGTH, KILOMETER, METER);
+    Pick(CATEGORY_METRIC_LENGTH, KILOMETER, METER);
     std::string longText(300, 'x');                           // pasted, not typed: no 20-character limit
     FakeView.boxes[BOX_FROM].text = longText;
     OnValueBoxChanged(BOX_FROM);
@@ -102,7 +100,7 @@ TEST_F(ConversionStateTest, AtMost254CharactersAreRead)
 
 TEST_F(ConversionStateTest, TypingInToBoxConvertsBackwards)
 {
-    Pick(METRIC_LENGTH, KILOMETER, METER);
+    Pick(CATEGORY_METRIC_LENGTH, KILOMETER, METER);
     FakeClear(BOX_TO);
     FakeType(BOX_TO, "3");
     EXPECT_EQ(Conversion.ActiveSide, BOX_TO);
@@ -119,9 +117,9 @@ TEST_F(ConversionStateTest, TypingInToBoxConvertsBackwards)
 
 TEST_F(ConversionStateTest, CategoryChangeResetsUnitsAndRecomputes)
 {
-    Pick(METRIC_LENGTH, KILOMETER, METER);
+    Pick(CATEGORY_METRIC_LENGTH, KILOMETER, METER);
     FakeType(BOX_FROM, "4");
-    FakePick(CHOOSER_CATEGORY, TEMPERATURE);
+    FakePick(CHOOSER_CATEGORY, CATEGORY_TEMPERATURE);
     EXPECT_EQ(Selected(CHOOSER_FROM_UNIT), 0);                // both choosers back on their first unit
     EXPECT_EQ(Selected(CHOOSER_TO_UNIT), 0);
     EXPECT_EQ(FakeView.choosers[CHOOSER_TO_UNIT].items.size(), 5u);   // only this category's units
@@ -131,14 +129,14 @@ TEST_F(ConversionStateTest, CategoryChangeResetsUnitsAndRecomputes)
 
 TEST_F(ConversionStateTest, SameUnitBothSidesGivesTypedValue)
 {
-    Pick(METRIC_LENGTH, MILLIMETER, MILLIMETER);
+    Pick(CATEGORY_METRIC_LENGTH, MILLIMETER, MILLIMETER);
     FakeType(BOX_FROM, "1.5");
     EXPECT_EQ(Box(BOX_TO), " 1.500000");                      // value * f / f
 }
 
 TEST_F(ConversionStateTest, Temperature)
 {
-    Pick(TEMPERATURE, FAHRENHEIT, CELSIUS);
+    Pick(CATEGORY_TEMPERATURE, FAHRENHEIT, CELSIUS);
     FakeType(BOX_FROM, "212");
     EXPECT_EQ(Box(BOX_TO), " 100.000000");                    // the converter, not 212 * 2 / 1
     FakeClear(BOX_TO);
@@ -155,7 +153,7 @@ TEST_F(ConversionStateTest, Temperature)
 
 TEST_F(ConversionStateTest, SwapExchangesSelectionsNotValues)
 {
-    Pick(METRIC_LENGTH, KILOMETER, METER);
+    Pick(CATEGORY_METRIC_LENGTH, KILOMETER, METER);
     FakeType(BOX_FROM, "2");
     SwapUnits();
     EXPECT_EQ(Selected(CHOOSER_FROM_UNIT), METER);
@@ -169,7 +167,7 @@ TEST_F(ConversionStateTest, SwapExchangesSelectionsNotValues)
 
 TEST_F(ConversionStateTest, SwapWithoutSelectionDoesNothing)
 {
-    Pick(METRIC_LENGTH, KILOMETER, METER);
+    Pick(CATEGORY_METRIC_LENGTH, KILOMETER, METER);
     FakeType(BOX_FROM, "2");
     FakeView.choosers[CHOOSER_TO_UNIT].selection = -1;
     int writes = FakeView.boxes[BOX_TO].setTextCount;
@@ -180,36 +178,36 @@ TEST_F(ConversionStateTest, SwapWithoutSelectionDoesNothing)
 
 TEST_F(ConversionStateTest, ChoosersWithoutSelection)
 {
-    Pick(METRIC_LENGTH, KILOMETER, METER);
+    Pick(CATEGORY_METRIC_LENGTH, KILOMETER, METER);
     FakeType(BOX_FROM, "2");
     FakePick(CHOOSER_CATEGORY, -1);
-    EXPECT_EQ(Conversion.currentCategory, METRIC_LENGTH);     // category chooser with no selection: ignored
+    EXPECT_EQ(Conversion.currentCategory, CATEGORY_METRIC_LENGTH);     // category chooser with no selection: ignored
     FakePick(CHOOSER_FROM_UNIT, -1);
-    EXPECT_EQ(Conversion.fromFactor, UnitCatalog[METRIC_LENGTH].units[KILOMETER].factor);
+    EXPECT_EQ(Conversion.fromFactor, UnitFactor(CATEGORY_METRIC_LENGTH, KILOMETER));
     FakePick(CHOOSER_TO_UNIT, MILLIMETER);
 }
 
 TEST_F(ConversionStateTest, IgnoredRequests)
 {
-    Pick(METRIC_LENGTH, KILOMETER, METER);
-    SelectConversion(32, 0, 0);                               // one past the table
+    Pick(CATEGORY_METRIC_LENGTH, KILOMETER, METER);
+    SelectConversion(CategoryCount(), 0, 0);                               // one past the table
     SelectConversion(-1, 0, 0);                               // negative, compared unsigned
     OnChooserChanged(4);                                      // no such chooser
-    EXPECT_EQ(Conversion.currentCategory, METRIC_LENGTH);
+    EXPECT_EQ(Conversion.currentCategory, CATEGORY_METRIC_LENGTH);
     EXPECT_EQ(Selected(CHOOSER_FROM_UNIT), KILOMETER);
 }
 
 TEST_F(ConversionStateTest, SelectConversionShowsTheWholeConversion)
 {
-    SelectConversion(METRIC_LENGTH, KILOMETER, METER);        // as the lists re-apply an entry
-    EXPECT_EQ(Selected(CHOOSER_CATEGORY), METRIC_LENGTH);
+    SelectConversion(CATEGORY_METRIC_LENGTH, KILOMETER, METER);        // as the lists re-apply an entry
+    EXPECT_EQ(Selected(CHOOSER_CATEGORY), CATEGORY_METRIC_LENGTH);
     EXPECT_EQ(Selected(CHOOSER_FROM_UNIT), KILOMETER);
     EXPECT_EQ(Selected(CHOOSER_TO_UNIT), METER);
 }
 
 TEST_F(ConversionStateTest, ScientificNotationReformatsPassiveBox)
 {
-    Pick(METRIC_LENGTH, KILOMETER, METER);
+    Pick(CATEGORY_METRIC_LENGTH, KILOMETER, METER);
     FakeType(BOX_FROM, "2");
     FlipNumFormat();
     EXPECT_EQ(Box(BOX_TO), " 2.000000E+0003");
@@ -231,7 +229,7 @@ TEST_F(ConversionStateTest, FlipAlwaysSwitchesNotation)
 
 TEST_F(ConversionStateTest, DecimalPlacesReformatFromActiveText)
 {
-    Pick(METRIC_LENGTH, KILOMETER, METER);
+    Pick(CATEGORY_METRIC_LENGTH, KILOMETER, METER);
     FakeType(BOX_FROM, "1.23456");
     Conversion.fromValue = 99;                                // the box's text counts, not the stored value
     SetDecimalPlaces(2);
@@ -244,7 +242,7 @@ TEST_F(ConversionStateTest, DecimalPlacesReformatFromActiveText)
 
 TEST_F(ConversionStateTest, LoadedDecimalPlacesAbove15ShowAs15)
 {
-    Pick(METRIC_LENGTH, METER, METER);
+    Pick(CATEGORY_METRIC_LENGTH, METER, METER);
     Conversion.DecimalPlaces = 40;                            // a hand-edited DEC_PLACE=40
     EXPECT_EQ(ShownDecimalPlaces(), 15);
     FakeType(BOX_FROM, "1");
@@ -258,27 +256,27 @@ TEST_F(ConversionStateTest, LoadedDecimalPlacesAbove15ShowAs15)
 // A unit chosen in the Find Unit box.
 TEST_F(ConversionStateTest, FoundUnitInTheCurrentCategoryChangesOnlyItsSide)
 {
-    Pick(METRIC_LENGTH, KILOMETER, METER);
+    Pick(CATEGORY_METRIC_LENGTH, KILOMETER, METER);
     FakeType(BOX_FROM, "2");
-    ShowFoundUnit(METRIC_LENGTH, MILLIMETER, BOX_TO);
+    ShowFoundUnit(CATEGORY_METRIC_LENGTH, MILLIMETER, BOX_TO);
     EXPECT_EQ(Selected(CHOOSER_FROM_UNIT), KILOMETER);
     EXPECT_EQ(Selected(CHOOSER_TO_UNIT), MILLIMETER);
     EXPECT_EQ(Box(BOX_TO), " 2000000.000000");                // recomputed as a pick would
-    ShowFoundUnit(METRIC_LENGTH, METER, BOX_FROM);
+    ShowFoundUnit(CATEGORY_METRIC_LENGTH, METER, BOX_FROM);
     EXPECT_EQ(Selected(CHOOSER_FROM_UNIT), METER);
     EXPECT_EQ(Box(BOX_TO), " 2000.000000");
 }
 
 TEST_F(ConversionStateTest, FoundUnitElsewhereBringsItsCategoryWithTheBaseUnitOpposite)
 {
-    Pick(METRIC_LENGTH, KILOMETER, METER);
+    Pick(CATEGORY_METRIC_LENGTH, KILOMETER, METER);
     FakeType(BOX_FROM, "100");
-    ShowFoundUnit(TEMPERATURE, FAHRENHEIT, BOX_TO);           // Temperature: its first unit opposite
-    EXPECT_EQ(Selected(CHOOSER_CATEGORY), TEMPERATURE);
+    ShowFoundUnit(CATEGORY_TEMPERATURE, FAHRENHEIT, BOX_TO);           // Temperature: its first unit opposite
+    EXPECT_EQ(Selected(CHOOSER_CATEGORY), CATEGORY_TEMPERATURE);
     EXPECT_EQ(Selected(CHOOSER_FROM_UNIT), CELSIUS);
     EXPECT_EQ(Selected(CHOOSER_TO_UNIT), FAHRENHEIT);
     EXPECT_EQ(Box(BOX_TO), " 212.000000");                    // from the active box's text
-    ShowFoundUnit(METRIC_LENGTH, KILOMETER, BOX_FROM);        // first unit of factor 1 is "meter"
+    ShowFoundUnit(CATEGORY_METRIC_LENGTH, KILOMETER, BOX_FROM);        // first unit of factor 1 is "meter"
     EXPECT_EQ(Selected(CHOOSER_FROM_UNIT), KILOMETER);
     EXPECT_EQ(FakeView.choosers[CHOOSER_TO_UNIT].items[Selected(CHOOSER_TO_UNIT)], "meter");
     EXPECT_EQ(Box(BOX_TO), " 100000.000000");
@@ -286,12 +284,12 @@ TEST_F(ConversionStateTest, FoundUnitElsewhereBringsItsCategoryWithTheBaseUnitOp
 
 TEST_F(ConversionStateTest, FoundUnitOutsideTheCatalogueIsIgnored)
 {
-    Pick(METRIC_LENGTH, KILOMETER, METER);
-    ShowFoundUnit(32, 0, BOX_FROM);
-    ShowFoundUnit(METRIC_LENGTH, 23, BOX_FROM);               // one past the table's 23 rows
-    ShowFoundUnit(METRIC_LENGTH, -1, BOX_TO);
-    ShowFoundUnit(METRIC_LENGTH, METER, 3);                   // no such side
-    EXPECT_EQ(Conversion.currentCategory, METRIC_LENGTH);
+    Pick(CATEGORY_METRIC_LENGTH, KILOMETER, METER);
+    ShowFoundUnit(CategoryCount(), 0, BOX_FROM);
+    ShowFoundUnit(CATEGORY_METRIC_LENGTH, 23, BOX_FROM);               // one past the table's 23 rows
+    ShowFoundUnit(CATEGORY_METRIC_LENGTH, -1, BOX_TO);
+    ShowFoundUnit(CATEGORY_METRIC_LENGTH, METER, 3);                   // no such side
+    EXPECT_EQ(Conversion.currentCategory, CATEGORY_METRIC_LENGTH);
     EXPECT_EQ(Selected(CHOOSER_FROM_UNIT), KILOMETER);
     EXPECT_EQ(Selected(CHOOSER_TO_UNIT), METER);
 }

@@ -70,30 +70,30 @@ protected:
 TEST_F(ExactAnswerTest, RoundAnswersNoLongerEndInNines)
 {
     EXPECT_EQ(DoublePathText("50", 1609.344, 1000.0, 6, 1), " 80.467199");   // what it used to show
-    EXPECT_EQ(Shown(COMMON_LENGTH, "mile", "kilometer", "50"), " 80.467200");
-    EXPECT_EQ(Shown(METRIC_MASS, "centigram", "decigram", "54"), " 5.400000");
-    EXPECT_EQ(Shown(METRIC_LENGTH, "centimeter", "kilometer", "60"), " 0.000600");
-    EXPECT_EQ(Shown(ANGLE, "degree", "mil", "27"), " 480.000000");
-    EXPECT_EQ(Shown(COOKING, "#2.5 can", "#10 can", "24"), " 7.000000");       // 84 cups = 7 * 3 quarts
-    EXPECT_EQ(Shown(TEMPERATURE, "degree Celsius", "degree Fahrenheit", "-49.7"), "-57.460000");
+    EXPECT_EQ(Shown(CATEGORY_COMMON_LENGTH, "mile", "kilometer", "50"), " 80.467200");
+    EXPECT_EQ(Shown(CATEGORY_METRIC_MASS, "centigram", "decigram", "54"), " 5.400000");
+    EXPECT_EQ(Shown(CATEGORY_METRIC_LENGTH, "centimeter", "kilometer", "60"), " 0.000600");
+    EXPECT_EQ(Shown(CATEGORY_ANGLE, "degree", "mil", "27"), " 480.000000");
+    EXPECT_EQ(Shown(CATEGORY_COOKING, "#2.5 can", "#10 can", "24"), " 7.000000");       // 84 cups = 7 * 3 quarts
+    EXPECT_EQ(Shown(CATEGORY_TEMPERATURE, "degree Celsius", "degree Fahrenheit", "-49.7"), "-57.460000");
     // Same unit both sides: v * f / f is v, also for a factor with 17 digits.
-    EXPECT_EQ(Shown(ALL_LENGTH, "agate [Adobe]", "agate [Adobe]", "5"), " 5.000000");
+    EXPECT_EQ(Shown(CATEGORY_ALL_LENGTH, "agate [Adobe]", "agate [Adobe]", "5"), " 5.000000");
 }
 
 // Typing into the To box converts the other way, just as exactly.
 TEST_F(ExactAnswerTest, BothDirections)
 {
-    EXPECT_EQ(Shown(COMMON_LENGTH, "kilometer", "mile", "50", BOX_TO), " 80.467200");
-    EXPECT_EQ(Shown(TEMPERATURE, "degree Fahrenheit", "degree Celsius", "-49.7", BOX_TO), "-57.460000");
+    EXPECT_EQ(Shown(CATEGORY_COMMON_LENGTH, "kilometer", "mile", "50", BOX_TO), " 80.467200");
+    EXPECT_EQ(Shown(CATEGORY_TEMPERATURE, "degree Fahrenheit", "degree Celsius", "-49.7", BOX_TO), "-57.460000");
     // Afterwards a unit change recomputes the From box from the To box's text.
-    FakePick(CHOOSER_FROM_UNIT, UnitIndex(TEMPERATURE, "kelvin"));
+    FakePick(CHOOSER_FROM_UNIT, UnitIndex(CATEGORY_TEMPERATURE, "kelvin"));
     EXPECT_EQ(Box(BOX_FROM), " 223.450000");
 }
 
 // The decimals and the notation re-format from the typed text.
 TEST_F(ExactAnswerTest, DisplayOptions)
 {
-    EXPECT_EQ(Shown(METRIC_MASS, "centigram", "decigram", "54"), " 5.400000");
+    EXPECT_EQ(Shown(CATEGORY_METRIC_MASS, "centigram", "decigram", "54"), " 5.400000");
     Options(15, false);
     EXPECT_EQ(Box(BOX_TO), " 5.400000000000000");
     Options(0, false);
@@ -108,7 +108,7 @@ TEST_F(ExactAnswerTest, DisplayOptions)
 
 TEST_F(ExactAnswerTest, AbsoluteZero)
 {
-    const int T = TEMPERATURE;
+    const int T = CATEGORY_TEMPERATURE;
     EXPECT_EQ(Shown(T, "degree Celsius", "kelvin", "-273.15"), "0");              // exactly 0 K
     EXPECT_EQ(Shown(T, "degree Celsius", "kelvin", "-273.16"), "0");              // below: 0 in any unit
     EXPECT_EQ(Shown(T, "degree Celsius", "degree Fahrenheit", "-273.16"), "0");
@@ -127,7 +127,7 @@ TEST_F(ExactAnswerTest, AbsoluteZero)
 
 TEST_F(ExactAnswerTest, TemperaturesFarFromTheOffset)
 {
-    const int T = TEMPERATURE;
+    const int T = CATEGORY_TEMPERATURE;
     Options(15, true);
     // A tiny value next to the offset: it only decides which side of a
     // rounding midpoint the answer falls, and none is near.
@@ -150,12 +150,12 @@ TEST_F(ExactAnswerTest, TemperaturesFarFromTheOffset)
 
 TEST_F(ExactAnswerTest, TextThatIsNoNumberPassesThrough)
 {
-    EXPECT_EQ(Shown(METRIC_LENGTH, "kilometer", "meter", "abc"), "abc");
-    EXPECT_EQ(Shown(METRIC_LENGTH, "kilometer", "meter", ""), "");
-    EXPECT_EQ(Shown(METRIC_LENGTH, "meter", "meter", "1e400"), "1e400");
-    EXPECT_EQ(Shown(METRIC_LENGTH, "meter", "meter", "1e4931"), "1e4931");
-    EXPECT_EQ(Shown(METRIC_LENGTH, "kilometer", "meter", "1e306"), "1e306");       // 1e309 m
-    EXPECT_EQ(Shown(TEMPERATURE, "degree Celsius", "kelvin", "abc", BOX_TO), "abc");
+    EXPECT_EQ(Shown(CATEGORY_METRIC_LENGTH, "kilometer", "meter", "abc"), "abc");
+    EXPECT_EQ(Shown(CATEGORY_METRIC_LENGTH, "kilometer", "meter", ""), "");
+    EXPECT_EQ(Shown(CATEGORY_METRIC_LENGTH, "meter", "meter", "1e400"), "1e400");
+    EXPECT_EQ(Shown(CATEGORY_METRIC_LENGTH, "meter", "meter", "1e4931"), "1e4931");
+    EXPECT_EQ(Shown(CATEGORY_METRIC_LENGTH, "kilometer", "meter", "1e306"), "1e306");       // 1e309 m
+    EXPECT_EQ(Shown(CATEGORY_TEMPERATURE, "degree Celsius", "kelvin", "abc", BOX_TO), "abc");
 }
 
 // The answer is beyond the double range exactly when it would round to an
@@ -163,14 +163,14 @@ TEST_F(ExactAnswerTest, TextThatIsNoNumberPassesThrough)
 TEST_F(ExactAnswerTest, TopOfTheDoubleRange)
 {
     Options(15, true);
-    EXPECT_EQ(Shown(METRIC_LENGTH, "meter", "meter", "1.7976931348623158e308"), " 1.797693134862316E+0308");
-    EXPECT_EQ(Shown(METRIC_LENGTH, "meter", "meter", "1.79769313486231580e308"), " 1.797693134862316E+0308");
-    EXPECT_EQ(Shown(METRIC_LENGTH, "meter", "meter", "1.79769313486231581e308"), "1.79769313486231581e308");
-    EXPECT_EQ(Shown(METRIC_LENGTH, "meter", "meter", "1.797693134862316e308"), "1.797693134862316e308");
+    EXPECT_EQ(Shown(CATEGORY_METRIC_LENGTH, "meter", "meter", "1.7976931348623158e308"), " 1.797693134862316E+0308");
+    EXPECT_EQ(Shown(CATEGORY_METRIC_LENGTH, "meter", "meter", "1.79769313486231580e308"), " 1.797693134862316E+0308");
+    EXPECT_EQ(Shown(CATEGORY_METRIC_LENGTH, "meter", "meter", "1.79769313486231581e308"), "1.79769313486231581e308");
+    EXPECT_EQ(Shown(CATEGORY_METRIC_LENGTH, "meter", "meter", "1.797693134862316e308"), "1.797693134862316e308");
     // A typed value beyond the double range that a factor brings back into
     // it shows its exact answer (the double path had only an infinity).
-    EXPECT_EQ(Shown(AREA, "shed", "square meter", "1e310"), " 1.000000000000000E+0258");
-    EXPECT_EQ(Shown(AREA, "square meter", "shed", "1e310", BOX_TO), " 1.000000000000000E+0258");
+    EXPECT_EQ(Shown(CATEGORY_AREA, "shed", "square meter", "1e310"), " 1.000000000000000E+0258");
+    EXPECT_EQ(Shown(CATEGORY_AREA, "square meter", "shed", "1e310", BOX_TO), " 1.000000000000000E+0258");
 }
 
 // Below the double range (it would round to zero as a double, up to 2^-1075
@@ -178,21 +178,21 @@ TEST_F(ExactAnswerTest, TopOfTheDoubleRange)
 TEST_F(ExactAnswerTest, BottomOfTheDoubleRange)
 {
     Options(15, true);
-    EXPECT_EQ(Shown(METRIC_LENGTH, "meter", "meter", "2.47032822920623273e-324"), " 2.470328229206233E-0324");
-    EXPECT_EQ(Shown(METRIC_LENGTH, "meter", "meter", "3e-324"), " 3.000000000000000E-0324");
-    EXPECT_EQ(Shown(METRIC_LENGTH, "meter", "meter", "2.47032822920623272e-324"), "0");
-    EXPECT_EQ(Shown(METRIC_LENGTH, "meter", "meter", "1e-330"), "0");
+    EXPECT_EQ(Shown(CATEGORY_METRIC_LENGTH, "meter", "meter", "2.47032822920623273e-324"), " 2.470328229206233E-0324");
+    EXPECT_EQ(Shown(CATEGORY_METRIC_LENGTH, "meter", "meter", "3e-324"), " 3.000000000000000E-0324");
+    EXPECT_EQ(Shown(CATEGORY_METRIC_LENGTH, "meter", "meter", "2.47032822920623272e-324"), "0");
+    EXPECT_EQ(Shown(CATEGORY_METRIC_LENGTH, "meter", "meter", "1e-330"), "0");
     // 1e-300 shed in the largest area unit is 1e-400 exactly; the double
     // path's product underflows to zero.
     int largest = 0;
-    for (int u = 0; u < UnitCatalog[AREA].count; ++u)
-        if (UnitCatalog[AREA].units[u].factor > UnitCatalog[AREA].units[largest].factor) largest = u;
-    EXPECT_EQ(Shown(AREA, "shed", UnitCatalog[AREA].units[largest].name, "1e-300"), "0");
+    for (int u = 0; u < UnitCount(CATEGORY_AREA); ++u)
+        if (UnitFactor(CATEGORY_AREA, u) > UnitFactor(CATEGORY_AREA, largest)) largest = u;
+    EXPECT_EQ(Shown(CATEGORY_AREA, "shed", UnitName(CATEGORY_AREA, largest), "1e-300"), "0");
     // Inside the range, denormals included, the exact answer shows: 1e-310
     // km is 1e-307 m; 1e-320 mm is 1e-323 m, where the double path had the
     // denormal 9.88e-324.
-    EXPECT_EQ(Shown(METRIC_LENGTH, "kilometer", "meter", "1e-310"), " 1.000000000000000E-0307");
-    EXPECT_EQ(Shown(METRIC_LENGTH, "millimeter", "meter", "1e-320"), " 1.000000000000000E-0323");
+    EXPECT_EQ(Shown(CATEGORY_METRIC_LENGTH, "kilometer", "meter", "1e-310"), " 1.000000000000000E-0307");
+    EXPECT_EQ(Shown(CATEGORY_METRIC_LENGTH, "millimeter", "meter", "1e-320"), " 1.000000000000000E-0323");
 }
 
 // Factors outside 1e-60 .. 1e60 are not covered by the exact path's bounds;
@@ -213,9 +213,9 @@ TEST(ExactAnswer, FactorsOutsideTheSpanTakeTheDoublePath)
 // The registry gives the exact converter the same key as the double one.
 TEST(ExactAnswer, RegistryPairsTheConverters)
 {
-    for (int c = 0; c < CATEGORY_COUNT; ++c)
+    for (int c = 0; c < CategoryCount(); ++c)
         EXPECT_EQ(FindExactConverter(c) != nullptr, FindSpecialConverter(c) != nullptr) << c;
-    EXPECT_EQ(FindExactConverter(TEMPERATURE_CATEGORY), &ExactTemperature);
+    EXPECT_EQ(FindExactConverter(CATEGORY_TEMPERATURE), &ExactTemperature);
     EXPECT_EQ(FindExactConverter(32), nullptr);
     EXPECT_EQ(FindExactConverter(-1), nullptr);
 }
@@ -366,8 +366,8 @@ protected:
     std::vector<RefRational> Factors(int category)
     {
         std::vector<RefRational> factors;
-        for (int u = 0; u < UnitCatalog[category].count; ++u)
-            factors.push_back(RefStandsFor(UnitCatalog[category].units[u].factor));
+        for (int u = 0; u < UnitCount(category); ++u)
+            factors.push_back(RefStandsFor(UnitFactor(category, u)));
         return factors;
     }
     // Types the value into box with units from and to current, and holds
@@ -385,9 +385,9 @@ protected:
                 std::string want = RefLayout(shown, decimals, scientific != 0);
                 std::string got = Box(OtherBox(box));
                 if (got != want) {
-                    ADD_FAILURE() << UnitCatalog[category].name << ": \"" << value.text << "\" typed in box " << box
-                                  << ", " << UnitCatalog[category].units[from].name << " -> "
-                                  << UnitCatalog[category].units[to].name << ", " << decimals << " decimals"
+                    ADD_FAILURE() << CategoryName(category) << ": \"" << value.text << "\" typed in box " << box
+                                  << ", " << UnitName(category, from) << " -> "
+                                  << UnitName(category, to) << ", " << decimals << " decimals"
                                   << (scientific ? " scientific" : " fixed") << ": shows \"" << got
                                   << "\", exact answer \"" << want << "\" (" << RefText(expected) << ")";
                     return false;
@@ -419,8 +419,8 @@ protected:
     static std::vector<std::pair<int, int>> AllPairs(int category)
     {
         std::vector<std::pair<int, int>> pairs;
-        for (int a = 0; a < UnitCatalog[category].count; ++a)
-            for (int b = 0; b < UnitCatalog[category].count; ++b) pairs.push_back({a, b});
+        for (int a = 0; a < UnitCount(category); ++a)
+            for (int b = 0; b < UnitCount(category); ++b) pairs.push_back({a, b});
         return pairs;
     }
 };
@@ -435,8 +435,8 @@ const int kSampledPairs = 60;
 
 TEST_F(ExactAnswerSweep, CommonCategoriesEveryPair)
 {
-    for (int category : {COMMON_LENGTH, COMMON_SPEED, COMMON_WEIGHT, METRIC_LENGTH, METRIC_MASS}) {
-        SCOPED_TRACE(UnitCatalog[category].name);
+    for (int category : {CATEGORY_COMMON_LENGTH, CATEGORY_COMMON_SPEED, CATEGORY_COMMON_WEIGHT, CATEGORY_METRIC_LENGTH, CATEGORY_METRIC_MASS}) {
+        SCOPED_TRACE(CategoryName(category));
         SweepPairs(category, AllPairs(category), kValuesPerPair, 1000 + category);
     }
 }
@@ -444,12 +444,12 @@ TEST_F(ExactAnswerSweep, CommonCategoriesEveryPair)
 TEST_F(ExactAnswerSweep, OtherCategoriesSampledPairs)
 {
     std::mt19937_64 random(4242);
-    for (int category = 0; category < CATEGORY_COUNT; ++category) {
-        if (category == COMMON_LENGTH || category == COMMON_SPEED || category == COMMON_WEIGHT ||
-            category == METRIC_LENGTH || category == METRIC_MASS || category == TEMPERATURE)
+    for (int category = 0; category < CategoryCount(); ++category) {
+        if (category == CATEGORY_COMMON_LENGTH || category == CATEGORY_COMMON_SPEED || category == CATEGORY_COMMON_WEIGHT ||
+            category == CATEGORY_METRIC_LENGTH || category == CATEGORY_METRIC_MASS || category == CATEGORY_TEMPERATURE)
             continue;
-        SCOPED_TRACE(UnitCatalog[category].name);
-        int count = UnitCatalog[category].count;
+        SCOPED_TRACE(CategoryName(category));
+        int count = UnitCount(category);
         std::vector<std::pair<int, int>> pairs;
         if ((long long)count * count <= kSampledPairs) {
             pairs = AllPairs(category);
@@ -469,10 +469,10 @@ TEST_F(ExactAnswerSweep, SameUnitShowsTheTypedValue)
     const char* texts[] = {"5", "-0.1", "123456789012345678", "-9.99999999999999999e-200", "1.5e300",
                            "0.00000000000000001e-3", "12345.6789"};
     int failures = 0;
-    for (int category = 0; category < CATEGORY_COUNT; ++category) {
-        for (int u = 0; u < UnitCatalog[category].count; ++u) {
+    for (int category = 0; category < CategoryCount(); ++category) {
+        for (int u = 0; u < UnitCount(category); ++u) {
             for (const char* text : texts) {
-                if (category == TEMPERATURE && text[0] == '-') continue;
+                if (category == CATEGORY_TEMPERATURE && text[0] == '-') continue;
                 ScannedNumber n;
                 ASSERT_TRUE(ScanNumber(text, &n)) << text;
                 TypedValue value = {text, RefOfScanned(n)};
@@ -493,8 +493,8 @@ TEST_F(ExactAnswerSweep, TemperatureEveryPair)
     for (int from = 0; from < 5; ++from) {
         for (int to = 0; to < 5; ++to) {
             for (int box : {BOX_FROM, BOX_TO}) {
-                double in = UnitCatalog[TEMPERATURE].units[box == BOX_FROM ? from : to].factor;
-                double out = UnitCatalog[TEMPERATURE].units[box == BOX_FROM ? to : from].factor;
+                double in = UnitFactor(CATEGORY_TEMPERATURE, box == BOX_FROM ? from : to);
+                double out = UnitFactor(CATEGORY_TEMPERATURE, box == BOX_FROM ? to : from);
                 std::vector<TypedValue> values;
                 for (const char* text : nearZero) {
                     ScannedNumber n;
@@ -504,7 +504,7 @@ TEST_F(ExactAnswerSweep, TemperatureEveryPair)
                 for (int i = 0; i < 4 * kValuesPerPair; ++i) values.push_back(RandomTyped(random));
                 for (const TypedValue& value : values) {
                     RefRational expected = RefTemperature(in, out, value.exact);
-                    if (!Check(TEMPERATURE, from, to, box, value, expected) && ++failures >= 10) return;
+                    if (!Check(CATEGORY_TEMPERATURE, from, to, box, value, expected) && ++failures >= 10) return;
                 }
             }
         }

@@ -6,6 +6,7 @@
 #pragma once
 #include <windows.h>
 #include <gtest/gtest.h>
+#include "catalogue/units.h"
 #include <functional>
 #include <string>
 #include <vector>
@@ -117,8 +118,7 @@ int ListBoxSelection(HWND list);                 // -1 when none
 // waits up to the driver's time-out for it to open. 0 when none opened.
 HWND WaitForDialog(const MetrovaApp& app, const char* caption);
 
-// Rows the tests pick by index: "Metric Length & Distance" and two of its units.
-const int METRIC_LENGTH = 24;
+// Rows the tests pick by index: two units of "Metric Length & Distance".
 const int KILOMETER = 8;
 const int METER = 10;
 

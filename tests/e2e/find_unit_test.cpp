@@ -2,7 +2,7 @@
 // menu, queried with real keystrokes, its rows read back, and a unit chosen
 // with each button, with Enter and with a double click.
 #include "tests/e2e/driver.h"
-#include "catalogue/catalog.h"
+#include "catalogue/units.h"
 #include "res/resource.h"
 
 namespace {
@@ -104,7 +104,7 @@ TEST_F(FindUnit, EnterSetsTheFromUnitOfAnotherCategory)
     ASSERT_TRUE(Query(box, "rankine", 1));
     ASSERT_TRUE(PressKey(VK_RETURN));              // "Set From", the default
     ASSERT_TRUE(WaitForClose(box));
-    EXPECT_EQ(ComboSelection(CategoryChooser(app)), TEMPERATURE_CATEGORY);
+    EXPECT_EQ(ComboSelection(CategoryChooser(app)), CATEGORY_TEMPERATURE);
     EXPECT_EQ(ComboSelection(FromUnitChooser(app)), RANKINE);
     EXPECT_EQ(ComboSelection(ToUnitChooser(app)), CELSIUS);   // Temperature's first unit opposite
     EXPECT_EQ(WindowText(ToBox(app)), "-273.150000");          // recomputed from the From box's "0"
@@ -114,7 +114,7 @@ TEST_F(FindUnit, EnterSetsTheFromUnitOfAnotherCategory)
 
 TEST_F(FindUnit, SetToInTheCurrentCategoryChangesOnlyThatSide)
 {
-    ASSERT_TRUE(PickItem(CategoryChooser(app), METRIC_LENGTH));
+    ASSERT_TRUE(PickItem(CategoryChooser(app), CATEGORY_METRIC_LENGTH));
     ASSERT_TRUE(PickItem(FromUnitChooser(app), KILOMETER));
     ASSERT_TRUE(TypeText(FromBox(app), "2"));
     ASSERT_TRUE(BringToFront(&app));
@@ -130,7 +130,7 @@ TEST_F(FindUnit, SetToInTheCurrentCategoryChangesOnlyThatSide)
     ASSERT_TRUE(SendBounded(List(box), LB_SETCURSEL, WPARAM(row), 0));
     ASSERT_TRUE(PressKey('T', KEY_ALT));           // "Set &To"
     ASSERT_TRUE(WaitForClose(box));
-    EXPECT_EQ(ComboSelection(CategoryChooser(app)), METRIC_LENGTH);
+    EXPECT_EQ(ComboSelection(CategoryChooser(app)), CATEGORY_METRIC_LENGTH);
     EXPECT_EQ(ComboSelection(FromUnitChooser(app)), KILOMETER);   // the other side stays
     EXPECT_EQ(ComboSelection(ToUnitChooser(app)), METER);
     EXPECT_EQ(WindowText(ToBox(app)), " 2000.000000");

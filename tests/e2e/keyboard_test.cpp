@@ -65,7 +65,7 @@ TEST_F(Keyboard, TabGoesRoundTheFiveControlsInReadingOrder)
 
 TEST_F(Keyboard, TabbingIntoTheToBoxMakesItTheActiveSide)
 {
-    ASSERT_TRUE(PickItem(CategoryChooser(app), METRIC_LENGTH));
+    ASSERT_TRUE(PickItem(CategoryChooser(app), CATEGORY_METRIC_LENGTH));
     ASSERT_TRUE(PickItem(FromUnitChooser(app), KILOMETER));
     ASSERT_TRUE(PickItem(ToUnitChooser(app), METER));
     ASSERT_TRUE(BringToFront(&app));

@@ -8,7 +8,7 @@
 // missing locale (Wine then falls back to 1252) fails instead of passing.
 #include "tests/e2e/driver.h"
 #include "tests/e2e/settings_helpers.h"
-#include "catalogue/catalog.h"
+#include "catalogue/units.h"
 #include "res/resource.h"
 
 #include <cstdlib>
@@ -43,16 +43,16 @@ struct UnitRef {
 // The first unit whose name holds this Windows-1252 byte.
 UnitRef FirstUnitWith(unsigned char mark)
 {
-    for (int c = 0; c < CATEGORY_COUNT; ++c)
-        for (int i = 0; i < UnitCatalog[c].count; ++i)
-            for (const char* p = UnitCatalog[c].units[i].name; *p; ++p)
+    for (int c = 0; c < CategoryCount(); ++c)
+        for (int i = 0; i < UnitCount(c); ++i)
+            for (const char* p = UnitName(c, i); *p; ++p)
                 if (static_cast<unsigned char>(*p) == mark) return { c, i };
     return { -1, -1 };
 }
 
-std::wstring UnitName(int category, int index)
+std::wstring WideUnitName(int category, int index)
 {
-    return WideFrom1252(UnitCatalog[category].units[index].name);
+    return WideFrom1252(UnitName(category, index));
 }
 
 // Shows the conversion from the unit to another one of its category and makes
@@ -64,7 +64,7 @@ std::wstring FavoriteFrom(const MetrovaApp& app, UnitRef unit)
     EXPECT_TRUE(PickItem(FromUnitChooser(app), unit.index));
     EXPECT_TRUE(PickItem(ToUnitChooser(app), other));
     EXPECT_TRUE(SendCommand(app.window, IDM_FAVORITES_ADD));
-    return UnitName(unit.category, unit.index) + L" ~ " + UnitName(unit.category, other);
+    return WideUnitName(unit.category, unit.index) + L" ~ " + WideUnitName(unit.category, other);
 }
 
 bool Contains(const std::vector<std::wstring>& texts, const std::wstring& text)
@@ -81,20 +81,20 @@ TEST_F(LocaleNames, EveryChooserItemIsTheCatalogueName)
 {
     ASSERT_NO_FATAL_FAILURE(CheckCodePage(&app));
     HWND category = CategoryChooser(app);
-    ASSERT_EQ(ComboCount(category), CATEGORY_COUNT);
-    for (int c = 0; c < CATEGORY_COUNT; ++c)
-        EXPECT_EQ(Shown(ComboItemWide(category, c)), Shown(WideFrom1252(UnitCatalog[c].name)));
+    ASSERT_EQ(ComboCount(category), CategoryCount());
+    for (int c = 0; c < CategoryCount(); ++c)
+        EXPECT_EQ(Shown(ComboItemWide(category, c)), Shown(WideFrom1252(CategoryName(c))));
 
     int wrong = 0;
-    for (int c = 0; c < CATEGORY_COUNT; ++c) {
+    for (int c = 0; c < CategoryCount(); ++c) {
         ASSERT_TRUE(PickItem(category, c));
         for (HWND chooser : { FromUnitChooser(app), ToUnitChooser(app) }) {
-            ASSERT_EQ(ComboCount(chooser), UnitCatalog[c].count) << c;
-            for (int i = 0; i < UnitCatalog[c].count; ++i) {
+            ASSERT_EQ(ComboCount(chooser), UnitCount(c)) << c;
+            for (int i = 0; i < UnitCount(c); ++i) {
                 const std::wstring shown = ComboItemWide(chooser, i);
-                if (shown != UnitName(c, i) && ++wrong <= 5)
+                if (shown != WideUnitName(c, i) && ++wrong <= 5)
                     ADD_FAILURE() << "category " << c << " unit " << i << ": \"" << Shown(shown) << "\", not \""
-                                  << Shown(UnitName(c, i)) << "\"";
+                                  << Shown(WideUnitName(c, i)) << "\"";
             }
         }
     }
@@ -114,7 +114,7 @@ TEST_F(LocaleNames, MenusHoldTheNamesAsWritten)
         expected.push_back(FavoriteFrom(app, units[k]));
         ASSERT_NE(expected.back().find(marks[k]), std::wstring::npos);
         EXPECT_EQ(Shown(ComboItemWide(FromUnitChooser(app), ComboSelection(FromUnitChooser(app)))),
-                  Shown(UnitName(units[k].category, units[k].index)));
+                  Shown(WideUnitName(units[k].category, units[k].index)));
     }
 
     std::vector<std::wstring> favorites = ListItemTextsWide(&app, FAVORITES_MENU);

@@ -3,7 +3,7 @@
 // one form, so that the two can be compared.
 #pragma once
 #include "tests/e2e/driver.h"
-#include "catalogue/catalog.h"
+#include "catalogue/units.h"
 #include "res/resource.h"
 
 #include <cstdlib>
@@ -139,8 +139,7 @@ inline IniView ReadIni(const std::string& text)
 
 inline std::string ConversionText(int category, int fromIndex, int toIndex)
 {
-    const UnitEntry* units = UnitCatalog[category].units;
-    return std::string(units[fromIndex].name) + " ~ " + units[toIndex].name;
+    return std::string(UnitName(category, fromIndex)) + " ~ " + UnitName(category, toIndex);
 }
 
 // Entry n of a list in the file as the loader takes it: false when its three
@@ -156,9 +155,7 @@ inline bool StoredEntry(const IniView& ini, const char* section, const char* pre
         if (key == found->second.end() || key->second.empty()) return false;
         values[field] = int(std::strtoul(key->second.c_str(), 0, 0));
     }
-    if (!IsCategoryIndex(values[0])) return false;
-    const unsigned units = unsigned(UnitCatalog[values[0]].count);
-    if (unsigned(values[1]) >= units || unsigned(values[2]) >= units) return false;
+    if (!UnitExists(values[0], values[1]) || !UnitExists(values[0], values[2])) return false;
     *text = ConversionText(values[0], values[1], values[2]);
     return true;
 }

@@ -10,7 +10,7 @@ namespace {
 // Picks kilometer -> meter in "Metric Length & Distance" and empties the From box.
 void SetUpKilometerToMeter(const MetrovaApp& app)
 {
-    ASSERT_TRUE(PickItem(CategoryChooser(app), METRIC_LENGTH));
+    ASSERT_TRUE(PickItem(CategoryChooser(app), CATEGORY_METRIC_LENGTH));
     ASSERT_TRUE(PickItem(FromUnitChooser(app), KILOMETER));
     ASSERT_TRUE(PickItem(ToUnitChooser(app), METER));
     ASSERT_EQ(ComboItem(FromUnitChooser(app), KILOMETER), "kilometer");
@@ -157,9 +157,8 @@ TEST_F(MainWindow, TypingConvertsAtEveryKeystroke)
 // and the box used to show " 5.399999".
 TEST_F(MainWindow, ShowsTheExactAnswer)
 {
-    const int METRIC_MASS = 25;
-    ASSERT_TRUE(PickItem(CategoryChooser(app), METRIC_MASS));
-    ASSERT_EQ(ComboItem(CategoryChooser(app), METRIC_MASS), "Metric Mass");
+    ASSERT_TRUE(PickItem(CategoryChooser(app), CATEGORY_METRIC_MASS));
+    ASSERT_EQ(ComboItem(CategoryChooser(app), CATEGORY_METRIC_MASS), "Metric Mass");
     int centigram = ItemIndex(FromUnitChooser(app), "centigram");
     int decigram = ItemIndex(ToUnitChooser(app), "decigram");
     ASSERT_GE(centigram, 0);
@@ -290,7 +289,7 @@ TEST_F(MainWindow, UnknownCommandsAndNotificationsChangeNothing)
     ASSERT_TRUE(SendCommand(app.window, IDM_DECIMALS_FIRST - 1));                   // just below the decimal places
     ASSERT_TRUE(SendCommand(app.window, IDM_RECENT_LAST + 1));                  // just past the recent slots
     ASSERT_TRUE(SendCommand(app.window, 0x10000 | IDM_OPTIONS_SCIENTIFIC));       // not a menu command as a whole
-    EXPECT_EQ(ComboSelection(CategoryChooser(app)), METRIC_LENGTH);
+    EXPECT_EQ(ComboSelection(CategoryChooser(app)), CATEGORY_METRIC_LENGTH);
     EXPECT_EQ(WindowText(ToBox(app)), " 2000.000000");
 }
 

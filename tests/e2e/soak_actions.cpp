@@ -208,7 +208,7 @@ int RandomCategory(const SoakModel& m, SoakRng& rng)
     const int r = rng.Below(100);
     if (r < 20) return m.category;
     if (r < 70) return SMALL_CATEGORIES[rng.Below(int(sizeof SMALL_CATEGORIES / sizeof SMALL_CATEGORIES[0]))];
-    return rng.Below(SOAK_CATEGORY_COUNT);
+    return rng.Below(SoakCategoryCount());
 }
 
 int RandomUnit(const SoakModel& m, SoakRng& rng, int side)
@@ -493,7 +493,7 @@ void Performer::Do(const SoakAction& a)
         Front();
         TabTo(FOCUS_CATEGORY);
         const int target = m->category + a.b;
-        if (target >= 0 && target < SOAK_CATEGORY_COUNT) {   // the focus (and the list) leaves the chooser with the change
+        if (target >= 0 && target < SoakCategoryCount()) {   // the focus (and the list) leaves the chooser with the change
             if (a.d) Key(VK_DOWN, KEY_ALT);
             Key(a.b > 0 ? VK_DOWN : VK_UP);
             SoakBrowseCategory(m, target);
@@ -580,7 +580,7 @@ void Performer::MousePick(const SoakAction& a)
 {
     const SoakFocus chooser = a.a == 0 ? FOCUS_CATEGORY : a.a == 1 ? FOCUS_FROM_UNIT : FOCUS_TO_UNIT;
     const int current = a.a == 0 ? m->category : a.a == 1 ? m->fromUnit : m->toUnit;
-    const int index = a.b % (a.a == 0 ? SOAK_CATEGORY_COUNT : SoakUnitCount(m->category));
+    const int index = a.b % (a.a == 0 ? SoakCategoryCount() : SoakUnitCount(m->category));
     if (index == current) return;   // a click on the item already chosen may or may not notify
     if (Live()) {
         Front();

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <map>
 
-#include "catalogue/catalog.h"
+#include "catalogue/units.h"
 #include "tests/core/answer_reference.h"
 
 bool operator==(const SoakTriple& a, const SoakTriple& b)
@@ -79,11 +79,10 @@ bool SoakAnswerText(const std::string& typed, int category, int fromUnit, int to
         return true;
     }
     const RefRational value = RefDecimal(number.negative, number.digits, number.exponent10);
-    const UnitEntry& from = UnitCatalog[category].units[fromUnit];
-    const UnitEntry& to = UnitCatalog[category].units[toUnit];
-    const RefRational answer = category == TEMPERATURE_CATEGORY
-                                   ? RefTemperature(from.factor, to.factor, value)
-                                   : RefOver(RefTimes(value, StandsFor(from.factor)), StandsFor(to.factor));
+    const double from = UnitFactor(category, fromUnit), to = UnitFactor(category, toUnit);
+    const RefRational answer = category == CATEGORY_TEMPERATURE
+                                   ? RefTemperature(from, to, value)
+                                   : RefOver(RefTimes(value, StandsFor(from)), StandsFor(to));
     switch (RefRangeOf(answer)) {
     case REF_BEYOND_RANGE:
         *shown = typed;
@@ -98,15 +97,16 @@ bool SoakAnswerText(const std::string& typed, int category, int fromUnit, int to
 
 // --- The catalogue ----------------------------------------------------------------
 
-int SoakUnitCount(int category) { return UnitCatalog[category].count; }
-std::string SoakUnitName(int category, int unit) { return UnitCatalog[category].units[unit].name; }
-std::string SoakCategoryName(int category) { return UnitCatalog[category].name; }
+int SoakCategoryCount() { return CategoryCount(); }
+int SoakUnitCount(int category) { return UnitCount(category); }
+std::string SoakUnitName(int category, int unit) { return UnitName(category, unit); }
+std::string SoakCategoryName(int category) { return CategoryName(category); }
 
 int SoakBaseUnit(int category)
 {
-    if (category == TEMPERATURE_CATEGORY) return 0;
-    for (int u = 0; u < UnitCatalog[category].count; ++u)
-        if (UnitCatalog[category].units[u].factor == 1.0) return u;
+    if (category == CATEGORY_TEMPERATURE) return 0;
+    for (int u = 0; u < UnitCount(category); ++u)
+        if (UnitFactor(category, u) == 1.0) return u;
     return 0;
 }
 

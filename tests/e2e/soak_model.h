@@ -40,7 +40,6 @@ struct SoakSettings {
 };
 
 const int SOAK_BOX_LIMIT = 20;       // characters a user can type into a value box
-const int SOAK_CATEGORY_COUNT = 32;
 const int SOAK_RECENT_SLOTS = 10;
 const int SOAK_FAVORITES_MAX = 20;
 const int SOAK_RECENT_FIRST_ID = 96;
@@ -81,6 +80,7 @@ bool SoakAnswerText(const std::string& typed, int category, int fromUnit, int to
                     std::string* shown);
 
 // --- The catalogue as the model needs it ----------------------------------------
+int SoakCategoryCount();
 int SoakUnitCount(int category);
 std::string SoakUnitName(int category, int unit);       // as the catalogue writes it (Windows-1252)
 std::string SoakCategoryName(int category);

@@ -3,14 +3,13 @@
 // favourites' renumbering, a restart, Tab and browsing. No program runs.
 #include <gtest/gtest.h>
 
+#include "catalogue/units.h"
 #include "tests/e2e/soak_model.h"
 
 namespace {
 
-const int METRIC_LENGTH = 24;
 const int KILOMETER = 8;
 const int METER = 10;
-const int TEMPERATURE = 28;
 const int CELSIUS = 0, FAHRENHEIT = 1, KELVIN = 4;
 
 struct Accepted {
@@ -58,20 +57,20 @@ std::string Answer(const char* typed, int category, int from, int to, int decima
 
 TEST(SoakModel, ShowsWhatTheOtherBoxShows)
 {
-    EXPECT_EQ(Answer("2", METRIC_LENGTH, KILOMETER, METER), " 2000.000000");
-    EXPECT_EQ(Answer("20", METRIC_LENGTH, KILOMETER, METER), " 20000.000000");
-    EXPECT_EQ(Answer("2", METRIC_LENGTH, KILOMETER, METER, 2), " 2000.00");
-    EXPECT_EQ(Answer("2", METRIC_LENGTH, KILOMETER, METER, 3, 0), " 2.000E+0003");
-    EXPECT_EQ(Answer("abc", METRIC_LENGTH, KILOMETER, METER), "abc");   // no number: passed through
-    EXPECT_EQ(Answer("", METRIC_LENGTH, KILOMETER, METER), "");
-    EXPECT_EQ(Answer("1e400", METRIC_LENGTH, METER, METER), "1e400");   // beyond the double range
-    EXPECT_EQ(Answer("1e-400", METRIC_LENGTH, METER, METER), "<below the range>");
+    EXPECT_EQ(Answer("2", CATEGORY_METRIC_LENGTH, KILOMETER, METER), " 2000.000000");
+    EXPECT_EQ(Answer("20", CATEGORY_METRIC_LENGTH, KILOMETER, METER), " 20000.000000");
+    EXPECT_EQ(Answer("2", CATEGORY_METRIC_LENGTH, KILOMETER, METER, 2), " 2000.00");
+    EXPECT_EQ(Answer("2", CATEGORY_METRIC_LENGTH, KILOMETER, METER, 3, 0), " 2.000E+0003");
+    EXPECT_EQ(Answer("abc", CATEGORY_METRIC_LENGTH, KILOMETER, METER), "abc");   // no number: passed through
+    EXPECT_EQ(Answer("", CATEGORY_METRIC_LENGTH, KILOMETER, METER), "");
+    EXPECT_EQ(Answer("1e400", CATEGORY_METRIC_LENGTH, METER, METER), "1e400");   // beyond the double range
+    EXPECT_EQ(Answer("1e-400", CATEGORY_METRIC_LENGTH, METER, METER), "<below the range>");
     EXPECT_EQ(Answer("0", 0, 0, 0), "0");
     EXPECT_EQ(Answer("-0", 0, 0, 0), "0");
-    EXPECT_EQ(Answer("100", TEMPERATURE, CELSIUS, FAHRENHEIT), " 212.000000");
-    EXPECT_EQ(Answer("-40", TEMPERATURE, FAHRENHEIT, CELSIUS), "-40.000000");
-    EXPECT_EQ(Answer("-300", TEMPERATURE, CELSIUS, FAHRENHEIT), "0");   // below absolute zero
-    EXPECT_EQ(Answer("0", TEMPERATURE, KELVIN, CELSIUS), "-273.150000");
+    EXPECT_EQ(Answer("100", CATEGORY_TEMPERATURE, CELSIUS, FAHRENHEIT), " 212.000000");
+    EXPECT_EQ(Answer("-40", CATEGORY_TEMPERATURE, FAHRENHEIT, CELSIUS), "-40.000000");
+    EXPECT_EQ(Answer("-300", CATEGORY_TEMPERATURE, CELSIUS, FAHRENHEIT), "0");   // below absolute zero
+    EXPECT_EQ(Answer("0", CATEGORY_TEMPERATURE, KELVIN, CELSIUS), "-273.150000");
 }
 
 SoakModel Started()
@@ -125,7 +124,7 @@ TEST(SoakModel, ARestartReappliesTheNewestFromSlotNine)
 {
     SoakModel m = Started();
     SoakFlipSaveOnExit(&m);
-    SoakPickCategory(&m, TEMPERATURE);
+    SoakPickCategory(&m, CATEGORY_TEMPERATURE);
     SoakPickUnit(&m, 2, FAHRENHEIT);   // Celsius to Fahrenheit
     SoakPickUnit(&m, 1, KELVIN);       // kelvin to Fahrenheit
     SoakSetDecimals(&m, 2);
@@ -133,7 +132,7 @@ TEST(SoakModel, ARestartReappliesTheNewestFromSlotNine)
     SoakStart(&m);
     EXPECT_EQ(m.saveOnExit, 1);
     EXPECT_EQ(RecentIds(m), (std::vector<int>{ 105, 104 }));
-    EXPECT_EQ(m.category, TEMPERATURE);
+    EXPECT_EQ(m.category, CATEGORY_TEMPERATURE);
     EXPECT_EQ(m.fromUnit, KELVIN);
     EXPECT_EQ(m.box[1].text, "-459.67");   // 0 kelvin in Fahrenheit, two decimals
     SoakPickUnit(&m, 2, CELSIUS);
@@ -146,7 +145,7 @@ TEST(SoakModel, ARestartReappliesTheNewestFromSlotNine)
 TEST(SoakModel, TabMakesABoxActiveAndTypingReplacesItsText)
 {
     SoakModel m = Started();
-    SoakPickCategory(&m, METRIC_LENGTH);
+    SoakPickCategory(&m, CATEGORY_METRIC_LENGTH);
     SoakPickUnit(&m, 1, KILOMETER);
     SoakPickUnit(&m, 2, METER);
     SoakTabKey(&m, false);   // From box -> To box

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/catalog.h"
+#include "catalogue/units.h"
 #include "core/conversion_state.h"
 #include "core/conversion_view.h"
 #include "lists/favorites_list.h"
@@ -71,7 +71,7 @@ inline void Show(int category, int fromIndex, int toIndex)
 
 inline std::string ItemText(int category, int fromIndex, int toIndex)
 {
-    return std::string(UnitCatalog[category].units[fromIndex].name) + " ~ " + UnitCatalog[category].units[toIndex].name;
+    return std::string(UnitName(category, fromIndex)) + " ~ " + UnitName(category, toIndex);
 }
 
 inline std::string Line(int id, int category, int fromIndex, int toIndex)

@@ -156,9 +156,9 @@ TEST_F(RecentListTest, BuildingAnEmptyListAppliesAndAddsNothing)
 
 TEST_F(RecentListTest, ItemTextIsBothUnitNamesAroundATilde)
 {
-    Show(24, 1, 0);
+    Show(CATEGORY_METRIC_LENGTH, 1, 0);
     AddRecent(nullptr);
     const std::string expected =
-        std::string(UnitCatalog[24].units[1].name) + " ~ " + UnitCatalog[24].units[0].name;
+        std::string(UnitName(CATEGORY_METRIC_LENGTH, 1)) + " ~ " + UnitName(CATEGORY_METRIC_LENGTH, 0);
     EXPECT_EQ(ListItems(GO_POPUP)[0].text, expected);
 }

@@ -148,7 +148,7 @@ TEST_F(LoadSettingsTest, ThreeLoadedRecentEntriesShowAsIds105To103)
 
 TEST_F(LoadSettingsTest, AnInvalidEntryEndsOnlyItsOwnList)
 {
-    const int units = UnitCatalog[0].count;
+    const int units = UnitCount(CATEGORY_ALL_LENGTH);
     PutLocalFile("[Favorites List]\n"
                  "FAVORITE_CAT_1=0\nFAVORITE_FR_1=1\nFAVORITE_TO_1=2\n"
                  "FAVORITE_CAT_2=0\nFAVORITE_FR_2=3\nFAVORITE_TO_2=4\n"
@@ -178,8 +178,8 @@ static int LoadsRecent(const std::string& category, const std::string& from, con
 
 TEST_F(LoadSettingsTest, EntryValidation)
 {
-    const std::string last = std::to_string(UnitCatalog[31].count - 1);
-    const std::string past = std::to_string(UnitCatalog[31].count);
+    const std::string last = std::to_string(UnitCount(CATEGORY_VOLUME) - 1);
+    const std::string past = std::to_string(UnitCount(CATEGORY_VOLUME));
     EXPECT_EQ(LoadsRecent("31", last, "0"), 1);       // last category, last unit
     EXPECT_EQ(LoadsRecent("32", "0", "1"), 0);        // one category too many
     EXPECT_EQ(LoadsRecent("-1", "0", "1"), 0);        // negative category
