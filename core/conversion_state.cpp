@@ -7,6 +7,7 @@
 
 ConversionState Conversion = {
     -1,         // currentCategory: none until OnChooserChanged(0)
+    -1, -1,     // fromUnit, toUnit
     1.0, 1.0,   // fromFactor, toFactor
     0.0, 0.0,   // fromValue, toValue
     0,          // specialConverter
@@ -56,15 +57,29 @@ static void InitialiseChoosers()
     SelectConversion(0, 0, 0);
 }
 
-// A unit chooser changed: take its row's factor and recompute. The shell then
+// Makes unit the current one on the chooser's side: shows it, takes its
+// factor and recomputes. The other side and the focus stay as they are.
+static void ChangeUnit(int chooser, int unit)
+{
+    ConversionState& c = Conversion;
+    ViewChooserSelect(chooser, unit);
+    if (chooser == CHOOSER_FROM_UNIT) {
+        c.fromUnit = unit;
+        c.fromFactor = UnitFactor(c.currentCategory, unit);
+    } else {
+        c.toUnit = unit;
+        c.toFactor = UnitFactor(c.currentCategory, unit);
+    }
+    Recompute(c.ActiveSide);
+}
+
+// A unit chooser reported a pick: it becomes the state's unit. The shell then
 // offers the conversion to the recent list.
-static void OnUnitChooserChanged(int chooser, double* factor)
+static void OnUnitChooserChanged(int chooser)
 {
     int selection = ViewChooserSelection(chooser);
-    if (selection != -1) {
-        *factor = UnitFactor(Conversion.currentCategory, selection);
-        Recompute(Conversion.ActiveSide);
-    }
+    if (UnitExists(Conversion.currentCategory, selection))
+        ChangeUnit(chooser, selection);
 }
 
 void OnChooserChanged(int which)
@@ -79,10 +94,8 @@ void OnChooserChanged(int which)
         break;
     }
     case CHOOSER_FROM_UNIT:
-        OnUnitChooserChanged(CHOOSER_FROM_UNIT, &Conversion.fromFactor);
-        break;
     case CHOOSER_TO_UNIT:
-        OnUnitChooserChanged(CHOOSER_TO_UNIT, &Conversion.toFactor);
+        OnUnitChooserChanged(which);
         break;
     default:
         break;
@@ -115,8 +128,10 @@ void SelectConversion(int category, int fromIndex, int toIndex)
 
     // Steps 3 and 4: the callers guarantee both indexes are rows of the table.
     ViewChooserSelect(CHOOSER_FROM_UNIT, fromIndex);
+    Conversion.fromUnit = fromIndex;
     Conversion.fromFactor = UnitFactor(category, fromIndex);
     ViewChooserSelect(CHOOSER_TO_UNIT, toIndex);
+    Conversion.toUnit = toIndex;
     Conversion.toFactor = UnitFactor(category, toIndex);
 
     // Step 5 and 6: convert, and leave the user typing where they were.
@@ -148,20 +163,32 @@ void Recompute(int side)
 
 void SwapUnits()
 {
-    int from = ViewChooserSelection(CHOOSER_FROM_UNIT);
-    int to = ViewChooserSelection(CHOOSER_TO_UNIT);
-    if (from == -1 || to == -1) return;
-    SelectConversion(Conversion.currentCategory, to, from);
+    int category, from, to;
+    if (ShownConversion(&category, &from, &to))
+        SelectConversion(category, to, from);
+}
+
+bool ShownConversion(int* category, int* fromUnit, int* toUnit)
+{
+    const ConversionState& c = Conversion;
+    if (!UnitExists(c.currentCategory, c.fromUnit) || !UnitExists(c.currentCategory, c.toUnit))
+        return false;
+    // A chooser's row can only be taken away from outside; a window showing
+    // no unit offers nothing to act on.
+    if (ViewChooserSelection(CHOOSER_FROM_UNIT) == -1 || ViewChooserSelection(CHOOSER_TO_UNIT) == -1)
+        return false;
+    *category = c.currentCategory;
+    *fromUnit = c.fromUnit;
+    *toUnit = c.toUnit;
+    return true;
 }
 
 void ShowFoundUnit(int category, int unit, int side)
 {
     if (!UnitExists(category, unit)) return;
     if (side != BOX_FROM && side != BOX_TO) return;
-    const int chooser = side == BOX_FROM ? CHOOSER_FROM_UNIT : CHOOSER_TO_UNIT;
     if (category == Conversion.currentCategory) {
-        ViewChooserSelect(chooser, unit);
-        OnChooserChanged(chooser);
+        ChangeUnit(side == BOX_FROM ? CHOOSER_FROM_UNIT : CHOOSER_TO_UNIT, unit);
         return;
     }
     int other = BaseUnitIndex(category);

@@ -1,5 +1,5 @@
-// The live state behind the main window: current category, the two units and
-// their factors, the two values, the box being typed in and the display options.
+// The live state behind the main window: current category, the two units
+// (the choosers only show them and report picks) and their factors, the two values, the box being typed in and the display options.
 // It drives the five controls only through the view functions of
 // core/conversion_view.h.
 #pragma once
@@ -8,6 +8,7 @@
 
 struct ConversionState {
     int currentCategory;               // -1 only during start-up
+    int fromUnit, toUnit;              // rows of the current category on each side; -1 during start-up
     double fromFactor, toFactor;       // factors (or Temperature codes) of the selected rows
     double fromValue, toValue;         // last value read from or written to each box
     SpecialConverter specialConverter; // for the current category, or 0
@@ -28,6 +29,10 @@ void OnChooserChanged(int which);      // 0 initialise, 1 category, 2 from unit,
 void SelectConversion(int category, int fromIndex, int toIndex);
 void Recompute(int side);
 void SwapUnits();
+// The conversion the window shows, as the state holds it: false during
+// start-up and while a unit chooser shows no row at all, when there is no
+// conversion on screen to record or swap.
+bool ShownConversion(int* category, int* fromUnit, int* toUnit);
 // Makes a unit found by name current on one side (BOX_FROM or BOX_TO). In the
 // current category only that side's unit changes, as a pick in its chooser
 // does; otherwise the category changes and the other side shows the

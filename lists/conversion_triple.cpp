@@ -4,7 +4,6 @@
 
 #include "catalogue/units.h"
 #include "core/conversion_state.h"
-#include "core/conversion_view.h"
 #include "lists/bounded_text.h"
 
 bool operator==(const ConversionTriple& a, const ConversionTriple& b)
@@ -38,14 +37,5 @@ void FormatConversionText(const ConversionTriple& entry, char* buffer, int size)
 
 bool ReadChosenConversion(ConversionTriple* chosen)
 {
-    const int fromIndex = ViewChooserSelection(CHOOSER_FROM_UNIT);
-    if (fromIndex == -1)
-        return false;
-    const int toIndex = ViewChooserSelection(CHOOSER_TO_UNIT);
-    if (toIndex == -1)
-        return false;
-    chosen->category = Conversion.currentCategory;
-    chosen->fromIndex = fromIndex;
-    chosen->toIndex = toIndex;
-    return true;
+    return ShownConversion(&chosen->category, &chosen->fromIndex, &chosen->toIndex);
 }

@@ -19,8 +19,8 @@ const int LIST_ITEM_TEXT_SIZE = 260;
 // bytes. An entry outside the catalogue gives an empty text.
 void FormatConversionText(const ConversionTriple& entry, char* buffer, int size);
 
-// The current category with the from-unit and to-unit choosers' selections;
-// false when a chooser has no selection.
+// The conversion state's current category and units (ShownConversion);
+// false when the window shows none.
 bool ReadChosenConversion(ConversionTriple* chosen);
 
 // Whether the entry names a category and two units that exist, so that its

@@ -165,6 +165,19 @@ TEST_F(ConversionStateTest, SwapExchangesSelectionsNotValues)
     EXPECT_EQ(Box(BOX_TO), " 2000.000000");
 }
 
+// Every path that changes a unit keeps the state's two unit indexes in step.
+TEST_F(ConversionStateTest, TheStateHoldsBothUnits)
+{
+    Pick(CATEGORY_METRIC_LENGTH, KILOMETER, METER);                  // picks in the choosers
+    EXPECT_EQ(Conversion.fromUnit * 100 + Conversion.toUnit, KILOMETER * 100 + METER);
+    SwapUnits();
+    EXPECT_EQ(Conversion.fromUnit * 100 + Conversion.toUnit, METER * 100 + KILOMETER);
+    ShowFoundUnit(CATEGORY_METRIC_LENGTH, MILLIMETER, BOX_TO);        // Find Unit, same category
+    EXPECT_EQ(Conversion.fromUnit * 100 + Conversion.toUnit, METER * 100 + MILLIMETER);
+    ShowFoundUnit(CATEGORY_TEMPERATURE, KELVIN, BOX_FROM);            // another category
+    EXPECT_EQ(Conversion.fromUnit * 100 + Conversion.toUnit, KELVIN * 100 + CELSIUS);
+}
+
 TEST_F(ConversionStateTest, SwapWithoutSelectionDoesNothing)
 {
     Pick(CATEGORY_METRIC_LENGTH, KILOMETER, METER);
