@@ -10,13 +10,16 @@
 struct HWND__;
 typedef HWND__* WindowHandle;
 
-const int GO_POPUP = 0;          // "&Go": recent conversions below its separator
-const int FAVORITES_POPUP = 2;   // "&Favorites": favourites below its separator
+// A pop-up is named by a command it holds, so it is found wherever it stands
+// in the bar (the shell checks these against the resource's ids).
+const int GO_POPUP = 34;          // "&Go", which holds "E&xit": recent conversions below its separator
+const int FAVORITES_POPUP = 48;   // "&Favorites", which holds "Add to Favoriates": favourites below its separator
 
 // Item texts are Windows-1252, like the unit names they are made of; "&"
 // marks the next letter as the item's mnemonic.
 
-// Adds a plain text item at the end of pop-up `popup` of the menu bar.
+// Adds a plain text item at the end of the pop-up of the menu bar that holds
+// the command `popup` (GO_POPUP, FAVORITES_POPUP).
 void ListMenuAppend(WindowHandle window, int popup, int id, const char* text);
 // Inserts a plain text item right before the item with id `beforeId`.
 void ListMenuInsertBefore(WindowHandle window, int beforeId, int id, const char* text);

@@ -9,11 +9,28 @@
 #include "lists/list_menu.h"
 #include "lists/wide_text_win32.h"
 
+// The pop-up of the bar with the command among its own items, or 0.
+static HMENU PopupHolding(HMENU bar, int command)
+{
+    const int popups = GetMenuItemCount(bar);
+    for (int p = 0; p < popups; ++p) {
+        HMENU popup = GetSubMenu(bar, p);
+        const int items = popup ? GetMenuItemCount(popup) : 0;
+        for (int i = 0; i < items; ++i)
+            if (GetMenuItemID(popup, i) == static_cast<UINT>(command))
+                return popup;
+    }
+    return 0;
+}
+
 void ListMenuAppend(WindowHandle window, int popup, int id, const char* text)
 {
+    HMENU menu = PopupHolding(GetMenu(window), popup);
+    if (!menu)
+        return;
     wchar_t item[LIST_ITEM_TEXT_SIZE];
     WidenName(text, item, LIST_ITEM_TEXT_SIZE);
-    AppendMenuW(GetSubMenu(GetMenu(window), popup), MF_STRING, static_cast<UINT_PTR>(id), item);
+    AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(id), item);
 }
 
 void ListMenuInsertBefore(WindowHandle window, int beforeId, int id, const char* text)

@@ -16,6 +16,8 @@ static_assert(IDM_RECENT_FIRST == RECENT_FIRST_ID && IDM_RECENT_LAST == RECENT_F
 static_assert(IDM_FAVORITE_FIRST == FAVORITE_FIRST_ID && IDM_FAVORITE_LAST == FAVORITE_FIRST_ID + FAVORITES_MAX - 1,
               "favourite items: 112 + list index");
 static_assert(IDM_DECIMALS_LAST - IDM_DECIMALS_FIRST == DECIMAL_PLACES_SHOWN_MAX, "one item per decimal place");
+static_assert(GO_POPUP == IDM_GO_EXIT && FAVORITES_POPUP == IDM_FAVORITES_ADD,
+              "the lists' pop-ups are found by a command each holds");
 static_assert(IDC_FROM_BOX == BOX_FROM && IDC_TO_BOX == BOX_TO, "value box ids are the active sides");
 static_assert(IDC_CATEGORY_CHOOSER == CHOOSER_CATEGORY && IDC_FROM_UNIT_CHOOSER == CHOOSER_FROM_UNIT &&
                   IDC_TO_UNIT_CHOOSER == CHOOSER_TO_UNIT,

@@ -19,6 +19,15 @@ TEST_F(FavoritesListTest, AddedInOrderWithIdsFromTheirIndex)
     EXPECT_EQ(RecentList.count, 0);   // adding a favourite is not a recent conversion
 }
 
+// A pop-up is found by the command it holds, wherever it stands in the bar.
+TEST_F(FavoritesListTest, ItemsGoToThePopupHoldingItsCommand)
+{
+    std::swap(FakeMenu.popups[0], FakeMenu.popups[2]);   // "&Favorites" first, "&Go" third
+    AddFavoriteOf(0, 1, 2);
+    EXPECT_EQ(FakeMenu.popups[0].back().id, 112);
+    EXPECT_EQ(ListItemLines(GO_POPUP), std::vector<std::string>{});
+}
+
 TEST_F(FavoritesListTest, RefusedSilently)
 {
     AddFavoriteOf(0, 3, 3);   // equal units

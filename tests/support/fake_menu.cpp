@@ -36,9 +36,19 @@ static bool FindItem(int id, int* popup, size_t* position)
     return false;
 }
 
+// The pop-up that holds the command among its items, as the lists name one; -1 when none does.
+static int PopupHolding(int command)
+{
+    for (int p = 0; p < 5; p++)
+        for (const FakeMenuItem& item : FakeMenu.popups[p])
+            if (item.id == command && command != 0) return p;
+    return -1;
+}
+
 void ListMenuAppend(WindowHandle, int popup, int id, const char* text)
 {
-    if (popup >= 0 && popup < 5) FakeMenu.popups[popup].push_back({ id, text });
+    const int p = PopupHolding(popup);
+    if (p >= 0) FakeMenu.popups[p].push_back({ id, text });
 }
 
 void ListMenuInsertBefore(WindowHandle, int beforeId, int id, const char* text)
@@ -80,21 +90,22 @@ static size_t FirstListItem(const std::vector<FakeMenuItem>& popup)
 void ClearFakeMenuLists()
 {
     for (int popup : { GO_POPUP, FAVORITES_POPUP }) {
-        std::vector<FakeMenuItem>& items = FakeMenu.popups[popup];
+        std::vector<FakeMenuItem>& items = FakeMenu.popups[PopupHolding(popup)];
         items.erase(items.begin() + static_cast<long>(FirstListItem(items)), items.end());
     }
 }
 
 size_t ListItemCount(int popup)
 {
-    return FakeMenu.popups[popup].size() - FirstListItem(FakeMenu.popups[popup]);
+    const std::vector<FakeMenuItem>& items = FakeMenu.popups[PopupHolding(popup)];
+    return items.size() - FirstListItem(items);
 }
 
 std::vector<FakeMenuItem> ListItems(int popup)
 {
     std::vector<FakeMenuItem> items;
     bool afterSeparator = false;
-    for (const FakeMenuItem& item : FakeMenu.popups[popup]) {
+    for (const FakeMenuItem& item : FakeMenu.popups[PopupHolding(popup)]) {
         if (afterSeparator) items.push_back(item);
         if (item.id == 0) afterSeparator = true;
     }

@@ -24,6 +24,7 @@ void ResetFakeMenu();
 // the menus were built; the rest of the menu bar stays as it is.
 void ClearFakeMenuLists();
 
+// The pop-ups below are named as the lists name them (GO_POPUP, FAVORITES_POPUP).
 // How many items follow the pop-up's separator.
 size_t ListItemCount(int popup);
 // The items after the pop-up's separator, top to bottom.
