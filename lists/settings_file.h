@@ -44,6 +44,8 @@ void FindSettingsBase();
 int GetAppDataFolder(char* buffer);
 // 1 when the executable's drive is removable, else 0.
 int IsOnRemovableDrive();
+// Reads both lists and the options. A list entry is kept only when both its
+// units exist (UnitExists), so the catalogue is complete first (LoadCatalogue).
 void LoadSettings();
 void SaveSettings();
 // Creates base\maker and base\maker\product; 1 when both exist afterwards.

@@ -2,6 +2,7 @@
 #include "shell/shell.h"
 #include <commctrl.h>
 #include "widgets/center_window.h"
+#include "catalogue/units.h"
 #include "core/conversion_state.h"
 #include "lists/favorites_list.h"
 #include "lists/recent_list.h"
@@ -161,12 +162,15 @@ static void SizeMainWindow(HWND window, int dpi)
     SetWindowPos(window, 0, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// The order matters: settings before the controls that show them, the
-// favourites menu before the recent menu, which re-applies the newest entry.
+// The order matters: the catalogue before the settings, whose list entries
+// are kept only when the units they name exist; settings before the controls
+// that show them; the favourites menu before the recent menu, which
+// re-applies the newest entry.
 static LRESULT OnCreate(HWND window)
 {
     MainWindow = window;
     const int dpi = WindowDpi(window);
+    LoadCatalogue();
     LoadSettings();
     AttachCaptionLink(window, MAKER_DOMAIN, MAKER_WEB_PAGE);
     SizeMainWindow(window, dpi);
