@@ -7,7 +7,7 @@
 
 #include "lists/conversion_triple.h"
 #include "lists/list_menu.h"
-#include "lists/wide_text_win32.h"
+#include "catalogue/wide_name_win32.h"
 
 // The pop-up of the bar with the command among its own items, or 0.
 static HMENU PopupHolding(HMENU bar, int command)

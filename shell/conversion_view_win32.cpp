@@ -1,7 +1,7 @@
 // The conversion state's view on the real controls of the main window.
 #include "core/conversion_view.h"
 #include "catalogue/units.h"
-#include "lists/wide_text_win32.h"
+#include "catalogue/wide_name_win32.h"
 #include "shell/shell.h"
 
 static HWND Chooser(int chooser)

@@ -7,7 +7,7 @@
 #include "catalogue/units.h"
 #include "core/conversion_view.h"
 #include "core/unit_search.h"
-#include "lists/wide_text_win32.h"
+#include "catalogue/wide_name_win32.h"
 #include "widgets/center_window.h"
 #include "res/resource.h"
 

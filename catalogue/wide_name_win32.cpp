@@ -1,5 +1,5 @@
 // Windows-1252 text into UTF-16 for the wide calls.
-#include "lists/wide_text_win32.h"
+#include "catalogue/wide_name_win32.h"
 
 int WidenName(const char* text, wchar_t* wide, int size)
 {

@@ -1,6 +1,7 @@
 // Catalogue names are Windows-1252 bytes whatever code page the system uses;
-// the platform side hands them to the wide ("W") calls as UTF-16, converted
-// here into the caller's fixed buffer, right before the call.
+// the platform side (the lists' menus, the shell's controls) hands them to the
+// wide ("W") calls as UTF-16, converted here into the caller's fixed buffer,
+// right before the call.
 #pragma once
 #include <windows.h>
 
