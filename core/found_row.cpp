@@ -3,6 +3,7 @@
 // number text.
 #include "core/unit_search.h"
 
+#include "core/bounded_text.h"
 #include "numtext/decimal_digits.h"
 
 #include <cassert>
@@ -100,37 +101,15 @@ int FormatShortNumber(double value, char* out)
     return length;
 }
 
-// Appends to a caller's buffer, cutting where it is full; always terminated.
-struct TextSink {
-    char* out;
-    int size;     // bytes the buffer holds, NUL included
-    int length;   // bytes written before the NUL
-};
-
-static void Append(TextSink* sink, const char* text, int length)
-{
-    for (int i = 0; i < length && sink->length + 1 < sink->size; ++i)
-        sink->out[sink->length++] = text[i];
-    sink->out[sink->length] = '\0';
-}
-
-static void Append(TextSink* sink, const char* text)
-{
-    int length = 0;
-    while (text[length] != '\0')
-        ++length;
-    Append(sink, text, length);
-}
-
 // A unit name without the blanks a few names end in ("millisecond ").
-static void AppendName(TextSink* sink, const char* name)
+static void AppendName(char* out, int outSize, int* length, const char* name)
 {
-    int length = 0;
-    while (name[length] != '\0')
-        ++length;
-    while (length > 0 && name[length - 1] == ' ')
-        --length;
-    Append(sink, name, length);
+    int count = 0;
+    while (name[count] != '\0')
+        ++count;
+    while (count > 0 && name[count - 1] == ' ')
+        --count;
+    AppendTextPart(out, outSize, length, name, count);
 }
 
 static const char ROW_SEPARATOR[] = " \xB7 ";   // blank, middle dot, blank
@@ -139,22 +118,22 @@ int FormatFoundRow(int category, int unit, char* out, int outSize)
 {
     if (outSize <= 0)
         return 0;
-    TextSink sink = { out, outSize, 0 };
+    int length = 0;   // cut where the buffer is full
     out[0] = '\0';
     if (!UnitExists(category, unit))
         return 0;
-    AppendName(&sink, UnitName(category, unit));
-    Append(&sink, ROW_SEPARATOR);
-    Append(&sink, CategoryName(category));
+    AppendName(out, outSize, &length, UnitName(category, unit));
+    AppendText(out, outSize, &length, ROW_SEPARATOR);
+    AppendText(out, outSize, &length, CategoryName(category));
     int base = BaseUnitIndex(category);
     if (UnitKindOf(category, unit) == UNIT_FACTOR && base >= 0) {
         char size[SHORT_NUMBER_MAX];
         if (FormatShortNumber(UnitFactor(category, unit), size) > 0) {
-            Append(&sink, ROW_SEPARATOR);
-            Append(&sink, size);
-            Append(&sink, " ");
-            AppendName(&sink, UnitName(category, base));
+            AppendText(out, outSize, &length, ROW_SEPARATOR);
+            AppendText(out, outSize, &length, size);
+            AppendText(out, outSize, &length, " ");
+            AppendName(out, outSize, &length, UnitName(category, base));
         }
     }
-    return sink.length;
+    return length;
 }

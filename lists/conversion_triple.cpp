@@ -4,7 +4,7 @@
 
 #include "catalogue/units.h"
 #include "core/conversion_state.h"
-#include "lists/bounded_text.h"
+#include "core/bounded_text.h"
 
 bool operator==(const ConversionTriple& a, const ConversionTriple& b)
 {

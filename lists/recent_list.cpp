@@ -4,7 +4,7 @@
 #include "catalogue/units.h"
 #include "core/conversion_state.h"
 #include "core/conversion_view.h"
-#include "lists/bounded_text.h"
+#include "core/bounded_text.h"
 #include "lists/list_menu.h"
 
 RecentListState RecentList;   // the one recent list of the process

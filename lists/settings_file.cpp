@@ -6,7 +6,7 @@
 
 #include "catalogue/units.h"
 #include "core/conversion_state.h"
-#include "lists/bounded_text.h"
+#include "core/bounded_text.h"
 #include "lists/favorites_list.h"
 #include "lists/recent_list.h"
 #include "lists/settings_profile.h"

@@ -1,5 +1,5 @@
 // Paths, keys and numbers built without printf.
-#include "lists/bounded_text.h"
+#include "core/bounded_text.h"
 
 #include <gtest/gtest.h>
 

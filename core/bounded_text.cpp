@@ -1,4 +1,4 @@
-#include "lists/bounded_text.h"
+#include "core/bounded_text.h"
 
 #include <stddef.h>
 #include <string.h>
@@ -20,6 +20,11 @@ static bool AppendBytes(char* buffer, int size, int* length, const char* text, s
 bool AppendText(char* buffer, int size, int* length, const char* text)
 {
     return AppendBytes(buffer, size, length, text, strlen(text));
+}
+
+bool AppendTextPart(char* buffer, int size, int* length, const char* text, int count)
+{
+    return AppendBytes(buffer, size, length, text, count > 0 ? static_cast<size_t>(count) : 0);
 }
 
 bool AppendDecimal(char* buffer, int size, int* length, int value)
