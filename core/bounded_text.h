@@ -1,6 +1,6 @@
-// Building short texts (paths, keys, numbers, menu items, found rows) into fixed buffers
-// without the C library's printf, which would add its whole formatting engine
-// to the program. Every function writes at most size bytes, NUL included, and
+// Building short texts (paths, keys, numbers, menu items, found rows) into
+// fixed buffers without the C library's printf, which would add its whole
+// formatting engine to the program. Every function writes at most size bytes, NUL included, and
 // says whether the whole text fitted; a text that did not fit is cut.
 #pragma once
 

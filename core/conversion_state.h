@@ -1,5 +1,6 @@
 // The live state behind the main window: current category, the two units
-// (the choosers only show them and report picks) and their factors, the two values, the box being typed in and the display options.
+// (the choosers only show them and report picks) and their factors, the two
+// values, the box being typed in and the display options.
 // It drives the five controls only through the view functions of
 // core/conversion_view.h.
 #pragma once
