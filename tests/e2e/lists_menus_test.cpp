@@ -20,9 +20,9 @@ TEST_F(RecentMenu, ChoosingUnitsRecordsNewestFirst)
     ASSERT_TRUE(PickItem(FromUnitChooser(app), 3));   // (3,0)
     ASSERT_TRUE(PickItem(ToUnitChooser(app), 5));     // (3,5)
     ASSERT_TRUE(PickItem(ToUnitChooser(app), 3));     // same unit both sides: nothing
-    ASSERT_TRUE(PickItem(CategoryChooser(app), 4));   // another category: nothing
+    ASSERT_TRUE(PickItem(CategoryChooser(app), CATEGORY_COMMON_LENGTH));   // another category: nothing
     EXPECT_EQ(ListItems(&app, GO_MENU).size(), 2u);
-    ASSERT_TRUE(PickItem(CategoryChooser(app), 0));
+    ASSERT_TRUE(PickItem(CategoryChooser(app), CATEGORY_ALL_LENGTH));
     EXPECT_EQ(ListItems(&app, GO_MENU), (std::vector<std::string>{ ListItemOf(app, IDM_RECENT_FIRST + 1, 3, 5), ListItemOf(app, IDM_RECENT_FIRST, 3, 0) }));
 }
 
@@ -49,10 +49,10 @@ TEST_F(RecentMenu, EleventhConversionTakesTheOldestId)
 
 TEST_F(RecentMenu, ChoosingAnItemAppliesItWithoutReordering)
 {
-    ASSERT_TRUE(PickItem(CategoryChooser(app), 4));
+    ASSERT_TRUE(PickItem(CategoryChooser(app), CATEGORY_COMMON_LENGTH));
     ASSERT_TRUE(PickItem(FromUnitChooser(app), 2));   // (2,0) id 96
     ASSERT_TRUE(PickItem(ToUnitChooser(app), 1));     // (2,1) id 97
-    ASSERT_TRUE(PickItem(CategoryChooser(app), 0));
+    ASSERT_TRUE(PickItem(CategoryChooser(app), CATEGORY_ALL_LENGTH));
     const std::vector<std::string> before = ListItems(&app, GO_MENU);
     ASSERT_TRUE(SendCommand(app.window, IDM_RECENT_FIRST));
     EXPECT_TRUE(Shows(app, 4, 2, 0));

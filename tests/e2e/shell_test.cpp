@@ -132,8 +132,8 @@ TEST_F(MainWindow, AllChildrenShareOneFont)
 TEST_F(MainWindow, StartState)
 {
     EXPECT_EQ(ComboCount(CategoryChooser(app)), 32);
-    EXPECT_EQ(ComboItem(CategoryChooser(app), 0), "All Length & Distance");
-    EXPECT_EQ(ComboItem(CategoryChooser(app), 24), "Metric Length & Distance");
+    EXPECT_EQ(ComboItem(CategoryChooser(app), CATEGORY_ALL_LENGTH), "All Length & Distance");
+    EXPECT_EQ(ComboItem(CategoryChooser(app), CATEGORY_METRIC_LENGTH), "Metric Length & Distance");
     EXPECT_EQ(ComboSelection(CategoryChooser(app)), 0);
     EXPECT_EQ(ComboSelection(FromUnitChooser(app)), 0);
     EXPECT_EQ(ComboSelection(ToUnitChooser(app)), 0);
@@ -201,7 +201,7 @@ TEST_F(MainWindow, CategoryChangeResetsUnits)
 {
     SetUpKilometerToMeter(app);
     ASSERT_TRUE(TypeText(FromBox(app), "5"));
-    ASSERT_TRUE(PickItem(CategoryChooser(app), 28));            // Temperature
+    ASSERT_TRUE(PickItem(CategoryChooser(app), CATEGORY_TEMPERATURE));
     EXPECT_EQ(ComboCount(FromUnitChooser(app)), 5);
     EXPECT_EQ(ComboItem(ToUnitChooser(app), 4), "kelvin");
     EXPECT_EQ(ComboSelection(FromUnitChooser(app)), 0);

@@ -361,7 +361,7 @@ protected:
 TEST_F(ForeignFolderSettingsTest, SavedAndLoadedAsPlainAscii)
 {
     strcpy(SettingsBase, base.c_str());
-    Show(27, 3, 5); AddFavorite(nullptr);
+    Show(CATEGORY_PRESSURE, 3, 5); AddFavorite(nullptr);
     for (int i = 1; i <= 3; i++) { Show(0, i, 0); AddRecent(nullptr); }
     Conversion.DecimalPlaces = 4;
     SaveSettings();   // creates the file
@@ -377,7 +377,7 @@ TEST_F(ForeignFolderSettingsTest, SavedAndLoadedAsPlainAscii)
     LoadSettings();
     EXPECT_EQ(SaveOnExit, 1);
     ASSERT_EQ(FavoritesList.count, 1);
-    EXPECT_EQ(FavoritesList.entries[0], (ConversionTriple{ 27, 3, 5 }));
+    EXPECT_EQ(FavoritesList.entries[0], (ConversionTriple{ CATEGORY_PRESSURE, 3, 5 }));
     EXPECT_EQ(RecentList.count, 3);
     EXPECT_EQ(Conversion.DecimalPlaces, 4);
 }
