@@ -2,7 +2,9 @@
 #   cmake -DROOT=<source tree> -P cmake/check_layers.cmake
 # The order, bottom up: numtext and catalogue; core; lists; shell and widgets
 # (shell may use widgets, not the other way round); res holds the resources'
-# own headers, which the top two may use.
+# own headers, which the top two may use. Outside catalogue/, the tables'
+# own headers (catalog.h, tables.h) are refused too: the catalogue is read
+# through catalogue/units.h.
 cmake_minimum_required(VERSION 3.25)
 if(NOT ROOT)
   message(FATAL_ERROR "ROOT is not set")
@@ -27,6 +29,11 @@ foreach(layer ${LAYERS})
       if(folder IN_LIST LAYERS AND NOT folder IN_LIST ALLOWED_${layer})
         file(RELATIVE_PATH shown ${ROOT} ${file})
         string(APPEND violations "  ${shown}: ${line}\n")
+      endif()
+      # Only catalogue/ reads its tables; every other folder asks catalogue/units.h.
+      if(NOT layer STREQUAL "catalogue" AND line MATCHES "\"catalogue/(catalog|tables)\\.h\"")
+        file(RELATIVE_PATH shown ${ROOT} ${file})
+        string(APPEND violations "  ${shown}: ${line} (the tables: ask catalogue/units.h)\n")
       endif()
     endforeach()
   endforeach()
