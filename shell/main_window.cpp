@@ -7,6 +7,7 @@
 #include "lists/recent_list.h"
 #include "lists/settings_file.h"
 #include "widgets/caption_link.h"
+#include "shell/live_region.h"
 #include "widgets/dpi.h"
 #include "res/maker.h"
 #include "res/resource.h"
@@ -173,6 +174,7 @@ static LRESULT OnCreate(HWND window)
     CenterWindowOver(window, GetDesktopWindow());
     CreateChildren(window);
     LayOutChildren(dpi);
+    MarkAnswerBoxes(FromBox, ToBox);
     BuildFavoritesMenu(window);
     BuildRecentMenu(window);
     UpdateOptionChecks(window);

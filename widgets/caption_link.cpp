@@ -3,6 +3,7 @@
 #include "widgets/caption_link.h"
 #include "widgets/dpi.h"
 #include "widgets/hand_cursor.h"
+#include "widgets/high_contrast.h"
 
 #include <shellapi.h>
 
@@ -119,7 +120,9 @@ void DrawCaptionLink(CaptionLinkRecord* record, HWND window)
         return;
     HGDIOBJ oldFont = SelectObject(dc, CaptionLinkFont(record, window));
     int oldMode = SetBkMode(dc, TRANSPARENT);
-    COLORREF oldColour = SetTextColor(dc, GetSysColor(COLOR_CAPTIONTEXT));
+    const COLORREF captionText = GetSysColor(COLOR_CAPTIONTEXT);
+    LinkColours own = { captionText, captionText, captionText, GetSysColor(COLOR_ACTIVECAPTION) };
+    COLORREF oldColour = SetTextColor(dc, LinkColoursNow(own).normal);
 
     SIZE extent = { 0, 0 };
     GetTextExtentPoint32A(dc, record->text, lstrlenA(record->text), &extent);
@@ -232,6 +235,10 @@ LRESULT CALLBACK CaptionLinkProc(HWND window, UINT message, WPARAM wParam, LPARA
         return 0;
     case WM_NCACTIVATE:
         return OnCaptionNcActivate(record, window, wParam);
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:   // a high-contrast theme coming or going among them
+        RepaintForNewColours(window);
+        break;
     case WM_NCMOUSEMOVE:
         OnCaptionNcMouseMove(record, window, lParam);
         break;

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 // The item's text as the menu holds it (UTF-16), sent as UTF-8: the 8-bit
 // call would hand back the system code page's reading instead.
@@ -74,6 +75,41 @@ static std::string SendDpiChanged(HWND window, const char* arguments)
     return "ok";
 }
 
+// Windows that raised EVENT_OBJECT_LIVEREGIONCHANGED since the last "liveregion", one hex handle a line.
+static std::string LiveRegionEvents;
+
+static void CALLBACK OnLiveRegionChanged(HWINEVENTHOOK, DWORD, HWND window, LONG, LONG, DWORD, DWORD)
+{
+    char line[32];
+    std::snprintf(line, sizeof line, "%llx\n", (unsigned long long)(UINT_PTR)window);
+    LiveRegionEvents += line;
+}
+
+static std::string TakeLiveRegionEvents()
+{
+    static HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, 0,
+                                                OnLiveRegionChanged, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    std::string events = hook ? LiveRegionEvents : "no hook";
+    LiveRegionEvents.clear();
+    return events;
+}
+
+static HWND QueriedWindow;   // the main window, once asked
+static int NcPaints;         // WM_NCPAINT messages it got since the last "ncpaints"
+
+// SetSysColors inside Metrova (another process's change would not reach its
+// copy of the colours here); answers the colour it replaced.
+static std::string SetSystemColour(const char* arguments)
+{
+    int index = 0;
+    unsigned colour = 0;
+    if (std::sscanf(arguments, "%d %x", &index, &colour) != 2) return "bad arguments";
+    char old[16];
+    std::snprintf(old, sizeof old, "%06lx", (unsigned long)GetSysColor(index));
+    COLORREF value = colour;
+    return SetSysColors(1, &index, &value) ? old : "failed";
+}
+
 static std::string Answer(HWND window, const std::string& query)
 {
     if (query == "menu") {
@@ -86,6 +122,9 @@ static std::string Answer(HWND window, const std::string& query)
     if (query == "input") return HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE)) ? "waiting" : "none";
     if (query.compare(0, 5, "font ") == 0) return DescribeFont(query.c_str() + 5);
     if (query.compare(0, 11, "dpichanged ") == 0) return SendDpiChanged(window, query.c_str() + 11);
+    if (query == "liveregion") return TakeLiveRegionEvents();
+    if (query == "ncpaints") return std::to_string(std::exchange(NcPaints, 0));
+    if (query.compare(0, 9, "syscolor ") == 0) return SetSystemColour(query.c_str() + 9);
     return "unknown query";
 }
 
@@ -93,7 +132,9 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK ProbeHookProc(int code, WPARAM
 {
     static const UINT probeMessage = RegisterWindowMessageA(PROBE_MESSAGE);
     const CWPSTRUCT* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && message->message == WM_NCPAINT && message->hwnd == QueriedWindow) ++NcPaints;
     if (code == HC_ACTION && message->message == probeMessage) {
+        QueriedWindow = message->hwnd;
         char query[256] = "";
         GlobalGetAtomNameA(ATOM(message->lParam), query, sizeof query);
         std::string reply = Answer(message->hwnd, query);
