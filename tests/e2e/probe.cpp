@@ -75,40 +75,23 @@ static std::string SendDpiChanged(HWND window, const char* arguments)
     return "ok";
 }
 
-// Windows that raised EVENT_OBJECT_LIVEREGIONCHANGED since the last "liveregion", one hex handle a line.
+// Control ids of the windows that raised EVENT_OBJECT_LIVEREGIONCHANGED since the last "liveregion".
 static std::string LiveRegionEvents;
 
 static void CALLBACK OnLiveRegionChanged(HWINEVENTHOOK, DWORD, HWND window, LONG, LONG, DWORD, DWORD)
 {
-    char line[32];
-    std::snprintf(line, sizeof line, "%llx\n", (unsigned long long)(UINT_PTR)window);
-    LiveRegionEvents += line;
+    LiveRegionEvents += std::to_string(GetDlgCtrlID(window)) + "\n";
 }
 
 static std::string TakeLiveRegionEvents()
 {
     static HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, 0,
                                                 OnLiveRegionChanged, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
-    std::string events = hook ? LiveRegionEvents : "no hook";
-    LiveRegionEvents.clear();
-    return events;
+    return hook ? std::exchange(LiveRegionEvents, "") : "no hook";
 }
 
 static HWND QueriedWindow;   // the main window, once asked
 static int NcPaints;         // WM_NCPAINT messages it got since the last "ncpaints"
-
-// SetSysColors inside Metrova (another process's change would not reach its
-// copy of the colours here); answers the colour it replaced.
-static std::string SetSystemColour(const char* arguments)
-{
-    int index = 0;
-    unsigned colour = 0;
-    if (std::sscanf(arguments, "%d %x", &index, &colour) != 2) return "bad arguments";
-    char old[16];
-    std::snprintf(old, sizeof old, "%06lx", (unsigned long)GetSysColor(index));
-    COLORREF value = colour;
-    return SetSysColors(1, &index, &value) ? old : "failed";
-}
 
 static std::string Answer(HWND window, const std::string& query)
 {
@@ -124,7 +107,6 @@ static std::string Answer(HWND window, const std::string& query)
     if (query.compare(0, 11, "dpichanged ") == 0) return SendDpiChanged(window, query.c_str() + 11);
     if (query == "liveregion") return TakeLiveRegionEvents();
     if (query == "ncpaints") return std::to_string(std::exchange(NcPaints, 0));
-    if (query.compare(0, 9, "syscolor ") == 0) return SetSystemColour(query.c_str() + 9);
     return "unknown query";
 }
 
