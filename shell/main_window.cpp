@@ -1,5 +1,6 @@
 // The main window: its children, their font, creation and destruction.
 #include "shell/shell.h"
+#include "shell/live_region.h"
 #include <commctrl.h>
 #include "widgets/center_window.h"
 #include "core/conversion_state.h"
@@ -7,7 +8,6 @@
 #include "lists/recent_list.h"
 #include "lists/settings_file.h"
 #include "widgets/caption_link.h"
-#include "shell/live_region.h"
 #include "widgets/dpi.h"
 #include "res/maker.h"
 #include "res/resource.h"
