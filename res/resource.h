@@ -18,6 +18,7 @@
 
 // Menu "MainAppMenu". Pop-up 0 is "&Go", pop-up 2 "&Favorites".
 #define IDM_HELP_ABOUT           32
+#define IDM_HELP_WEB_SITE        33    // the caption link's page, from the keyboard
 #define IDM_GO_EXIT              34
 #define IDM_FAVORITES_ADD        48
 #define IDM_FAVORITES_REMOVE     49

@@ -7,7 +7,9 @@
 #include "lists/settings_file.h"
 #include "shell/find_dialog.h"
 #include "widgets/about_dialog.h"
+#include "res/maker.h"
 #include "res/resource.h"
+#include <shellapi.h>
 
 // The resource script's ids are plain numbers; these tie them to the values
 // the lists and the conversion state work with.
@@ -73,6 +75,12 @@ static void ShowAboutBox(HWND window)
     DialogBoxParamA(Instance, MAKEINTRESOURCEA(IDD_ABOUT), window, AboutDialogProc, 0);
 }
 
+// The page the caption link opens, for those who cannot click it.
+static void OpenWebSite()
+{
+    ShellExecuteA(0, "open", MAKER_WEB_PAGE, 0, 0, SW_SHOWNORMAL);
+}
+
 // The unit chosen in the Find Unit box becomes current on its side, a
 // conversion set up by hand.
 static void FindUnit(HWND window)
@@ -122,6 +130,7 @@ static void OnMenuCommand(HWND window, WPARAM id)
     } else {
         switch (id) {
         case IDM_HELP_ABOUT:           ShowAboutBox(window); break;
+        case IDM_HELP_WEB_SITE:        OpenWebSite(); break;
         case IDM_GO_EXIT:              DestroyWindow(window); break;
         case IDM_FAVORITES_ADD:        AddFavorite(window); break;
         case IDM_FAVORITES_REMOVE:     RemoveFavorite(window); break;

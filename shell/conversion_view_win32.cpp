@@ -2,6 +2,7 @@
 #include "core/conversion_view.h"
 #include "catalogue/units.h"
 #include "catalogue/wide_name_win32.h"
+#include "shell/live_region.h"
 #include "shell/shell.h"
 
 static HWND Chooser(int chooser)
@@ -72,9 +73,11 @@ int ViewBoxGetText(int box, char* buffer, int size)
     return GetWindowTextA(Box(box), buffer, size);
 }
 
+// Only the answer box is ever set, once for each answer: the place to announce it.
 void ViewBoxSetText(int box, const char* text)
 {
     SetWindowTextA(Box(box), text);
+    AnnounceAnswer(Box(box));
 }
 
 void ViewBoxFocus(int box)

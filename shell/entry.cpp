@@ -29,8 +29,23 @@ static void RegisterMainWindowClass()
     RegisterClassExA(&wc);
 }
 
+// GetMessageA returns -1 on failure; only a positive result is a message.
+static int RunMessageLoop(HWND window)
+{
+    MSG message;
+    while (GetMessageA(&message, 0, 0, 0) > 0) {
+        if (TranslateMainWindowMessage(window, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return int(message.wParam);
+}
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
+    // Accessibility tools reach the links' accessible objects, and the
+    // live-region service is reached, through COM on this one thread.
+    const HRESULT com = CoInitializeEx(0, COINIT_APARTMENTTHREADED);
     Instance = GetModuleHandleA(0);
     FindSettingsBase();
     RegisterMainWindowClass();
@@ -41,15 +56,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     HWND window = CreateWindowExA(MAIN_WINDOW_EX_STYLE, MAIN_WINDOW_CLASS, title, MAIN_WINDOW_STYLE,
                                   CW_USEDEFAULT, CW_USEDEFAULT, MAIN_WINDOW_WIDTH, MAIN_WINDOW_HEIGHT,
                                   0, 0, Instance, 0);
-    if (!window) return 0;   // nothing to wait for: no window, no quit message
-    ShowWindow(window, SW_SHOWDEFAULT);
-
-    // GetMessageA returns -1 on failure; only a positive result is a message.
-    MSG message;
-    while (GetMessageA(&message, 0, 0, 0) > 0) {
-        if (TranslateMainWindowMessage(window, &message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
+    int exitCode = 0;   // no window: no quit message to wait for
+    if (window) {
+        ShowWindow(window, SW_SHOWDEFAULT);
+        exitCode = RunMessageLoop(window);
     }
-    return int(message.wParam);
+    if (SUCCEEDED(com)) CoUninitialize();
+    return exitCode;
 }

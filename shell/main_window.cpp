@@ -1,5 +1,6 @@
 // The main window: its children, their font, creation and destruction.
 #include "shell/shell.h"
+#include "shell/live_region.h"
 #include <commctrl.h>
 #include "widgets/center_window.h"
 #include "catalogue/units.h"
@@ -38,42 +39,45 @@ const DWORD CHOOSER_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CB
 const DWORD LABEL_STYLE = WS_CHILD | WS_VISIBLE;
 const int VALUE_BOX_LIMIT = 20;   // characters the user can type into a value box
 
-// The five controls of the conversion state, created in reading order, which
-// is also the order Tab moves the focus in.
-static const ChildControl Controls[] = {
-    { "COMBOBOX", "", IDC_CATEGORY_CHOOSER, 10, 30, 200, 200, CHOOSER_STYLE, 0, &CategoryChooser },
-    { "COMBOBOX", "", IDC_FROM_UNIT_CHOOSER, 10, 90, 200, 200, CHOOSER_STYLE, 0, &FromUnitChooser },
-    { "COMBOBOX", "", IDC_TO_UNIT_CHOOSER, 250, 90, 200, 200, CHOOSER_STYLE, 0, &ToUnitChooser },
-    { "EDIT", "0", IDC_FROM_BOX, 10, 150, 200, 20, VALUE_BOX_STYLE, WS_EX_CLIENTEDGE, &FromBox },
-    { "EDIT", "0", IDC_TO_BOX, 250, 150, 200, 20, VALUE_BOX_STYLE, WS_EX_CLIENTEDGE, &ToBox },
-};
-
-// The labels: "From:"/"To:" stand above the unit choosers, "From Unit:"/"To
-// Unit:" above the value boxes.
+// The main window's children in creation order, each label just before the
+// control it names: the accessibility layer names an edit box or a drop-down
+// list after the static text created before it. The five controls keep their
+// reading order, which is also the order Tab moves the focus in. "From:" and
+// "To:" stand above the unit choosers, "From Unit:" and "To Unit:" above the
+// value boxes.
 static HWND Labels[5];
-static const ChildControl LabelControls[] = {
+static const ChildControl Children[] = {
     { "STATIC", "Category:", IDC_CATEGORY_LABEL, 10, 10, 200, 20, LABEL_STYLE, 0, &Labels[0] },
+    { "COMBOBOX", "", IDC_CATEGORY_CHOOSER, 10, 30, 200, 200, CHOOSER_STYLE, 0, &CategoryChooser },
     { "STATIC", "From:", IDC_FROM_LABEL, 10, 70, 200, 20, LABEL_STYLE, 0, &Labels[1] },
+    { "COMBOBOX", "", IDC_FROM_UNIT_CHOOSER, 10, 90, 200, 200, CHOOSER_STYLE, 0, &FromUnitChooser },
     { "STATIC", "To:", IDC_TO_LABEL, 250, 70, 200, 20, LABEL_STYLE, 0, &Labels[2] },
+    { "COMBOBOX", "", IDC_TO_UNIT_CHOOSER, 250, 90, 200, 200, CHOOSER_STYLE, 0, &ToUnitChooser },
     { "STATIC", "From Unit:", IDC_FROM_UNIT_LABEL, 10, 130, 200, 20, LABEL_STYLE, 0, &Labels[3] },
+    { "EDIT", "0", IDC_FROM_BOX, 10, 150, 200, 20, VALUE_BOX_STYLE, WS_EX_CLIENTEDGE, &FromBox },
     { "STATIC", "To Unit:", IDC_TO_UNIT_LABEL, 250, 130, 200, 20, LABEL_STYLE, 0, &Labels[4] },
+    { "EDIT", "0", IDC_TO_BOX, 250, 150, 200, 20, VALUE_BOX_STYLE, WS_EX_CLIENTEDGE, &ToBox },
 };
 
 static HWND LastFocusedControl;   // the child that had the focus last: given it back on activation
 
+static bool IsChooser(const ChildControl& c)
+{
+    return lstrcmpA(c.className, "COMBOBOX") == 0;
+}
+
 // A chooser is a Unicode window: it is given the catalogue's names as UTF-16
 // (ViewChooserAppend), so the system's code page never reads them. A chooser
-// has no text of its own.
-static HWND CreateChild(HWND parent, const ChildControl& c, int dpi)
+// has no text of its own. The child is made without a place or a size:
+// LayOutChildren gives it both.
+static HWND CreateChild(HWND parent, const ChildControl& c)
 {
-    const int x = ScaleForDpi(c.x, dpi), y = ScaleForDpi(c.y, dpi);
-    const int width = ScaleForDpi(c.width, dpi), height = ScaleForDpi(c.height, dpi);
     HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id));
-    HWND child = lstrcmpA(c.className, "COMBOBOX") == 0
-                     ? CreateWindowExW(c.extendedStyle, L"COMBOBOX", L"", c.style, x, y, width, height, parent, id,
+    HWND child = IsChooser(c)
+                     ? CreateWindowExW(c.extendedStyle, L"COMBOBOX", L"", c.style, 0, 0, 0, 0, parent, id,
                                        Instance, 0)
-                     : CreateWindowExA(c.extendedStyle, c.className, c.text, c.style, x, y, width, height, parent,
-                                       id, Instance, 0);
+                     : CreateWindowExA(c.extendedStyle, c.className, c.text, c.style, 0, 0, 0, 0, parent, id,
+                                       Instance, 0);
     *c.handle = child;
     return child;
 }
@@ -92,26 +96,22 @@ static void FitChooserList(HWND chooser, int listHeight)
 
 static void FitChooserLists(int dpi)
 {
-    for (const ChildControl& c : Controls)
-        if (c.handle != &FromBox && c.handle != &ToBox) FitChooserList(*c.handle, ScaleForDpi(c.height, dpi));
+    for (const ChildControl& c : Children)
+        if (IsChooser(c)) FitChooserList(*c.handle, ScaleForDpi(c.height, dpi));
 }
 
-// The value boxes and choosers, then the conversion state takes them over.
-static void CreateControls(HWND window, int dpi)
+// Labels, value boxes and choosers, then the conversion state takes the
+// controls over.
+static void CreateChildren(HWND window)
 {
-    for (const ChildControl& c : Controls) {
-        HWND child = CreateChild(window, c, dpi);
+    for (const ChildControl& c : Children) {
+        HWND child = CreateChild(window, c);
         if (c.handle == &FromBox || c.handle == &ToBox)
             SendMessageA(child, EM_LIMITTEXT, VALUE_BOX_LIMIT, 0);
-        else
+        else if (IsChooser(c))
             SendMessageA(child, CB_RESETCONTENT, 0, 0);
     }
     OnChooserChanged(0);
-}
-
-static void CreateLabels(HWND window, int dpi)
-{
-    for (const ChildControl& c : LabelControls) CreateChild(window, c, dpi);
 }
 
 static void PlaceChild(const ChildControl& c, int dpi)
@@ -120,25 +120,26 @@ static void PlaceChild(const ChildControl& c, int dpi)
                  ScaleForDpi(c.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// Every child where the 96-DPI layout puts it, scaled to dpi.
-static void PlaceChildren(int dpi)
-{
-    for (const ChildControl& c : Controls) PlaceChild(c, dpi);
-    for (const ChildControl& c : LabelControls) PlaceChild(c, dpi);
-}
-
 // The stock GUI font at dpi for all ten children; the one it replaces (after a
 // DPI change) is deleted once no child uses it.
 static void ApplySharedFont(int dpi)
 {
     HFONT font = CreateGuiFontForDpi(dpi);
     if (!font) return;
-    for (const ChildControl& c : Controls)
+    for (const ChildControl& c : Children)
         SendMessageA(*c.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    for (HWND label : Labels)
-        SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     if (SharedFont) DeleteObject(SharedFont);
     SharedFont = font;
+}
+
+// The one layout of the children, at creation and after a DPI change: the
+// font for dpi, every child where the 96-DPI layout puts it scaled to dpi, and
+// the choosers' lists as tall as the layout says (which needs the font's rows).
+static void LayOutChildren(int dpi)
+{
+    ApplySharedFont(dpi);
+    for (const ChildControl& c : Children) PlaceChild(c, dpi);
+    FitChooserLists(dpi);
 }
 
 // The outer size whose client area is the 96-DPI client area scaled to dpi.
@@ -175,10 +176,9 @@ static LRESULT OnCreate(HWND window)
     AttachCaptionLink(window, MAKER_DOMAIN, MAKER_WEB_PAGE);
     SizeMainWindow(window, dpi);
     CenterWindowOver(window, GetDesktopWindow());
-    CreateControls(window, dpi);
-    CreateLabels(window, dpi);
-    ApplySharedFont(dpi);
-    FitChooserLists(dpi);
+    CreateChildren(window);
+    LayOutChildren(dpi);
+    MarkAnswerBoxes(FromBox, ToBox);
     BuildFavoritesMenu(window);
     BuildRecentMenu(window);
     UpdateOptionChecks(window);
@@ -186,16 +186,14 @@ static LRESULT OnCreate(HWND window)
 }
 
 // The window moved to a monitor of another DPI: take the size the system
-// suggests, then the font and the layout for the new DPI.
+// suggests, then lay the children out for the new DPI.
 static void OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam)
 {
     const int dpi = LOWORD(wParam);
     const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
     SetWindowPos(window, 0, suggested->left, suggested->top, suggested->right - suggested->left,
                  suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-    ApplySharedFont(dpi);
-    PlaceChildren(dpi);
-    FitChooserLists(dpi);
+    LayOutChildren(dpi);
 }
 
 void RememberFocusedControl(HWND control)

@@ -1,19 +1,30 @@
 // About box: centred over its owner, with the web page and the support address
-// turned into link labels.
+// turned into link labels that Tab reaches.
 #include "widgets/about_dialog.h"
 #include "widgets/link_label.h"
 #include "res/maker.h"
 #include "res/resource.h"
 #include "widgets/center_window.h"
 #include "widgets/colour_icon.h"
+#include "widgets/high_contrast.h"
 
 static const COLORREF ABOUT_LINK_VISITED = RGB(255, 0, 0);   // 0x000000FF
 
+static const int FOCUS_RING = 1;   // pixels a focusable link keeps round its text for the focus rectangle
+
+// The links are tab stops after OK, opened with Space or Enter. The control
+// moves out by the focus ring it gains, so the text stays where the template
+// puts it.
 static void AttachAboutLink(HWND dialog, int id, const char* target)
 {
     HWND control = GetDlgItem(dialog, id);
-    AttachLinkLabel(control, target, LINK_NORMAL_COLOUR, ABOUT_LINK_VISITED, LINK_AUTOSIZE);
+    AttachLinkLabel(control, target, LINK_NORMAL_COLOUR, ABOUT_LINK_VISITED, LINK_AUTOSIZE | LINK_TABSTOP);
     FitLinkLabel(control, TRUE);
+    RECT place;
+    GetWindowRect(control, &place);
+    MapWindowPoints(0, dialog, reinterpret_cast<POINT*>(&place), 2);
+    SetWindowPos(control, 0, place.left - FOCUS_RING, place.top - FOCUS_RING, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The icon control names the program's icon in the template, yet under
@@ -70,6 +81,8 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     case WM_INITDIALOG: return OnAboutInit(dialog);
     case WM_COMMAND:    return OnAboutCommand(dialog, wParam);
     case WM_DESTROY:    OnAboutDestroy(dialog); return FALSE;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE: RepaintForNewColours(dialog); return FALSE;   // the links follow the theme
     }
     return FALSE;
 }

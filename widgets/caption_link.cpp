@@ -3,13 +3,23 @@
 #include "widgets/caption_link.h"
 #include "widgets/dpi.h"
 #include "widgets/hand_cursor.h"
+#include "widgets/high_contrast.h"
 
 #include <shellapi.h>
 
 static const UINT CAPTION_LINK_FORMAT = DT_SINGLELINE | DT_BOTTOM | DT_RIGHT;
 static const int CAPTION_TEXT_READ = 64;   // the caption text compared, at most 63 characters
 
+// Offsets in pixels at 96 DPI, scaled to the window's DPI like the rest of the
+// layout. The area's right edge stands this far left of the outer right edge,
+// besides the button widths taken off:
+static const int SIZING_FRAME_GAP96 = 8;   // a window with a sizing frame
+static const int BUTTON_BOX_GAP96 = 3;     // one with a minimise or maximise box
+static const int EDGE_GAP96 = 2;           // any other
+static const int HIT_TEST_SHIFT96 = 4;     // the hit test's shift of the pointer, right and down
+
 struct CaptionMetrics {
+    int dpi;            // the window's
     int buttonWidth;    // Bw
     int buttonHeight;   // Bh
     int captionHeight;  // Ch
@@ -22,6 +32,7 @@ static CaptionMetrics GetCaptionMetrics(HWND window)
     bool tool = (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0;
     int dpi = WindowDpi(window);
     CaptionMetrics m;
+    m.dpi = dpi;
     m.buttonWidth = MetricForDpi(tool ? SM_CXSMSIZE : SM_CXSIZE, dpi);
     m.buttonHeight = MetricForDpi(tool ? SM_CYSMSIZE : SM_CYSIZE, dpi);
     m.captionHeight = MetricForDpi(tool ? SM_CYSMCAPTION : SM_CYCAPTION, dpi);
@@ -87,13 +98,13 @@ RECT GetCaptionLinkArea(HWND window)
     RECT area;
     area.left = 0;
     if (style & WS_THICKFRAME)
-        area.right = width - m.buttonWidth - 8;
+        area.right = width - m.buttonWidth - ScaleForDpi(SIZING_FRAME_GAP96, m.dpi);
     else if (style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX))
-        area.right = width - m.buttonWidth - 3;
+        area.right = width - m.buttonWidth - ScaleForDpi(BUTTON_BOX_GAP96, m.dpi);
     else if (style & WS_SYSMENU)
-        area.right = width - 2;
+        area.right = width - ScaleForDpi(EDGE_GAP96, m.dpi);
     else
-        area.right = width + m.buttonWidth - 2;
+        area.right = width + m.buttonWidth - ScaleForDpi(EDGE_GAP96, m.dpi);
     area.top = m.captionHeight + m.frameHeight - m.buttonHeight;
     area.bottom = area.top - m.frameHeight + m.buttonHeight;   // = caption height
     return area;
@@ -109,7 +120,9 @@ void DrawCaptionLink(CaptionLinkRecord* record, HWND window)
         return;
     HGDIOBJ oldFont = SelectObject(dc, CaptionLinkFont(record, window));
     int oldMode = SetBkMode(dc, TRANSPARENT);
-    COLORREF oldColour = SetTextColor(dc, GetSysColor(COLOR_CAPTIONTEXT));
+    const COLORREF captionText = GetSysColor(COLOR_CAPTIONTEXT);
+    LinkColours own = { captionText, captionText, captionText, GetSysColor(COLOR_ACTIVECAPTION) };
+    COLORREF oldColour = SetTextColor(dc, LinkColoursNow(own).normal);
 
     SIZE extent = { 0, 0 };
     GetTextExtentPoint32A(dc, record->text, lstrlenA(record->text), &extent);
@@ -125,14 +138,16 @@ void DrawCaptionLink(CaptionLinkRecord* record, HWND window)
 }
 
 // The pointer is mapped as the link has always done it: x from the client
-// area's left edge plus 4, y upwards from the client area's top edge.
+// area's left edge plus the shift, y upwards from the client area's top edge.
 BOOL HitTestCaptionLink(CaptionLinkRecord* record, HWND window, POINT point)
 {
     if (!record->active)
         return FALSE;
-    point.x += 4;
+    const int dpi = WindowDpi(window);
+    const int shift = ScaleForDpi(HIT_TEST_SHIFT96, dpi);
+    point.x += shift;
     ScreenToClient(window, &point);
-    point.y = -point.y - MetricForDpi(SM_CYMENUSIZE, WindowDpi(window)) + 4;
+    point.y = -point.y - MetricForDpi(SM_CYMENUSIZE, dpi) + shift;
     return PtInRect(&record->linkRect, point);
 }
 
@@ -220,6 +235,10 @@ LRESULT CALLBACK CaptionLinkProc(HWND window, UINT message, WPARAM wParam, LPARA
         return 0;
     case WM_NCACTIVATE:
         return OnCaptionNcActivate(record, window, wParam);
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:   // a high-contrast theme coming or going among them
+        RepaintForNewColours(window);
+        break;
     case WM_NCMOUSEMOVE:
         OnCaptionNcMouseMove(record, window, lParam);
         break;

@@ -3,6 +3,8 @@
 // control's own procedure back.
 #include "widgets/link_label.h"
 #include "widgets/hand_cursor.h"
+#include "widgets/link_accessible.h"
+#include "widgets/high_contrast.h"
 
 #include <shellapi.h>
 
@@ -135,16 +137,23 @@ static void MeasureLinkText(LinkLabelRecord* record, HDC dc, const char* text, U
     }
 }
 
+// Drawn in the link's own colours on the dialog's face, or in the theme's
+// colours under high contrast.
 static void PaintLinkText(HWND control, LinkLabelRecord* record, HDC dc, const char* text, UINT format)
 {
+    LinkColours own = { record->normalColour, record->visitedColour, GetSysColor(COLOR_BTNTEXT),
+                        GetSysColor(COLOR_BTNFACE) };
+    LinkColours colours = LinkColoursNow(own);
     RECT rect;
     GetClientRect(control, &rect);
-    FillRect(dc, &rect, GetSysColorBrush(COLOR_BTNFACE));
+    COLORREF oldBrush = SetDCBrushColor(dc, colours.background);
+    FillRect(dc, &rect, (HBRUSH)GetStockObject(DC_BRUSH));
+    SetDCBrushColor(dc, oldBrush);
 
     if (record->options & LINK_TABSTOP) {
         if (GetFocus() == control) {
-            COLORREF oldBack = SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-            COLORREF oldText = SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+            COLORREF oldBack = SetBkColor(dc, colours.background);
+            COLORREF oldText = SetTextColor(dc, colours.text);
             DrawFocusRect(dc, &rect);
             SetTextColor(dc, oldText);
             SetBkColor(dc, oldBack);
@@ -152,7 +161,7 @@ static void PaintLinkText(HWND control, LinkLabelRecord* record, HDC dc, const c
         InflateRect(&rect, -1, -1);
     }
 
-    COLORREF colour = (record->options & LINK_VISITED) ? record->visitedColour : record->normalColour;
+    COLORREF colour = (record->options & LINK_VISITED) ? colours.visited : colours.normal;
     COLORREF oldText = SetTextColor(dc, colour);
     int oldMode = SetBkMode(dc, TRANSPARENT);
     HGDIOBJ oldFont = SelectObject(dc, record->linkFont);
@@ -261,6 +270,22 @@ static LRESULT OnLinkButtonUp(HWND control, LinkLabelRecord* record, WPARAM wPar
     return CallWindowProcA(record->previousProc, control, WM_LBUTTONUP, wParam, lParam);
 }
 
+// Space or Enter opens a focusable link, as they press a button.
+static bool IsOpenKey(WPARAM key)
+{
+    return key == VK_SPACE || key == VK_RETURN;
+}
+
+// A focusable link takes the characters, and Enter too, which the dialog
+// manager would otherwise give the default button.
+static LRESULT OnLinkGetDlgCode(LPARAM lParam)
+{
+    const MSG* message = (const MSG*)lParam;
+    if (message && message->message == WM_KEYDOWN && message->wParam == VK_RETURN)
+        return DLGC_WANTCHARS | DLGC_WANTMESSAGE;
+    return DLGC_WANTCHARS;
+}
+
 LRESULT CALLBACK LinkLabelProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
 {
     LinkLabelRecord* record = GetLinkRecord(control);
@@ -289,14 +314,17 @@ LRESULT CALLBACK LinkLabelProc(HWND control, UINT message, WPARAM wParam, LPARAM
         return OnLinkNcDestroy(control, record, wParam, lParam);
     case WM_GETDLGCODE:
         if (!tabStop) break;
-        return DLGC_WANTCHARS;
+        return OnLinkGetDlgCode(lParam);
     case WM_KEYDOWN:
-        if (!tabStop || wParam != VK_SPACE) break;
+        if (!tabStop || !IsOpenKey(wParam)) break;
         OpenLinkLabel(control);
         return 0;
     case WM_KEYUP:
-        if (!tabStop || wParam != VK_SPACE) break;
+        if (!tabStop || !IsOpenKey(wParam)) break;
         return 0;
+    case WM_GETOBJECT:   // accessibility tools: the link's own accessible object
+        if ((LONG)lParam != OBJID_CLIENT) break;
+        return AnswerLinkAccessibleObject(control, wParam);
     case WM_LBUTTONDOWN:
         return OnLinkButtonDown(control, record, wParam, lParam);
     case WM_LBUTTONUP:

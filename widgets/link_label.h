@@ -1,6 +1,8 @@
 // Turns an existing static control into a hyperlink: underlined text in a link
-// colour, a hand cursor, and a click (or, when focusable, the space bar) that
+// colour, a hand cursor, and a click (or, when focusable, Space or Enter) that
 // opens the target through the shell and turns the text to the visited colour.
+// It tells accessibility tools that it is a link, and under a high-contrast
+// theme draws in the theme's colours.
 #pragma once
 #include <windows.h>
 
@@ -10,7 +12,7 @@ const unsigned LINK_CENTER = 0x02;    // DT_CENTER
 const unsigned LINK_VCENTER = 0x04;   // DT_VCENTER
 const unsigned LINK_BOTTOM = 0x08;    // DT_BOTTOM; wins over LINK_VCENTER
 const unsigned LINK_VISITED = 0x10;   // drawn in the visited colour
-const unsigned LINK_TABSTOP = 0x20;   // takes the focus; the space bar opens it
+const unsigned LINK_TABSTOP = 0x20;   // takes the focus; Space or Enter opens it
 const unsigned LINK_AUTOSIZE = 0x40;  // the control follows its text's size
 
 const COLORREF LINK_DEFAULT_COLOUR = CLR_INVALID;        // "use the default" for either colour

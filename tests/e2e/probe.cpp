@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 // The item's text as the menu holds it (UTF-16), sent as UTF-8: the 8-bit
 // call would hand back the system code page's reading instead.
@@ -74,6 +75,24 @@ static std::string SendDpiChanged(HWND window, const char* arguments)
     return "ok";
 }
 
+// Control ids of the windows that raised EVENT_OBJECT_LIVEREGIONCHANGED since the last "liveregion".
+static std::string LiveRegionEvents;
+
+static void CALLBACK OnLiveRegionChanged(HWINEVENTHOOK, DWORD, HWND window, LONG, LONG, DWORD, DWORD)
+{
+    LiveRegionEvents += std::to_string(GetDlgCtrlID(window)) + "\n";
+}
+
+static std::string TakeLiveRegionEvents()
+{
+    static HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, 0,
+                                                OnLiveRegionChanged, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    return hook ? std::exchange(LiveRegionEvents, "") : "no hook";
+}
+
+static HWND QueriedWindow;   // the main window, once asked
+static int NcPaints;         // WM_NCPAINT messages it got since the last "ncpaints"
+
 static std::string Answer(HWND window, const std::string& query)
 {
     if (query == "menu") {
@@ -86,6 +105,8 @@ static std::string Answer(HWND window, const std::string& query)
     if (query == "input") return HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE)) ? "waiting" : "none";
     if (query.compare(0, 5, "font ") == 0) return DescribeFont(query.c_str() + 5);
     if (query.compare(0, 11, "dpichanged ") == 0) return SendDpiChanged(window, query.c_str() + 11);
+    if (query == "liveregion") return TakeLiveRegionEvents();
+    if (query == "ncpaints") return std::to_string(std::exchange(NcPaints, 0));
     return "unknown query";
 }
 
@@ -93,7 +114,9 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK ProbeHookProc(int code, WPARAM
 {
     static const UINT probeMessage = RegisterWindowMessageA(PROBE_MESSAGE);
     const CWPSTRUCT* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && message->message == WM_NCPAINT && message->hwnd == QueriedWindow) ++NcPaints;
     if (code == HC_ACTION && message->message == probeMessage) {
+        QueriedWindow = message->hwnd;
         char query[256] = "";
         GlobalGetAtomNameA(ATOM(message->lParam), query, sizeof query);
         std::string reply = Answer(message->hwnd, query);

@@ -21,6 +21,9 @@
 //                  window with that handle uses (WM_GETFONT), or "none".
 //   "dpichanged FROM TO"  sends the main window WM_DPICHANGED for DPI TO with
 //                  its rectangle scaled by TO / FROM as the suggested one; "ok".
+//   "liveregion"   control ids of the windows that raised EVENT_OBJECT_LIVEREGIONCHANGED
+//                  since the last such query, one a line (the first starts listening).
+//   "ncpaints"     how many WM_NCPAINT the main window got since the last such query.
 #pragma once
 
 const char PROBE_MESSAGE[] = "MetrovaProbeQuery";   // RegisterWindowMessageA

@@ -337,9 +337,11 @@ TEST_F(MainWindow, MenuAsBuilt)
         EXPECT_EQ(options[2].items[i].checked, i == 6);         // 6 decimals at first
     }
 
-    ASSERT_EQ(bar[4].items.size(), 1u);
-    EXPECT_EQ(bar[4].items[0].text, "&About");
-    EXPECT_EQ(bar[4].items[0].id, 32);
+    ASSERT_EQ(bar[4].items.size(), 2u);
+    EXPECT_EQ(bar[4].items[0].text, "&Web Site");
+    EXPECT_EQ(bar[4].items[0].id, 33);
+    EXPECT_EQ(bar[4].items[1].text, "&About");
+    EXPECT_EQ(bar[4].items[1].id, 32);
 }
 
 TEST_F(MainWindow, ExitEndsTheProgram)

@@ -445,6 +445,7 @@ std::vector<SoakMenuItem> SoakExpectedMenu(const SoakModel& m)
     for (int d = 0; d <= 15; ++d) item(2, 80 + d, std::to_string(d), d == std::min(m.decimals, 15));
     item(1, 65, "Scientific Notation", m.numFormat == 0);
     popup(0, "&Help");
+    item(1, 33, "&Web Site");
     item(1, 32, "&About");
     return menu;
 }

@@ -3,6 +3,7 @@
 #include "widget_test_window.h"
 
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 namespace {
 
@@ -213,6 +214,36 @@ TEST_F(LinkLabelTest, SpaceBarOpensOnlyAFocusableLink)
     EXPECT_EQ(SendMessageA(link, WM_GETDLGCODE, 0, 0), DLGC_WANTCHARS);
     EXPECT_EQ(SendMessageA(link, WM_KEYDOWN, VK_SPACE, 0), 0);
     EXPECT_EQ(SendMessageA(link, WM_KEYUP, VK_SPACE, 0), 0);
+}
+
+// Enter on the focused link reaches it through the dialog manager (not the
+// default button) and opens it; so does a screen reader's default action.
+// Once the control is gone, its accessible object says so.
+TEST_F(LinkLabelTest, EnterOrTheAccessibleDefaultActionOpensAFocusableLink)
+{
+    char exe[MAX_PATH + 8], ran[MAX_PATH + 8];
+    MarkerPaths(exe, ran);
+    DeleteFileA(ran);
+    AttachLinkLabel(link, exe, LINK_DEFAULT_COLOUR, LINK_DEFAULT_COLOUR, LINK_TABSTOP);
+    SetFocus(link);
+    MSG enter = { link, WM_KEYDOWN, VK_RETURN, 0, 0, { 0, 0 } };
+    EXPECT_TRUE(IsDialogMessageA(window, &enter));
+    EXPECT_TRUE(WaitForFile(ran, 10000));
+    DeleteFileA(ran);
+
+    CoInitializeEx(0, COINIT_APARTMENTTHREADED);
+    IAccessible* object = 0;
+    ASSERT_EQ(AccessibleObjectFromWindow(link, OBJID_CLIENT, __uuidof(IAccessible), (void**)&object), S_OK);
+    VARIANT self;
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    EXPECT_EQ(object->accDoDefaultAction(self), S_OK);
+    EXPECT_TRUE(WaitForFile(ran, 10000));
+    DestroyWindow(link);
+    EXPECT_NE(object->accDoDefaultAction(self), S_OK);
+    object->Release();
+    CoUninitialize();
+    DeleteFileA(ran);
 }
 
 TEST_F(LinkLabelTest, LongTargetsAndTextsAreCut)
