@@ -51,11 +51,9 @@ const uint64_t kTen16 = 10000000000000000ull;   // one past the largest N
 // log2(5) and log10(2), for the estimate of E.
 const double kLog2Of5 = 2.321928094887362;
 const double kLog10Of2 = 0.3010299956639812;
-// The estimate of log10 |R| is within 0.027 of the truth (see Log2Estimate);
+// The estimate of log10 |R| is within 0.027 of the truth (see BigLog2Estimate);
 // taking this much off makes E' never too high and at most one too low.
 const double kExponentSlack = 0.05;
-// 2^-63, to read the 64 leading bits of a big integer as 1.f.
-const double kTwoToMinus63 = 1.0 / 9223372036854775808.0;
 
 // The double range. An answer rounds to an infinity from 2^1024 - 2^970 (the
 // midpoint above the largest double, 2^970 * (2^54 - 1), rounded to even
@@ -76,16 +74,6 @@ struct ExactRatio {
     BigInt num, den;
     int twos, fives;
 };
-
-// log2 of a non-zero big integer from its bit length and leading 64 bits
-// read as 1.f: log2(1 + f) >= f on 0 <= f < 1 with a gap of at most 0.0861,
-// and the bits below the leading 64 only add, so the estimate is low by
-// 0 .. 0.087. A difference of two is within 0.087 bits = 0.027 decades.
-double Log2Estimate(const BigInt& x)
-{
-    assert(!BigIsZero(x));
-    return (BigBitLength(x) - 1) + (double)(BigLeadingBits(x) - (1ull << 63)) * kTwoToMinus63;
-}
 
 int Floor(double x)
 {
@@ -119,7 +107,7 @@ ExactAnswer RoundRatio(const ExactRatio& r)
     }
 
     // Step 2: estimate E (E' = E or E - 1) and classify what lies far out.
-    double log2 = Log2Estimate(r.num) - Log2Estimate(r.den) + r.twos + r.fives * kLog2Of5;
+    double log2 = BigLog2Estimate(r.num) - BigLog2Estimate(r.den) + r.twos + r.fives * kLog2Of5;
     int exponent = Floor(log2 * kLog10Of2 - kExponentSlack);
     if (exponent > kLargestExponent) {          // |R| >= 10^309
         answer.kind = EXACT_BEYOND_RANGE;
