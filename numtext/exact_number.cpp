@@ -26,6 +26,9 @@
 #include "numtext/exact_number.h"
 
 #include <cmath>
+#include <cstring>
+
+#include "numtext/numtext_internal.h"
 
 namespace {
 
@@ -217,4 +220,58 @@ bool ExactAdd(ExactNumber& x, const ExactNumber& y)
     x.stickyGap = (gapX < gapY ? gapX : gapY) - loss;
     x.sticky = x.negative ? -direction : direction;
     return x.stickyGap >= kStickyMinGap;
+}
+
+// The general case divides once: q = floor(|x| / 2^u) with u two or more bits
+// below the double's last place, so q has 55 to 57 bits (fewer below the
+// normal range) and the remainder and the bits below the last place decide
+// the rounding. The estimate of log2 |x| is within 0.09 of the truth
+// (BigLog2Estimate), so floor(estimate - 0.1) is log2's floor or one below.
+// Sizes: in range |x| < 2^1025 and > 2^-1077, so |exponent| stays below
+// 154 + 325 decades (num, den < 2^512) and both sides stay below 2^1700.
+// A sticky mark only breaks an exact tie: the stored double may differ from
+// the true value's only where that lies within 10^-30 of a midpoint.
+double ExactToDouble(const ExactNumber& x)
+{
+    uint64_t bits = 0;
+    if (!ExactIsZero(x)) {
+        if (x.sticky == 0 && x.den.used == 1 && x.den.limb[0] == 1 && x.num.used <= 2) {
+            // Step 1: a decimal w * 10^p, as ParseReal rounds it.
+            uint64_t w = x.num.limb[0] | (x.num.used == 2 ? (uint64_t)x.num.limb[1] << 32 : 0);
+            bits = NearestDouble(w, x.exponent);
+        } else {
+            // Step 2: classify far out, then divide and round once.
+            const uint64_t kInfinityBits = 0x7FF0000000000000ull;
+            double log2 = BigLog2Estimate(x.num) - BigLog2Estimate(x.den) + x.exponent * kLog2Of10;
+            if (log2 > 1025) {
+                bits = kInfinityBits;
+            } else if (log2 >= -1077) {
+                int estimate = (int)std::floor(log2 - 0.1);
+                int u = estimate - 54 > -1076 ? estimate - 54 : -1076;
+                BigInt n, d;
+                BigCopy(n, x.num);
+                BigCopy(d, x.den);
+                int e = x.exponent;
+                if (e >= 0) BigMultiplyPowerOfFive(n, e);
+                else BigMultiplyPowerOfFive(d, -e);
+                if (e - u >= 0) BigShiftLeft(n, e - u);
+                else BigShiftLeft(d, u - e);
+                uint64_t q = BigDivide(n, d);  // n is now the remainder
+                int leading = 63 - __builtin_clzll(q);
+                int floorLog2 = u + leading;
+                int lastPlace = floorLog2 - 52 > -1074 ? floorLog2 - 52 : -1074;
+                int drop = lastPlace - u;  // at least 2
+                uint64_t m = q >> drop, rest = q & ((1ull << drop) - 1), half = 1ull << (drop - 1);
+                bool exactTie = rest == half && BigIsZero(n);
+                bool roundUp = rest > half || (rest == half && !BigIsZero(n)) ||
+                               (exactTie && (x.sticky > 0 || (x.sticky == 0 && (m & 1) != 0)));
+                bits = floorLog2 > 1023 ? kInfinityBits : ((uint64_t)(lastPlace + 1074) << 52) + m + (roundUp ? 1 : 0);
+                if (bits > kInfinityBits) bits = kInfinityBits;
+            }
+        }
+    }
+    if (x.negative) bits |= 1ull << 63;
+    double value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
 }

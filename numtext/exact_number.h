@@ -45,3 +45,8 @@ void ExactNegate(ExactNumber& x);
 bool ExactAdd(ExactNumber& x, const ExactNumber& y);       // x += y
 bool ExactMultiply(ExactNumber& x, const ExactNumber& y);  // x *= y
 bool ExactDivide(ExactNumber& x, const ExactNumber& y);    // x /= y; false for y = 0
+
+// The double nearest to x (ties to even; on a tie a sticky mark decides),
+// infinities beyond the range, a signed zero below it. A plain decimal
+// rounds as ParseReal rounds it.
+double ExactToDouble(const ExactNumber& x);
