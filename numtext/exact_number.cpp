@@ -257,8 +257,7 @@ double ExactToDouble(const ExactNumber& x)
                 if (e - u >= 0) BigShiftLeft(n, e - u);
                 else BigShiftLeft(d, u - e);
                 uint64_t q = BigDivide(n, d);  // n is now the remainder
-                int leading = 63 - __builtin_clzll(q);
-                int floorLog2 = u + leading;
+                int floorLog2 = q ? u + 63 - __builtin_clzll(q) : u - 1;  // q = 0: far below 2^-1074
                 int lastPlace = floorLog2 - 52 > -1074 ? floorLog2 - 52 : -1074;
                 int drop = lastPlace - u;  // at least 2
                 uint64_t m = q >> drop, rest = q & ((1ull << drop) - 1), half = 1ull << (drop - 1);

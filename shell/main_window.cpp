@@ -32,10 +32,10 @@ struct ChildControl {
     HWND* handle;              // where the shell keeps it
 };
 
-const DWORD VALUE_BOX_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_RIGHT;
+const DWORD VALUE_BOX_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_RIGHT | ES_AUTOHSCROLL;   // scrolls: 64 characters outgrow the box
 const DWORD CHOOSER_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_AUTOHSCROLL;
 const DWORD LABEL_STYLE = WS_CHILD | WS_VISIBLE;
-const int VALUE_BOX_LIMIT = 20;   // characters the user can type into a value box
+const int VALUE_BOX_LIMIT = 64;   // characters the user can type into a value box: room for an expression
 
 // The five controls of the conversion state, created in reading order, which
 // is also the order Tab moves the focus in.
@@ -62,15 +62,17 @@ static HWND LastFocusedControl;   // the child that had the focus last: given it
 
 // A chooser is a Unicode window: it is given the catalogue's names as UTF-16
 // (ViewChooserAppend), so the system's code page never reads them. A chooser
-// has no text of its own.
+// has no text of its own. The value boxes are Unicode windows too, so text
+// pasted from any program arrives whole (the view seam carries UTF-8).
 static HWND CreateChild(HWND parent, const ChildControl& c, int dpi)
 {
     const int x = ScaleForDpi(c.x, dpi), y = ScaleForDpi(c.y, dpi);
     const int width = ScaleForDpi(c.width, dpi), height = ScaleForDpi(c.height, dpi);
     HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id));
-    HWND child = lstrcmpA(c.className, "COMBOBOX") == 0
-                     ? CreateWindowExW(c.extendedStyle, L"COMBOBOX", L"", c.style, x, y, width, height, parent, id,
-                                       Instance, 0)
+    const bool chooser = lstrcmpA(c.className, "COMBOBOX") == 0, box = lstrcmpA(c.className, "EDIT") == 0;
+    HWND child = chooser || box
+                     ? CreateWindowExW(c.extendedStyle, chooser ? L"COMBOBOX" : L"EDIT", box ? L"0" : L"", c.style,
+                                       x, y, width, height, parent, id, Instance, 0)
                      : CreateWindowExA(c.extendedStyle, c.className, c.text, c.style, x, y, width, height, parent,
                                        id, Instance, 0);
     *c.handle = child;
@@ -101,7 +103,7 @@ static void CreateControls(HWND window, int dpi)
     for (const ChildControl& c : Controls) {
         HWND child = CreateChild(window, c, dpi);
         if (c.handle == &FromBox || c.handle == &ToBox)
-            SendMessageA(child, EM_LIMITTEXT, VALUE_BOX_LIMIT, 0);
+            SendMessageW(child, EM_LIMITTEXT, VALUE_BOX_LIMIT, 0);
         else
             SendMessageA(child, CB_RESETCONTENT, 0, 0);
     }
@@ -161,6 +163,14 @@ static void SizeMainWindow(HWND window, int dpi)
     SetWindowPos(window, 0, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The user changed the regional settings: read the number symbols again and
+// read the typed box with them.
+static void OnSettingChange()
+{
+    HandDownNumberSymbols();
+    Recompute(Conversion.ActiveSide);
+}
+
 // The order matters: settings before the controls that show them, the
 // favourites menu before the recent menu, which re-applies the newest entry.
 static LRESULT OnCreate(HWND window)
@@ -168,6 +178,7 @@ static LRESULT OnCreate(HWND window)
     MainWindow = window;
     const int dpi = WindowDpi(window);
     LoadSettings();
+    HandDownNumberSymbols();
     AttachCaptionLink(window, MAKER_DOMAIN, MAKER_WEB_PAGE);
     SizeMainWindow(window, dpi);
     CenterWindowOver(window, GetDesktopWindow());
@@ -249,6 +260,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_SETFOCUS:   if (RestoreFocusedControl(window)) return 0; break;   // after activation or a menu
     case WM_DPICHANGED: OnDpiChanged(window, wParam, lParam); return 0;
     case WM_INITMENU:   OnMenuOpening(window); return 0;
+    case WM_SETTINGCHANGE: OnSettingChange(); break;                  // the locale's number symbols
     case WM_DESTROY:    OnDestroy(window); return 0;              // save settings, quit
     default:            break;
     }
