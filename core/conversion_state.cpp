@@ -2,6 +2,7 @@
 // from the box being typed in into the other one.
 #include "core/conversion_state.h"
 #include "core/conversion_view.h"
+#include "core/convert_text.h"
 #include "core/unit_search.h"
 #include "numtext/numtext.h"
 
@@ -16,32 +17,28 @@ ConversionState Conversion = {
     DEFAULT_DECIMAL_PLACES,
 };
 
-// Value box text: a 260-byte working buffer of which at most 254 characters
-// are read, so the formatted result (at most 25 bytes) always fits as well.
+// Value box text: a 260-byte working buffer of which at most 254 bytes of
+// UTF-8 are read (a box takes 64 characters, at most 4 bytes each).
 const int WORK_BUFFER_SIZE = 260;
 const int BOX_READ_SIZE = 255;
 
-// Reads a box into buffer as the number it shows (a NaN when it is none).
-static double ReadBox(int box, char* buffer)
+// Reads the typed box once and shows the answer in the other box: the shown
+// text and both stored values come from that one reading. A text that is no
+// number, or an answer beyond the double range, is not converted, so the
+// typed text passes through; the typed box itself is never rewritten.
+static void ConvertBox(int typedBox, double fromFactor, double toFactor, double* typedValue, double* answerValue)
 {
-    int length = ViewBoxGetText(box, buffer, BOX_READ_SIZE);
+    char buffer[WORK_BUFFER_SIZE];
+    int length = ViewBoxGetText(typedBox, buffer, BOX_READ_SIZE);
     if (length < 0) length = 0;
     if (length > BOX_READ_SIZE - 1) length = BOX_READ_SIZE - 1;
     buffer[length] = '\0';
-    double value;
-    ParseReal(buffer, &value);
-    return value;
-}
-
-// Writes the exact answer for the typed text still in buffer over it and shows
-// the buffer. A text that is no number, or an answer beyond the double range,
-// is not written, so the typed text passes through; an answer below the
-// double range shows doubleResult as the double path always did.
-static void ShowExactInBox(int box, double fromFactor, double toFactor, double doubleResult, char* buffer)
-{
-    FormatExactConversion(buffer, fromFactor, toFactor, FindExactConverter(Conversion.currentCategory),
-                          doubleResult, Conversion.DecimalPlaces, buffer, Conversion.NumFormat);
-    ViewBoxSetText(box, buffer);
+    TypedConversion result;
+    ConvertTyped(buffer, Conversion.currentCategory, fromFactor, toFactor, Conversion.DecimalPlaces,
+                 Conversion.NumFormat, &result);
+    *typedValue = result.typedValue;
+    *answerValue = result.answerValue;
+    ViewBoxSetText(typedBox == BOX_FROM ? BOX_TO : BOX_FROM, result.shown ? result.text : buffer);
 }
 
 // Fills the category chooser and makes category 0, units 0 and 0 current.
@@ -141,23 +138,11 @@ void SelectConversion(int category, int fromIndex, int toIndex)
 
 void Recompute(int side)
 {
-    char buffer[WORK_BUFFER_SIZE];
     ConversionState& c = Conversion;
-    if (side == BOX_FROM && c.ActiveSide == BOX_FROM) {
-        c.fromValue = ReadBox(BOX_FROM, buffer);
-        if (c.specialConverter)
-            c.specialConverter(c.fromFactor, c.toFactor, c.fromValue, &c.toValue);
-        else
-            c.toValue = ConvertByFactors(c.fromValue, c.fromFactor, c.toFactor);
-        ShowExactInBox(BOX_TO, c.fromFactor, c.toFactor, c.toValue, buffer);
-    } else if (side == BOX_TO && c.ActiveSide == BOX_TO) {
-        c.toValue = ReadBox(BOX_TO, buffer);
-        if (c.specialConverter)
-            c.specialConverter(c.toFactor, c.fromFactor, c.toValue, &c.fromValue);
-        else
-            c.fromValue = c.toValue * c.toFactor / c.fromFactor;
-        ShowExactInBox(BOX_FROM, c.toFactor, c.fromFactor, c.fromValue, buffer);
-    }
+    if (side == BOX_FROM && c.ActiveSide == BOX_FROM)
+        ConvertBox(BOX_FROM, c.fromFactor, c.toFactor, &c.fromValue, &c.toValue);
+    else if (side == BOX_TO && c.ActiveSide == BOX_TO)
+        ConvertBox(BOX_TO, c.toFactor, c.fromFactor, &c.toValue, &c.fromValue);
     // The passive side's own change notification ends here: no echo.
 }
 

@@ -28,11 +28,17 @@
 // the range edges compare R itself with 2^1024 - 2^970 and 2^-1075 and stay
 // below 2^1150. (A search over every catalogue pair and the span's corners,
 // with 18-digit values at both range edges, peaked at 390 and 1124 bits.)
-// The temperature rule adds an offset, so p no longer cancels;
-// it is bounded instead by the range (|v| from 10^310 up is beyond, so
-// num < 10^310 * 450000 < 2^1050) and, for |v| below 10^-40 next to an
-// offset, by a stand-in (ExactTemperature). Everything fits the big
-// integers' 1536 bits.
+// The temperature rule adds an offset, so p no longer cancels; the sum is
+// formed by ExactAdd, which keeps a v more than 40 decades above or below
+// the offset exact and the offset (or v) as a sticky mark, so the sum's
+// bits grow by at most 40 decades plus v's own.
+//
+// A typed expression is a ratio num / den * 10^e of up to 512 bits each
+// (numtext/exact_number.h) rather than w < 2^60 over 1: the same argument
+// holds with the quotient's two sides up to 452 bits longer, and a sticky
+// mark is carried into the rounding, where it breaks an exact tie and
+// leaves a value within 10^-13 units of a rounding point undecided.
+// Everything fits the big integers' 2048 bits.
 #include "core/exact_convert.h"
 
 #include <cassert>
@@ -51,11 +57,9 @@ const uint64_t kTen16 = 10000000000000000ull;   // one past the largest N
 // log2(5) and log10(2), for the estimate of E.
 const double kLog2Of5 = 2.321928094887362;
 const double kLog10Of2 = 0.3010299956639812;
-// The estimate of log10 |R| is within 0.027 of the truth (see Log2Estimate);
+// The estimate of log10 |R| is within 0.027 of the truth (see BigLog2Estimate);
 // taking this much off makes E' never too high and at most one too low.
 const double kExponentSlack = 0.05;
-// 2^-63, to read the 64 leading bits of a big integer as 1.f.
-const double kTwoToMinus63 = 1.0 / 9223372036854775808.0;
 
 // The double range. An answer rounds to an infinity from 2^1024 - 2^970 (the
 // midpoint above the largest double, 2^970 * (2^54 - 1), rounded to even
@@ -70,21 +74,25 @@ const int kSmallestExponent = -324;
 const uint64_t kUnderflowDigits = 2470328229206233ull;
 const int kUnderflowTwos = -1075;
 
-// +/- num / den * 2^twos * 5^fives, den > 0.
+// +/- num / den * 2^twos * 5^fives, den > 0, times (1 + eps) with eps of
+// the sign `sticky` and |eps| < 10^-stickyGap (numtext/exact_number.h).
 struct ExactRatio {
     bool negative;
     BigInt num, den;
     int twos, fives;
+    int sticky, stickyGap;
 };
 
-// log2 of a non-zero big integer from its bit length and leading 64 bits
-// read as 1.f: log2(1 + f) >= f on 0 <= f < 1 with a gap of at most 0.0861,
-// and the bits below the leading 64 only add, so the estimate is low by
-// 0 .. 0.087. A difference of two is within 0.087 bits = 0.027 decades.
-double Log2Estimate(const BigInt& x)
+// Whether a sticky eps cannot move a value across a rounding point: the
+// value's distance to it is distance / scale units of the last digit kept,
+// the value itself below 10^17 such units, so eps moves it by less than
+// 10^(17 - gap) units. Bit lengths give the distance to within a factor 4;
+// log2(10) > 3.32 keeps the bound on the safe side.
+bool FarFromRoundingPoint(const BigInt& distance, const BigInt& scale, int gap)
 {
-    assert(!BigIsZero(x));
-    return (BigBitLength(x) - 1) + (double)(BigLeadingBits(x) - (1ull << 63)) * kTwoToMinus63;
+    const int kUnitsBelow = 17;
+    const double kLog2Of10Below = 3.32;
+    return BigBitLength(distance) - BigBitLength(scale) - 2 >= -(int)((gap - kUnitsBelow) * kLog2Of10Below);
 }
 
 int Floor(double x)
@@ -94,8 +102,9 @@ int Floor(double x)
 }
 
 // Sign of |R| - m * 2^t, exactly: every power goes to the side where it
-// multiplies, so only multiplications remain.
-int CompareWithPowerOfTwo(const ExactRatio& r, uint64_t m, int t)
+// multiplies, so only multiplications remain. A sticky R on the edge lies
+// on eps's side; one within 10^-gap of it (relative) is undecided.
+int CompareWithPowerOfTwo(const ExactRatio& r, uint64_t m, int t, bool* undecided)
 {
     BigInt x, y;
     BigCopy(x, r.num);
@@ -105,7 +114,15 @@ int CompareWithPowerOfTwo(const ExactRatio& r, uint64_t m, int t)
     else BigMultiplyPowerOfFive(y, -r.fives);
     if (r.twos >= t) BigShiftLeft(x, r.twos - t);
     else BigShiftLeft(y, t - r.twos);
-    return BigCompare(x, y);
+    int c = BigCompare(x, y);
+    if (r.sticky == 0) return c;
+    if (c == 0) return r.sticky;
+    BigInt distance;
+    BigCopy(distance, c > 0 ? x : y);
+    BigSubtract(distance, c > 0 ? y : x);
+    const double kLog2Of10Below = 3.32;
+    *undecided = BigBitLength(distance) - BigBitLength(y) - 2 < -(int)(r.stickyGap * kLog2Of10Below);
+    return c;
 }
 
 // The 16 digits of R rounded once, or where R lies outside the double range.
@@ -119,7 +136,7 @@ ExactAnswer RoundRatio(const ExactRatio& r)
     }
 
     // Step 2: estimate E (E' = E or E - 1) and classify what lies far out.
-    double log2 = Log2Estimate(r.num) - Log2Estimate(r.den) + r.twos + r.fives * kLog2Of5;
+    double log2 = BigLog2Estimate(r.num) - BigLog2Estimate(r.den) + r.twos + r.fives * kLog2Of5;
     int exponent = Floor(log2 * kLog10Of2 - kExponentSlack);
     if (exponent > kLargestExponent) {          // |R| >= 10^309
         answer.kind = EXACT_BEYOND_RANGE;
@@ -147,20 +164,44 @@ ExactAnswer RoundRatio(const ExactRatio& r)
     uint64_t quotient = BigDivide(n, d);  // n is now the remainder
     assert(quotient >= kTen15 && quotient < kTen17);
 
-    // Step 5: round once, to nearest, ties to even.
+    // Step 5: round once, to nearest, ties to even; with a sticky mark its
+    // sign breaks an exact tie, and a value too near the midpoint for eps to
+    // be ignored is left undecided.
     uint64_t digits;
     bool roundUp;
+    bool undecided = false;
     if (quotient >= kTen16) {
         // E' was E - 1: the last digit and the remainder below it decide.
         exponent += 1;
         digits = quotient / 10;
         uint64_t dropped = quotient % 10;
+        bool tie = dropped == 5 && BigIsZero(n);
         roundUp = dropped > 5 || (dropped == 5 && (!BigIsZero(n) || (digits & 1) != 0));
+        if (r.sticky && tie) roundUp = r.sticky > 0;
+        if (r.sticky && !tie && dropped == 5) undecided = !FarFromRoundingPoint(n, d, r.stickyGap);
+        if (r.sticky && dropped == 4) {
+            BigInt below;
+            BigCopy(below, d);
+            BigSubtract(below, n);
+            undecided = !FarFromRoundingPoint(below, d, r.stickyGap);
+        }
     } else {
         digits = quotient;
         BigShiftLeft(n, 1);
         int half = BigCompare(n, d);
         roundUp = half > 0 || (half == 0 && (digits & 1) != 0);
+        if (r.sticky && half == 0) roundUp = r.sticky > 0;
+        if (r.sticky && half != 0) {
+            BigInt distance;
+            BigCopy(distance, half > 0 ? n : d);
+            BigSubtract(distance, half > 0 ? d : n);
+            BigShiftLeft(d, 1);
+            undecided = !FarFromRoundingPoint(distance, d, r.stickyGap);
+        }
+    }
+    if (undecided) {
+        answer.kind = EXACT_UNDECIDED;
+        return answer;
     }
     if (roundUp) digits += 1;
     if (digits == kTen16) {
@@ -172,11 +213,12 @@ ExactAnswer RoundRatio(const ExactRatio& r)
     // Step 6: the range edges, exactly where 16 digits cannot tell.
     bool beyond = exponent > kLargestExponent ||
                   (exponent == kLargestExponent && digits >= kOverflowDigits &&
-                   (digits > kOverflowDigits || CompareWithPowerOfTwo(r, kOverflowMantissa, kOverflowTwos) >= 0));
+                   (digits > kOverflowDigits ||
+                    CompareWithPowerOfTwo(r, kOverflowMantissa, kOverflowTwos, &undecided) >= 0));
     bool below = exponent < kSmallestExponent ||
                  (exponent == kSmallestExponent && digits <= kUnderflowDigits &&
-                  (digits < kUnderflowDigits || CompareWithPowerOfTwo(r, 1, kUnderflowTwos) <= 0));
-    answer.kind = beyond ? EXACT_BEYOND_RANGE : below ? EXACT_BELOW_RANGE : EXACT_DIGITS;
+                  (digits < kUnderflowDigits || CompareWithPowerOfTwo(r, 1, kUnderflowTwos, &undecided) <= 0));
+    answer.kind = undecided ? EXACT_UNDECIDED : beyond ? EXACT_BEYOND_RANGE : below ? EXACT_BELOW_RANGE : EXACT_DIGITS;
     answer.digits.negative = r.negative;
     answer.digits.digits = digits;
     answer.digits.exponent = exponent;
@@ -315,43 +357,48 @@ int TemperatureRow(double code)
     return 4;
 }
 
-int SignificantDigits(uint64_t w)
+// The kelvin value's sign decides below absolute zero; exactly zero kelvin
+// converts normally. Returns -1 below, 0 not below, 1 undecided (a sticky
+// term that cancels).
+int BelowAbsoluteZero(const Affine& toKelvin, const ExactNumber& value)
 {
-    int count = 1;
-    for (uint64_t power = 10; count < 19 && w >= power; power *= 10) ++count;
-    return count;
+    if (!value.negative || ExactIsZero(value)) return 0;
+    ExactNumber kelvin, term;
+    ExactCopy(kelvin, value);
+    ExactSetDecimal(term, false, (uint64_t)toKelvin.scale, 0);
+    if (!ExactMultiply(kelvin, term)) return 1;
+    ExactSetDecimal(term, false, (uint64_t)toKelvin.offset, 0);
+    if (!ExactAdd(kelvin, term)) return 1;
+    return kelvin.negative && !ExactIsZero(kelvin) ? -1 : 0;
 }
 
-// Below absolute zero, decided on the exact kelvin value: scale * v + offset
-// < 0 with scale > 0 and offset >= 0. v = -w * 10^p with 10^(digits-1+p) <=
-// |v| < 10^(digits+p); offsets over scales lie between 10^-3 and 10^6, so
-// only |v| in 10^-3 .. 10^6 needs the exact product, with p in -21 .. 6.
-bool BelowAbsoluteZero(const Affine& toKelvin, bool negative, uint64_t w, int p, int digits)
+// An exact number as a ratio of the rounding's form.
+void RatioOf(const ExactNumber& x, ExactRatio* r)
 {
-    if (!negative || w == 0) return false;
-    if (toKelvin.offset == 0) return true;
-    const int kOffsetAbove = 6, kOffsetBelow = -3;
-    if (digits - 1 + p >= kOffsetAbove) return true;
-    if (digits + p <= kOffsetBelow) return false;
-    BigInt kelvin, offset;
-    BigSetWord(kelvin, w);
-    BigMultiplyWord(kelvin, (uint64_t)toKelvin.scale);
-    BigSetWord(offset, (uint64_t)toKelvin.offset);
-    if (p >= 0) BigMultiplyPowerOfTen(kelvin, p);
-    else BigMultiplyPowerOfTen(offset, -p);
-    return BigCompare(kelvin, offset) > 0;
+    r->negative = x.negative;
+    BigCopy(r->num, x.num);
+    BigCopy(r->den, x.den);
+    r->twos = r->fives = x.exponent;
+    r->sticky = x.sticky;
+    r->stickyGap = x.stickyGap;
 }
 
-// From |v| = 10^310 up the answer is beyond the double range: |R| >=
-// |v| * 4/9 - |offset| > 4 * 10^309 (4/9 is the smallest scale, Fahrenheit
-// to Reaumur).
-const int kTemperatureBeyondExponent = 310;
-// Below |v| = 10^-40 next to an offset, v is replaced by +/- 10^-40.
-const int kTinyExponent = -40;
+ExactAnswer Undecided()
+{
+    ExactAnswer answer;
+    answer.kind = EXACT_UNDECIDED;
+    return answer;
+}
+
+// The decimal a scanned text writes.
+void ExactOfScanned(const ScannedNumber& value, ExactNumber* x)
+{
+    ExactSetDecimal(*x, value.negative, value.digits, TypedPowerOfTen(value));
+}
 
 }  // namespace
 
-ExactAnswer ExactByFactors(double fromFactor, double toFactor, const ScannedNumber& value)
+ExactAnswer ExactRationalByFactors(double fromFactor, double toFactor, const ExactNumber& value)
 {
     ExactAnswer answer;
     // Step 1: both factors as the numbers their rows stand for.
@@ -360,25 +407,23 @@ ExactAnswer ExactByFactors(double fromFactor, double toFactor, const ScannedNumb
         answer.kind = EXACT_NOT_COVERED;
         return answer;
     }
-    // Step 2: R = w * 10^p * from / to = (w * m1 / m2) * 2^twos * 5^fives.
-    // Zero is zero whatever its exponent (0e4931 builds nothing).
-    if (value.digits == 0) {
+    // Step 2: R = num / den * 10^e * from / to = (num * m1) / (den * m2) *
+    // 2^twos * 5^fives. Zero is zero whatever its exponent.
+    if (ExactIsZero(value)) {
         answer.kind = EXACT_ZERO;
         return answer;
     }
-    int p = TypedPowerOfTen(value);
     ExactRatio r;
-    r.negative = value.negative;
-    BigSetWord(r.num, value.digits);
+    RatioOf(value, &r);
     BigMultiplyWord(r.num, from.mantissa);
-    BigSetWord(r.den, to.mantissa);
-    r.twos = p + from.twos - to.twos;
-    r.fives = p + from.fives - to.fives;
+    BigMultiplyWord(r.den, to.mantissa);
+    r.twos += from.twos - to.twos;
+    r.fives += from.fives - to.fives;
     // Steps 3 and on: classify, divide, round once.
     return RoundRatio(r);
 }
 
-ExactAnswer ExactTemperature(double fromCode, double toCode, const ScannedNumber& value)
+ExactAnswer ExactRationalTemperature(double fromCode, double toCode, const ExactNumber& value)
 {
     ExactAnswer answer;
     // Step 1: through kelvin as one map, result = (P * v + Q) / S.
@@ -388,74 +433,65 @@ ExactAnswer ExactTemperature(double fromCode, double toCode, const ScannedNumber
     int64_t offset = in.offset * out.scale + out.offset * in.divisor;
     int64_t divisor = in.divisor * out.divisor;
 
-    // Step 2: the typed decimal v = +/- w * 10^p; zero as 0 * 10^0.
-    uint64_t w = value.digits;
-    int p = w ? TypedPowerOfTen(value) : 0;
-    int digits = SignificantDigits(w);
+    // Step 2: below absolute zero gives 0 in any unit.
+    int below = BelowAbsoluteZero(in, value);
+    if (below != 0) {
+        answer.kind = below < 0 ? EXACT_ZERO : EXACT_UNDECIDED;
+        return answer;
+    }
 
-    // Step 3: below absolute zero gives 0 in any unit; exactly zero kelvin
-    // converts normally.
-    if (BelowAbsoluteZero(in, value.negative, w, p, digits)) {
+    // Step 3: (P * v + Q) / S exactly. A v far above the offset, or far
+    // below it, keeps the other term as a sticky mark (exact_number.h): the
+    // rounding then sees the sum's direction, which is all it needs.
+    ExactNumber result, term;
+    ExactCopy(result, value);
+    ExactSetDecimal(term, false, (uint64_t)scale, 0);
+    if (!ExactMultiply(result, term)) return Undecided();
+    ExactSetDecimal(term, offset < 0, (uint64_t)(offset < 0 ? -offset : offset), 0);
+    if (!ExactAdd(result, term)) return Undecided();
+    ExactSetDecimal(term, false, (uint64_t)divisor, 0);
+    if (!ExactDivide(result, term)) return Undecided();
+    if (ExactIsZero(result)) {
         answer.kind = EXACT_ZERO;
         return answer;
     }
 
-    // Step 4: far beyond the double range, before any big integer.
-    if (w != 0 && digits - 1 + p >= kTemperatureBeyondExponent) {
-        answer.kind = EXACT_BEYOND_RANGE;
-        return answer;
-    }
-
-    // Step 5: a tiny v next to an offset: replace it by +/- 10^-40. The
-    // answer c + v * P/S (c = Q/S) rounds like c unless c is itself a
-    // rounding midpoint, where the sign of v decides. Every midpoint near c
-    // is a multiple of 10^(E-16) / 2 with 10^E <= |c|, and |c| >= 1/S, so a
-    // midpoint other than c lies at least 1 / (2 * S * 10^(16-E)) >=
-    // 1 / (2 * S^2 * 10^17) > 2e-29 from c (S <= 450000). |v| * P/S is below
-    // 10^-40 * 9/4 for v and for its stand-in alike, so both land on the
-    // same side of every midpoint, and below or above zero kelvin alike.
-    if (offset != 0 && w != 0 && digits + p <= kTinyExponent) {
-        w = 1;
-        p = kTinyExponent;
-    }
-
-    // Step 6: the answer as a ratio. Without an offset it is a plain scale,
-    // +/- w * P / S * 10^p, and p stays an exponent. With one, the sum is
-    // formed over the common power of ten: num = |+/- w * P * 10^p + Q|
-    // (p >= 0) or |+/- w * P + Q * 10^-p| (p < 0), with den = S.
+    // Steps 4 and on: classify, divide, round once.
     ExactRatio r;
-    BigSetWord(r.den, (uint64_t)divisor);
-    BigInt typed;
-    BigSetWord(typed, w);
-    BigMultiplyWord(typed, (uint64_t)scale);
-    if (offset == 0) {
-        BigCopy(r.num, typed);
-        r.negative = value.negative;
-        r.twos = r.fives = p;
-    } else {
-        BigInt shift;
-        BigSetWord(shift, (uint64_t)(offset < 0 ? -offset : offset));
-        if (p > 0) BigMultiplyPowerOfTen(typed, p);
-        if (p < 0) BigMultiplyPowerOfTen(shift, -p);
-        bool shiftNegative = offset < 0;
-        if (value.negative == shiftNegative) {
-            BigCopy(r.num, typed);
-            BigAdd(r.num, shift);
-            r.negative = value.negative;
-        } else if (BigCompare(typed, shift) >= 0) {
-            BigCopy(r.num, typed);
-            BigSubtract(r.num, shift);
-            r.negative = value.negative;
-        } else {
-            BigCopy(r.num, shift);
-            BigSubtract(r.num, typed);
-            r.negative = shiftNegative;
-        }
-        r.twos = r.fives = p < 0 ? p : 0;
-    }
-
-    // Steps 7 and on: classify, divide, round once.
+    RatioOf(result, &r);
     return RoundRatio(r);
+}
+
+ExactAnswer ExactByFactors(double fromFactor, double toFactor, const ScannedNumber& value)
+{
+    ExactNumber x;
+    ExactOfScanned(value, &x);
+    return ExactRationalByFactors(fromFactor, toFactor, x);
+}
+
+ExactAnswer ExactTemperature(double fromCode, double toCode, const ScannedNumber& value)
+{
+    ExactNumber x;
+    ExactOfScanned(value, &x);
+    return ExactRationalTemperature(fromCode, toCode, x);
+}
+
+int FormatExactAnswer(const ExactAnswer& answer, double doubleResult, int decimals, char* out, int numFormat)
+{
+    switch (answer.kind) {
+    case EXACT_DIGITS:
+        WriteDecimalText(answer.digits, ClampDecimals(decimals), numFormat == 0, out);
+        return 1;
+    case EXACT_ZERO:
+        return FormatReal(0.0, decimals, out, numFormat);  // zero's own text, "0"
+    case EXACT_BEYOND_RANGE:
+    case EXACT_UNDECIDED:
+        return 0;  // the typed text stays
+    case EXACT_BELOW_RANGE:
+    case EXACT_NOT_COVERED:
+    default:
+        return FormatReal(doubleResult, decimals, out, numFormat);
+    }
 }
 
 int FormatExactConversion(const char* text, double fromFactor, double toFactor, ExactConverter converter,
@@ -471,17 +507,5 @@ int FormatExactConversion(const char* text, double fromFactor, double toFactor, 
                                    : ExactByFactors(fromFactor, toFactor, typed);
 
     // Step 3: its text, laid out as FormatReal lays out a double.
-    switch (answer.kind) {
-    case EXACT_DIGITS:
-        WriteDecimalText(answer.digits, ClampDecimals(decimals), numFormat == 0, out);
-        return 1;
-    case EXACT_ZERO:
-        return FormatReal(0.0, decimals, out, numFormat);  // zero's own text, "0"
-    case EXACT_BEYOND_RANGE:
-        return 0;  // the typed text stays
-    case EXACT_BELOW_RANGE:
-    case EXACT_NOT_COVERED:
-    default:
-        return FormatReal(doubleResult, decimals, out, numFormat);
-    }
+    return FormatExactAnswer(answer, doubleResult, decimals, out, numFormat);
 }

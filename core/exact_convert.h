@@ -4,6 +4,7 @@
 // double on the way.
 #pragma once
 #include "numtext/decimal_digits.h"
+#include "numtext/exact_number.h"
 
 enum ExactKind {
     EXACT_DIGITS,         // digits holds the answer
@@ -11,6 +12,7 @@ enum ExactKind {
     EXACT_BELOW_RANGE,    // not zero, but it would round to zero as a double
     EXACT_BEYOND_RANGE,   // it would round to an infinity as a double
     EXACT_NOT_COVERED,    // a factor outside the span the exact path is built for
+    EXACT_UNDECIDED,      // a sticky term left the answer undecided: shown as no number
 };
 
 struct ExactAnswer {
@@ -20,6 +22,17 @@ struct ExactAnswer {
 
 // The exact counterpart of a special converter (same argument order).
 typedef ExactAnswer (*ExactConverter)(double fromFactor, double toFactor, const ScannedNumber& value);
+
+// The converters on an exact number as the typed-quantity grammar reads it
+// (numtext/read_quantity.h); the ones on a ScannedNumber above call them.
+typedef ExactAnswer (*ExactRationalConverter)(double fromFactor, double toFactor, const ExactNumber& value);
+ExactAnswer ExactRationalByFactors(double fromFactor, double toFactor, const ExactNumber& value);
+ExactAnswer ExactRationalTemperature(double fromCode, double toCode, const ExactNumber& value);
+
+// The text a value box shows for an exact answer, laid out as FormatReal
+// lays out a double; 0 (out untouched) for an answer beyond the range or
+// undecided. Below the range or not covered, doubleResult shows.
+int FormatExactAnswer(const ExactAnswer& answer, double doubleResult, int decimals, char* out, int numFormat);
 
 // value * fromFactor / toFactor, where each factor counts as the decimal its
 // row stands for: the decimal of at most 15 significant digits within one

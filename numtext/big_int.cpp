@@ -116,6 +116,30 @@ void BigShiftLeft(BigInt& x, int bits)
     Trim(x);
 }
 
+void BigMultiply(BigInt& x, const BigInt& y)
+{
+    if (x.used == 0 || y.used == 0) {
+        x.used = 0;
+        return;
+    }
+    assert(x.used + y.used <= kBigIntLimbs);
+    uint32_t result[kBigIntLimbs];
+    int used = x.used + y.used;
+    for (int i = 0; i < used; ++i) result[i] = 0;
+    for (int i = 0; i < x.used; ++i) {
+        uint64_t carry = 0;
+        for (int j = 0; j < y.used; ++j) {
+            uint64_t sum = (uint64_t)x.limb[i] * y.limb[j] + result[i + j] + carry;
+            result[i + j] = (uint32_t)sum;
+            carry = sum >> 32;
+        }
+        result[i + y.used] = (uint32_t)carry;
+    }
+    for (int i = 0; i < used; ++i) x.limb[i] = result[i];
+    x.used = used;
+    Trim(x);
+}
+
 void BigAdd(BigInt& x, const BigInt& y)
 {
     int longer = x.used > y.used ? x.used : y.used;
@@ -171,6 +195,13 @@ uint64_t BigLeadingBits(const BigInt& x)
     uint64_t bits = (top << 32 | middle) << shift;
     if (shift) bits |= low >> (32 - shift);
     return bits;
+}
+
+double BigLog2Estimate(const BigInt& x)
+{
+    assert(x.used > 0);
+    const double kTwoToMinus63 = 1.0 / 9223372036854775808.0;  // the leading 64 bits as 1.f
+    return (BigBitLength(x) - 1) + (double)(BigLeadingBits(x) - (1ull << 63)) * kTwoToMinus63;
 }
 
 // Knuth's algorithm D (TAOCP 4.3.1) with 32-bit digits: each quotient digit

@@ -5,10 +5,12 @@
 #pragma once
 #include <cstdint>
 
-// 48 limbs of 32 bits = 1536 bits. The largest operand any caller builds is
-// below 2^1200 (the exact conversion's range-edge comparisons; the number
-// text comparisons stay below 2^1100); each caller says why.
-const int kBigIntLimbs = 48;
+// 64 limbs of 32 bits = 2048 bits. The largest operand any caller builds is
+// below 2^1900 (the exact conversion of a typed expression whose numerator
+// and denominator use their whole 512 bits, exact_number.h; plain decimals
+// stay below 2^1200 and the number text comparisons below 2^1100); each
+// caller says why.
+const int kBigIntLimbs = 64;
 
 struct BigInt {
     uint32_t limb[kBigIntLimbs];  // little-endian; limb[used..] are not looked at
@@ -27,11 +29,18 @@ void BigMultiplyPowerOfFive(BigInt& x, int n);  // n >= 0
 void BigMultiplyPowerOfTen(BigInt& x, int n);   // n >= 0
 void BigShiftLeft(BigInt& x, int bits);         // bits >= 0
 
+void BigMultiply(BigInt& x, const BigInt& y);  // x *= y
 void BigAdd(BigInt& x, const BigInt& y);       // x += y
 void BigSubtract(BigInt& x, const BigInt& y);  // x -= y; precondition x >= y
 
 int BigCompare(const BigInt& x, const BigInt& y);  // sign of x - y
 int BigBitLength(const BigInt& x);                 // 0 for zero
+
+// log2 of a non-zero x from its bit length and leading 64 bits read as 1.f:
+// log2(1 + f) >= f on 0 <= f < 1 with a gap of at most 0.0861, and the bits
+// below the leading 64 only add, so the estimate is low by 0 .. 0.087. A
+// difference of two is within 0.087 bits = 0.027 decades.
+double BigLog2Estimate(const BigInt& x);
 
 // The 64 bits from the leading one down (bit 63 set), zero-padded below a
 // short number; 0 for zero.

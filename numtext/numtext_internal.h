@@ -12,3 +12,7 @@ const bool kAlwaysExact = true;
 #else
 const bool kAlwaysExact = false;
 #endif
+
+// Bits of the double nearest to w * 10^p (w > 0, any p), ties to even:
+// ParseReal's rounding, for the exact readers (parse_real.cpp).
+uint64_t NearestDouble(uint64_t w, int p);

@@ -20,6 +20,8 @@ namespace {
 const uint64_t kInfinityBits = 0x7FF0000000000000ull;
 const uint64_t kDefaultNaNBits = 0xFFF8000000000000ull;  // the x87 default NaN
 
+}  // namespace
+
 // Bits of the double nearest to w * 10^p, w > 0.
 uint64_t NearestDouble(uint64_t w, int p)
 {
@@ -66,8 +68,6 @@ uint64_t NearestDouble(uint64_t w, int p)
     // 2^52 here is the smallest normal double's bit pattern.
     return m + (roundUp ? 1 : 0);
 }
-
-}  // namespace
 
 int ParseReal(const char* text, double* result)
 {

@@ -66,17 +66,32 @@ int ViewChooserSelection(int chooser)
     return int(SendMessageA(control, CB_GETCURSEL, 0, 0));   // CB_ERR is -1
 }
 
+// The boxes are Unicode windows; their text crosses the seam as UTF-8. A
+// box holds at most 254 UTF-16 units here (it takes 64 characters), which
+// is at most 762 bytes of UTF-8; a text that does not fit size comes back
+// empty rather than cut inside a character.
+const int BOX_TEXT_UNITS = 255;
+
 int ViewBoxGetText(int box, char* buffer, int size)
 {
     if (size <= 0) return 0;
     buffer[0] = '\0';
-    return GetWindowTextA(Box(box), buffer, size);
+    wchar_t wide[BOX_TEXT_UNITS];
+    int units = GetWindowTextW(Box(box), wide, BOX_TEXT_UNITS);
+    if (units <= 0) return 0;
+    int written = WideCharToMultiByte(CP_UTF8, 0, wide, units, buffer, size - 1, 0, 0);
+    if (written <= 0) written = 0;
+    buffer[written] = '\0';
+    return written;
 }
 
 // Only the answer box is ever set, once for each answer: the place to announce it.
 void ViewBoxSetText(int box, const char* text)
 {
-    SetWindowTextA(Box(box), text);
+    wchar_t wide[BOX_TEXT_UNITS];
+    int units = MultiByteToWideChar(CP_UTF8, 0, text, -1, wide, BOX_TEXT_UNITS);
+    if (units <= 0) wide[0] = L'\0';
+    SetWindowTextW(Box(box), wide);
     AnnounceAnswer(Box(box));
 }
 

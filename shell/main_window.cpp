@@ -34,10 +34,10 @@ struct ChildControl {
     HWND* handle;              // where the shell keeps it
 };
 
-const DWORD VALUE_BOX_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_RIGHT;
+const DWORD VALUE_BOX_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_RIGHT | ES_AUTOHSCROLL;   // scrolls: 64 characters outgrow the box
 const DWORD CHOOSER_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_AUTOHSCROLL;
 const DWORD LABEL_STYLE = WS_CHILD | WS_VISIBLE;
-const int VALUE_BOX_LIMIT = 20;   // characters the user can type into a value box
+const int VALUE_BOX_LIMIT = 64;   // characters the user can type into a value box: room for an expression
 
 // The main window's children in creation order, each label just before the
 // control it names: the accessibility layer names an edit box or a drop-down
@@ -68,14 +68,16 @@ static bool IsChooser(const ChildControl& c)
 
 // A chooser is a Unicode window: it is given the catalogue's names as UTF-16
 // (ViewChooserAppend), so the system's code page never reads them. A chooser
-// has no text of its own. The child is made without a place or a size:
-// LayOutChildren gives it both.
+// has no text of its own. The value boxes are Unicode windows too, so text
+// pasted from any program arrives whole (the view seam carries UTF-8). The
+// child is made without a place or a size: LayOutChildren gives it both.
 static HWND CreateChild(HWND parent, const ChildControl& c)
 {
     HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id));
-    HWND child = IsChooser(c)
-                     ? CreateWindowExW(c.extendedStyle, L"COMBOBOX", L"", c.style, 0, 0, 0, 0, parent, id,
-                                       Instance, 0)
+    const bool box = lstrcmpA(c.className, "EDIT") == 0;
+    HWND child = IsChooser(c) || box
+                     ? CreateWindowExW(c.extendedStyle, box ? L"EDIT" : L"COMBOBOX", box ? L"0" : L"", c.style, 0,
+                                       0, 0, 0, parent, id, Instance, 0)
                      : CreateWindowExA(c.extendedStyle, c.className, c.text, c.style, 0, 0, 0, 0, parent, id,
                                        Instance, 0);
     *c.handle = child;
@@ -107,7 +109,7 @@ static void CreateChildren(HWND window)
     for (const ChildControl& c : Children) {
         HWND child = CreateChild(window, c);
         if (c.handle == &FromBox || c.handle == &ToBox)
-            SendMessageA(child, EM_LIMITTEXT, VALUE_BOX_LIMIT, 0);
+            SendMessageW(child, EM_LIMITTEXT, VALUE_BOX_LIMIT, 0);
         else if (IsChooser(c))
             SendMessageA(child, CB_RESETCONTENT, 0, 0);
     }
@@ -163,6 +165,14 @@ static void SizeMainWindow(HWND window, int dpi)
     SetWindowPos(window, 0, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The user changed the regional settings: read the number symbols again and
+// read the typed box with them.
+static void OnSettingChange()
+{
+    HandDownNumberSymbols();
+    Recompute(Conversion.ActiveSide);
+}
+
 // The order matters: the catalogue before the settings, whose list entries
 // are kept only when the units they name exist; settings before the controls
 // that show them; the favourites menu before the recent menu, which
@@ -173,6 +183,7 @@ static LRESULT OnCreate(HWND window)
     const int dpi = WindowDpi(window);
     LoadCatalogue();
     LoadSettings();
+    HandDownNumberSymbols();
     AttachCaptionLink(window, MAKER_DOMAIN, MAKER_WEB_PAGE);
     SizeMainWindow(window, dpi);
     CenterWindowOver(window, GetDesktopWindow());
@@ -251,6 +262,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_SETFOCUS:   if (RestoreFocusedControl(window)) return 0; break;   // after activation or a menu
     case WM_DPICHANGED: OnDpiChanged(window, wParam, lParam); return 0;
     case WM_INITMENU:   OnMenuOpening(window); return 0;
+    case WM_SETTINGCHANGE: OnSettingChange(); break;                  // the locale's number symbols
     case WM_DESTROY:    OnDestroy(window); return 0;              // save settings, quit
     default:            break;
     }

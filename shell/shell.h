@@ -39,6 +39,9 @@ void RememberFocusedControl(HWND control);
 // A unit chooser's new selection, for the recent list: offered at once when
 // the mouse chose it, held back while the keys browse.
 void OfferUnitChoice(HWND window);
+// Reads the user's decimal and grouping symbols and hands them to the
+// number reader (at start-up and when the user changes them).
+void HandDownNumberSymbols();
 // Offers the conversion that browsing through a unit chooser has arrived at to
 // the recent list, if a browse is under way.
 void SettleChooserBrowsing(HWND window);

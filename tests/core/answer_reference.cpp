@@ -70,6 +70,14 @@ RefRational RefOfScanned(const ScannedNumber& scanned)
                       scanned.exponent - (scanned.digitCount - scanned.integerDigits));
 }
 
+RefRational RefOfExact(const ExactNumber& x)
+{
+    RefInt num, den;
+    num.limb.assign(x.num.limb, x.num.limb + x.num.used);
+    den.limb.assign(x.den.limb, x.den.limb + x.den.used);
+    return RefTimes(Make(x.negative, num, den), RefDecimal(false, 1, x.exponent));
+}
+
 RefRational RefTimes(const RefRational& a, const RefRational& b)
 {
     return Make(a.negative != b.negative, RefMultiply(a.num, b.num), RefMultiply(a.den, b.den));

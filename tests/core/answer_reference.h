@@ -7,6 +7,7 @@
 #include <string>
 
 #include "numtext/decimal_digits.h"
+#include "numtext/exact_number.h"
 #include "tests/numtext/exact_reference.h"
 
 // +/- num / den, den > 0; zero has no limbs in num.
@@ -22,6 +23,9 @@ RefRational RefDecimal(bool negative, uint64_t digits, int exponent10);
 RefRational RefExactDouble(double value);
 // The decimal a scanned text writes.
 RefRational RefOfScanned(const ScannedNumber& scanned);
+
+// An exact number the grammar read (its sticky mark is not looked at).
+RefRational RefOfExact(const ExactNumber& x);
 
 RefRational RefTimes(const RefRational& a, const RefRational& b);
 RefRational RefOver(const RefRational& a, const RefRational& b);  // b not zero

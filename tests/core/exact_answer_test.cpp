@@ -3,6 +3,7 @@
 // the code under test (tests/core/answer_reference.h).
 #include "core/conversion_state.h"
 #include "core/conversion_view.h"
+#include "core/convert_text.h"
 #include "core/exact_convert.h"
 #include "numtext/numtext.h"
 #include "tests/catalogue/table_lookup.h"
@@ -512,3 +513,73 @@ TEST_F(ExactAnswerSweep, TemperatureEveryPair)
 }
 
 }  // namespace
+
+// ---- Typed expressions -----------------------------------------------------
+
+// What the user types, read once: the other box shows the reference's exact
+// answer for the expression's exact value, in either box and under either
+// pair of locale symbols, and the stored doubles come from the same reading.
+TEST_F(ExactAnswerTest, TypedExpressionsShowTheirExactAnswer)
+{
+    struct Row {
+        int category;
+        const char* from;
+        const char* to;
+        const char* typed;
+        int64_t num, den;  // the typed text's value
+        int box;
+    } rows[] = {
+        {COMMON_LENGTH, "feet", "inch", "1/3", 1, 3, BOX_FROM},          // exactly 4 inch
+        {COMMON_LENGTH, "inch", "centimeter", "7/16", 7, 16, BOX_FROM},
+        {COMMON_LENGTH, "inch", "feet", "(2+1/2)*3", 15, 2, BOX_TO},
+        {COOKING, "cup [US]", "milliliter", "3 1/2", 7, 2, BOX_FROM},
+        {COOKING, "cup [US]", "milliliter", "\xe2\x88\x92" "3\xc2\xbd", -7, 2, BOX_TO},
+        {TEMPERATURE, "degree Celsius", "degree Fahrenheit", "-(3-5)", 2, 1, BOX_FROM},
+        {TEMPERATURE, "degree Fahrenheit", "kelvin", "1e3/7", 1000, 7, BOX_TO},
+        {METRIC_LENGTH, "meter", "kilometer", "1,234.5", 12345, 10, BOX_FROM},
+    };
+    for (const Row& row : rows) {
+        double from = UnitFactor(row.category, row.from), to = UnitFactor(row.category, row.to);
+        if (row.box == BOX_TO) std::swap(from, to);
+        RefRational value = RefOver(RefRationalOf(row.num), RefRationalOf(row.den));
+        RefRational answer = row.category == TEMPERATURE ? RefTemperature(from, to, value)
+                                                         : RefOver(RefTimes(value, RefStandsFor(from)), RefStandsFor(to));
+        std::string expected = RefBoxText(answer, 6, false);
+        EXPECT_EQ(Shown(row.category, row.from, row.to, row.typed, row.box), expected) << row.typed;
+        double typedValue = row.box == BOX_FROM ? Conversion.fromValue : Conversion.toValue;
+        double answerValue = row.box == BOX_FROM ? Conversion.toValue : Conversion.fromValue;
+        EXPECT_EQ(typedValue, (double)row.num / (double)row.den) << row.typed;  // one correctly rounded division
+        char out[32] = "";
+        ASSERT_EQ(ConvertTypedText(row.typed, row.category, UnitIndex(row.category, row.box == BOX_FROM ? row.from : row.to),
+                                   UnitIndex(row.category, row.box == BOX_FROM ? row.to : row.from), out, sizeof out), 1);
+        EXPECT_EQ(out, expected) << row.typed;
+        double shown;
+        ParseReal(RefBoxText(answer, 15, true).c_str(), &shown);
+        EXPECT_EQ(answerValue, shown) << row.typed;  // the 16 digits shown, rounded once
+    }
+    EXPECT_EQ(Shown(COMMON_LENGTH, "feet", "inch", "1/3"), " 4.000000");
+}
+
+// The locale's symbols as the shell hands them down; what is no number (or
+// beyond the range) passes through, and ConvertTypedText leaves out alone.
+TEST_F(ExactAnswerTest, LocaleSymbolsAndTextsThatAreNoNumber)
+{
+    SetNumberSymbols(",", ".");
+    EXPECT_EQ(Shown(METRIC_LENGTH, "meter", "centimeter", "1.234,5"), " 123450.000000");
+    EXPECT_EQ(Shown(METRIC_LENGTH, "meter", "centimeter", "1,5"), " 150.000000");
+    SetNumberSymbols(".", ",");
+    EXPECT_EQ(Shown(METRIC_LENGTH, "meter", "centimeter", "1,5"), "1,5");
+    const char* refused[] = {"1/0", "(1+2", "2*", "()", "1e300*1e300"};
+    for (const char* text : refused) {
+        EXPECT_EQ(Shown(METRIC_LENGTH, "meter", "centimeter", text), text);
+        char out[8] = "keep";
+        EXPECT_EQ(ConvertTypedText(text, METRIC_LENGTH, 0, 1, out, sizeof out), 0) << text;
+        EXPECT_STREQ(out, "keep");
+    }
+    EXPECT_TRUE(std::isnan(Conversion.fromValue) || std::isinf(Conversion.toValue));
+    char out[8] = "keep";
+    EXPECT_EQ(ConvertTypedText("5", METRIC_LENGTH, 0, 99, out, sizeof out), 0);
+    EXPECT_EQ(ConvertTypedText("5", 32, 0, 0, out, sizeof out), 0);
+    EXPECT_EQ(ConvertTypedText("5", METRIC_LENGTH, 0, 0, out, 3), 0);  // " 5.000000" does not fit
+    EXPECT_STREQ(out, "keep");
+}

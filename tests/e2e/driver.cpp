@@ -284,6 +284,47 @@ bool ClearBox(HWND edit)
     return ClickInto(edit) && SendBounded(edit, EM_SETSEL, 0, -1) && SendBounded(edit, WM_CHAR, VK_BACK, 1);
 }
 
+bool TypeTextWide(HWND edit, const std::wstring& text)
+{
+    if (!ClickInto(edit)) return false;
+    DWORD_PTR answer = 0;
+    for (wchar_t unit : text)
+        if (!SendMessageTimeoutW(edit, WM_CHAR, WPARAM(unit), 1, SMTO_ABORTIFHUNG, DRIVER_TIMEOUT_MS, &answer))
+            return false;
+    return true;
+}
+
+// The clipboard needs an owner window for SetClipboardData: a message-only
+// window of the test program's.
+static bool PutOnClipboard(const std::wstring& text)
+{
+    static HWND owner = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, 0, 0, 0);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    if (!memory || !OpenClipboard(owner)) return false;
+    std::memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    bool put = EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, memory) != 0;
+    CloseClipboard();
+    if (!put) GlobalFree(memory);
+    return put;
+}
+
+bool PasteText(HWND edit, const std::wstring& text)
+{
+    return PutOnClipboard(text) && ClickInto(edit) && SendBounded(edit, EM_SETSEL, 0, -1) &&
+           SendBounded(edit, WM_PASTE, 0, 0);
+}
+
+std::wstring WindowTextWide(HWND window)
+{
+    wchar_t text[512] = L"";
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                             DRIVER_TIMEOUT_MS, &copied))
+        return L"<no answer>";
+    return std::wstring(text, copied < 512 ? copied : 511);
+}
+
 bool PickItem(HWND combo, int index)
 {
     // Selecting from another process does not notify; the user's pick does.

@@ -64,6 +64,9 @@ bool SetTextWide(HWND window, const wchar_t* text);
 bool ClickInto(HWND control);                    // left click near the right end: focus, caret at the end
 bool TypeText(HWND edit, const char* text);      // click into it, then one WM_CHAR per character
 bool ClearBox(HWND edit);                        // click, select all, Backspace
+bool TypeTextWide(HWND edit, const std::wstring& text);   // as TypeText, one UTF-16 WM_CHAR per unit
+bool PasteText(HWND edit, const std::wstring& text);      // through the clipboard (CF_UNICODETEXT) over all of it
+std::wstring WindowTextWide(HWND window);        // its text exactly as it holds it
 bool PickItem(HWND combo, int index);            // select and notify the parent, as a user's pick does
 bool SendCommand(HWND window, int id);           // a menu command; returns when it has been handled
 bool PostCommand(HWND window, int id);           // a menu command that opens a modal box

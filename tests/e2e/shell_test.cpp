@@ -170,11 +170,15 @@ TEST_F(MainWindow, ShowsTheExactAnswer)
     EXPECT_EQ(WindowText(ToBox(app)), " 5.400000");
 }
 
-TEST_F(MainWindow, ValueBoxTakesAtMost20Characters)
+// Room for an expression: 64 characters, wider than the box.
+TEST_F(MainWindow, ValueBoxTakesAtMost64Characters)
 {
-    ASSERT_TRUE(ClearBox(FromBox(app)));
-    ASSERT_TRUE(TypeText(FromBox(app), "1234567890123456789012345"));
-    EXPECT_EQ(WindowText(FromBox(app)), "12345678901234567890");
+    std::string sum = "10";   // the box keeps 10 and 31 ones
+    while (sum.size() < 69) sum += "+1";
+    SetUpKilometerToMeter(app);
+    ASSERT_TRUE(TypeText(FromBox(app), sum.c_str()));
+    EXPECT_EQ(WindowText(FromBox(app)), sum.substr(0, 64));
+    EXPECT_EQ(WindowText(ToBox(app)), " 41000.000000");
 }
 
 TEST_F(MainWindow, TextThatIsNoNumberPassesThrough)

@@ -1,0 +1,30 @@
+// Typed text to the text the other value box shows, read once: the grammar of
+// numtext/read_quantity.h with the locale's symbols, the exact converters,
+// and the two values as doubles, for the value boxes, an All Units window and
+// copying alike.
+#pragma once
+#include "numtext/numtext.h"
+
+// The locale's decimal and grouping symbols (UTF-8, at most 7 bytes each;
+// a longer or missing one counts as none). Until set: "." and ",".
+void SetNumberSymbols(const char* decimal, const char* grouping);
+
+// One reading of a typed text and its answer.
+struct TypedConversion {
+    double typedValue;         // the typed number rounded once to a double; a NaN when it is none
+    double answerValue;        // the answer as a double (an infinity beyond the range)
+    int shown;                 // 1 when text holds what the other box shows
+    char text[FORMAT_MAX_TEXT];
+};
+
+// Reads typed (UTF-8) and converts it from fromFactor to toFactor by the
+// rule of the category (its temperature rule, or factors), showing
+// decimals in numFormat as FormatReal does.
+void ConvertTyped(const char* typed, int category, double fromFactor, double toFactor, int decimals, int numFormat,
+                  TypedConversion* result);
+
+// The text a value box shows for typed on (category, fromUnit) converted
+// into toUnit, in the current notation and decimal places of Conversion;
+// returns 0 and leaves out untouched when there is nothing to show (no
+// number, beyond the range, a unit that does not exist, outSize too small).
+int ConvertTypedText(const char* typed, int category, int fromUnit, int toUnit, char* out, int outSize);

@@ -1,0 +1,61 @@
+// Quantities as people write them, typed and pasted (as Unicode text, through
+// the clipboard) into both value boxes of the real window. ctest runs this
+// again under de_DE.UTF-8 and fr_FR.UTF-8, naming the decimal symbol in
+// METROVA_EXPECTED_DECIMAL so that a missing locale fails instead of passing.
+#include "tests/e2e/driver.h"
+
+#include <cstdlib>
+
+namespace {
+
+std::wstring LocaleSymbol(LCTYPE item)
+{
+    wchar_t symbol[8] = L"";
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, item, symbol, 8);
+    return symbol;
+}
+
+using TypedQuantity = MetrovaTest;
+
+// Kilometres to metres; the typed box keeps exactly what was typed or
+// pasted, the other one shows the exact answer (or the text that is no number).
+TEST_F(TypedQuantity, TypedAndPastedIntoBothBoxes)
+{
+    const std::wstring decimal = LocaleSymbol(LOCALE_SDECIMAL), grouping = LocaleSymbol(LOCALE_STHOUSAND);
+    if (const char* expected = std::getenv("METROVA_EXPECTED_DECIMAL")) {
+        ASSERT_EQ(Utf8FromWide(decimal), expected) << "is the locale generated? (scripts/setup-debian.sh)";
+    }
+    ASSERT_TRUE(PickItem(CategoryChooser(app), METRIC_LENGTH));
+    ASSERT_TRUE(PickItem(FromUnitChooser(app), KILOMETER));
+    ASSERT_TRUE(PickItem(ToUnitChooser(app), METER));
+
+    struct Row {
+        bool paste, fromBox;
+        std::wstring text;
+        const char* shown;
+    } rows[] = {
+        {false, true, L"3 1/2", " 3500.000000"},
+        {false, false, L"(2+1/2)*3", " 0.007500"},
+        {false, true, L"3\u00BD", " 3500.000000"},
+        {false, false, L"1" + decimal + L"5", " 0.001500"},
+        {true, true, L"\u22125", "-5000.000000"},
+        {true, false, L"\t1" + grouping + L"234" + decimal + L"5 ", " 1.234500"},
+        {true, true, L"\u00A01 234" + decimal + L"5", " 1234500.000000"},
+        {true, false, L"1/0", "1/0"},
+    };
+    for (const Row& row : rows) {
+        HWND typed = row.fromBox ? FromBox(app) : ToBox(app), other = row.fromBox ? ToBox(app) : FromBox(app);
+        const std::string what = Utf8FromWide(row.text);
+        if (row.paste) {
+            ASSERT_TRUE(PasteText(typed, row.text)) << what;
+        } else {
+            ASSERT_TRUE(ClearBox(typed));
+            ASSERT_TRUE(TypeTextWide(typed, row.text)) << what;
+        }
+        EXPECT_TRUE(WaitUntil([&] { return Utf8FromWide(WindowTextWide(other)) == row.shown; }))
+            << what << " showed \"" << Utf8FromWide(WindowTextWide(other)) << '"';
+        EXPECT_EQ(WindowTextWide(typed), row.text) << what;
+    }
+}
+
+}  // namespace
