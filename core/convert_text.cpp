@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "catalogue/catalog.h"
+#include "catalogue/units.h"
 #include "core/conversion_state.h"
 #include "core/convert.h"
 #include "core/exact_convert.h"
@@ -22,11 +22,6 @@ void CopySymbol(char* to, const char* from)
     if (length >= (size_t)kSymbolBytes) length = 0;
     std::memcpy(to, from ? from : "", length);
     to[length] = '\0';
-}
-
-double UnitFactorOf(int category, int unit)
-{
-    return UnitCatalog[category].units[unit].factor;
 }
 
 }  // namespace
@@ -89,11 +84,9 @@ void ConvertTyped(const char* typed, int category, double fromFactor, double toF
 
 int ConvertTypedText(const char* typed, int category, int fromUnit, int toUnit, char* out, int outSize)
 {
-    if (!IsCategoryIndex(category) || !typed || !out) return 0;
-    int units = UnitCatalog[category].count;
-    if (unsigned(fromUnit) >= unsigned(units) || unsigned(toUnit) >= unsigned(units)) return 0;
+    if (!UnitExists(category, fromUnit) || !UnitExists(category, toUnit) || !typed || !out) return 0;
     TypedConversion result;
-    ConvertTyped(typed, category, UnitFactorOf(category, fromUnit), UnitFactorOf(category, toUnit),
+    ConvertTyped(typed, category, UnitFactor(category, fromUnit), UnitFactor(category, toUnit),
                  Conversion.DecimalPlaces, Conversion.NumFormat, &result);
     size_t length = result.shown ? std::strlen(result.text) : 0;
     if (!result.shown || length >= (size_t)outSize) return 0;

@@ -529,20 +529,20 @@ TEST_F(ExactAnswerTest, TypedExpressionsShowTheirExactAnswer)
         int64_t num, den;  // the typed text's value
         int box;
     } rows[] = {
-        {COMMON_LENGTH, "feet", "inch", "1/3", 1, 3, BOX_FROM},          // exactly 4 inch
-        {COMMON_LENGTH, "inch", "centimeter", "7/16", 7, 16, BOX_FROM},
-        {COMMON_LENGTH, "inch", "feet", "(2+1/2)*3", 15, 2, BOX_TO},
-        {COOKING, "cup [US]", "milliliter", "3 1/2", 7, 2, BOX_FROM},
-        {COOKING, "cup [US]", "milliliter", "\xe2\x88\x92" "3\xc2\xbd", -7, 2, BOX_TO},
-        {TEMPERATURE, "degree Celsius", "degree Fahrenheit", "-(3-5)", 2, 1, BOX_FROM},
-        {TEMPERATURE, "degree Fahrenheit", "kelvin", "1e3/7", 1000, 7, BOX_TO},
-        {METRIC_LENGTH, "meter", "kilometer", "1,234.5", 12345, 10, BOX_FROM},
+        {CATEGORY_COMMON_LENGTH, "feet", "inch", "1/3", 1, 3, BOX_FROM},          // exactly 4 inch
+        {CATEGORY_COMMON_LENGTH, "inch", "centimeter", "7/16", 7, 16, BOX_FROM},
+        {CATEGORY_COMMON_LENGTH, "inch", "feet", "(2+1/2)*3", 15, 2, BOX_TO},
+        {CATEGORY_COOKING, "cup [US]", "milliliter", "3 1/2", 7, 2, BOX_FROM},
+        {CATEGORY_COOKING, "cup [US]", "milliliter", "\xe2\x88\x92" "3\xc2\xbd", -7, 2, BOX_TO},
+        {CATEGORY_TEMPERATURE, "degree Celsius", "degree Fahrenheit", "-(3-5)", 2, 1, BOX_FROM},
+        {CATEGORY_TEMPERATURE, "degree Fahrenheit", "kelvin", "1e3/7", 1000, 7, BOX_TO},
+        {CATEGORY_METRIC_LENGTH, "meter", "kilometer", "1,234.5", 12345, 10, BOX_FROM},
     };
     for (const Row& row : rows) {
         double from = UnitFactor(row.category, row.from), to = UnitFactor(row.category, row.to);
         if (row.box == BOX_TO) std::swap(from, to);
         RefRational value = RefOver(RefRationalOf(row.num), RefRationalOf(row.den));
-        RefRational answer = row.category == TEMPERATURE ? RefTemperature(from, to, value)
+        RefRational answer = row.category == CATEGORY_TEMPERATURE ? RefTemperature(from, to, value)
                                                          : RefOver(RefTimes(value, RefStandsFor(from)), RefStandsFor(to));
         std::string expected = RefBoxText(answer, 6, false);
         EXPECT_EQ(Shown(row.category, row.from, row.to, row.typed, row.box), expected) << row.typed;
@@ -557,7 +557,7 @@ TEST_F(ExactAnswerTest, TypedExpressionsShowTheirExactAnswer)
         ParseReal(RefBoxText(answer, 15, true).c_str(), &shown);
         EXPECT_EQ(answerValue, shown) << row.typed;  // the 16 digits shown, rounded once
     }
-    EXPECT_EQ(Shown(COMMON_LENGTH, "feet", "inch", "1/3"), " 4.000000");
+    EXPECT_EQ(Shown(CATEGORY_COMMON_LENGTH, "feet", "inch", "1/3"), " 4.000000");
 }
 
 // The locale's symbols as the shell hands them down; what is no number (or
@@ -565,21 +565,21 @@ TEST_F(ExactAnswerTest, TypedExpressionsShowTheirExactAnswer)
 TEST_F(ExactAnswerTest, LocaleSymbolsAndTextsThatAreNoNumber)
 {
     SetNumberSymbols(",", ".");
-    EXPECT_EQ(Shown(METRIC_LENGTH, "meter", "centimeter", "1.234,5"), " 123450.000000");
-    EXPECT_EQ(Shown(METRIC_LENGTH, "meter", "centimeter", "1,5"), " 150.000000");
+    EXPECT_EQ(Shown(CATEGORY_METRIC_LENGTH, "meter", "centimeter", "1.234,5"), " 123450.000000");
+    EXPECT_EQ(Shown(CATEGORY_METRIC_LENGTH, "meter", "centimeter", "1,5"), " 150.000000");
     SetNumberSymbols(".", ",");
-    EXPECT_EQ(Shown(METRIC_LENGTH, "meter", "centimeter", "1,5"), "1,5");
+    EXPECT_EQ(Shown(CATEGORY_METRIC_LENGTH, "meter", "centimeter", "1,5"), "1,5");
     const char* refused[] = {"1/0", "(1+2", "2*", "()", "1e300*1e300"};
     for (const char* text : refused) {
-        EXPECT_EQ(Shown(METRIC_LENGTH, "meter", "centimeter", text), text);
+        EXPECT_EQ(Shown(CATEGORY_METRIC_LENGTH, "meter", "centimeter", text), text);
         char out[8] = "keep";
-        EXPECT_EQ(ConvertTypedText(text, METRIC_LENGTH, 0, 1, out, sizeof out), 0) << text;
+        EXPECT_EQ(ConvertTypedText(text, CATEGORY_METRIC_LENGTH, 0, 1, out, sizeof out), 0) << text;
         EXPECT_STREQ(out, "keep");
     }
     EXPECT_TRUE(std::isnan(Conversion.fromValue) || std::isinf(Conversion.toValue));
     char out[8] = "keep";
-    EXPECT_EQ(ConvertTypedText("5", METRIC_LENGTH, 0, 99, out, sizeof out), 0);
+    EXPECT_EQ(ConvertTypedText("5", CATEGORY_METRIC_LENGTH, 0, 99, out, sizeof out), 0);
     EXPECT_EQ(ConvertTypedText("5", 32, 0, 0, out, sizeof out), 0);
-    EXPECT_EQ(ConvertTypedText("5", METRIC_LENGTH, 0, 0, out, 3), 0);  // " 5.000000" does not fit
+    EXPECT_EQ(ConvertTypedText("5", CATEGORY_METRIC_LENGTH, 0, 0, out, 3), 0);  // " 5.000000" does not fit
     EXPECT_STREQ(out, "keep");
 }

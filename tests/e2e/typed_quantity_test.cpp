@@ -25,7 +25,7 @@ TEST_F(TypedQuantity, TypedAndPastedIntoBothBoxes)
     if (const char* expected = std::getenv("METROVA_EXPECTED_DECIMAL")) {
         ASSERT_EQ(Utf8FromWide(decimal), expected) << "is the locale generated? (scripts/setup-debian.sh)";
     }
-    ASSERT_TRUE(PickItem(CategoryChooser(app), METRIC_LENGTH));
+    ASSERT_TRUE(PickItem(CategoryChooser(app), CATEGORY_METRIC_LENGTH));
     ASSERT_TRUE(PickItem(FromUnitChooser(app), KILOMETER));
     ASSERT_TRUE(PickItem(ToUnitChooser(app), METER));
 
