@@ -1,6 +1,7 @@
 // The conversion state: reacts to the choosers and the value boxes and converts
 // from the box being typed in into the other one.
 #include "core/conversion_state.h"
+#include "core/answer_text.h"
 #include "core/conversion_view.h"
 #include "core/unit_search.h"
 #include "numtext/numtext.h"
@@ -43,8 +44,9 @@ static double ReadBox(int box, char* buffer)
 // double range shows doubleResult as the double path always did.
 static void ShowExactInBox(int box, double fromFactor, double toFactor, double doubleResult, char* buffer)
 {
-    FormatExactConversion(buffer, fromFactor, toFactor, FindExactConverter(Conversion.currentCategory),
-                          doubleResult, Conversion.DecimalPlaces, buffer, Conversion.NumFormat);
+    if (FormatExactConversion(buffer, fromFactor, toFactor, FindExactConverter(Conversion.currentCategory),
+                              doubleResult, Conversion.DecimalPlaces, buffer, Conversion.NumFormat))
+        UseAnswerDecimalSymbol(buffer);   // an answer, not the typed text passing through
     ViewBoxSetText(box, buffer);
 }
 
@@ -200,6 +202,13 @@ void SetDecimalPlaces(int places)
 {
     if (places < 0 || places > DECIMAL_PLACES_SHOWN_MAX) return;
     Conversion.DecimalPlaces = static_cast<unsigned short>(places);
+    Recompute(Conversion.ActiveSide);
+}
+
+// Automatic notation on, or back to fixed; either way scientific is off.
+void FlipAutomaticNotation()
+{
+    Conversion.NumFormat = Conversion.NumFormat == NUM_FORMAT_AUTOMATIC ? NUM_FORMAT_FIXED : NUM_FORMAT_AUTOMATIC;
     Recompute(Conversion.ActiveSide);
 }
 

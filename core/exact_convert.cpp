@@ -112,6 +112,7 @@ int CompareWithPowerOfTwo(const ExactRatio& r, uint64_t m, int t)
 ExactAnswer RoundRatio(const ExactRatio& r)
 {
     ExactAnswer answer;
+    answer.rounded = false;
     // Step 1: zero is zero, whatever its sign.
     if (BigIsZero(r.num)) {
         answer.kind = EXACT_ZERO;
@@ -156,8 +157,10 @@ ExactAnswer RoundRatio(const ExactRatio& r)
         digits = quotient / 10;
         uint64_t dropped = quotient % 10;
         roundUp = dropped > 5 || (dropped == 5 && (!BigIsZero(n) || (digits & 1) != 0));
+        answer.rounded = dropped != 0 || !BigIsZero(n);
     } else {
         digits = quotient;
+        answer.rounded = !BigIsZero(n);
         BigShiftLeft(n, 1);
         int half = BigCompare(n, d);
         roundUp = half > 0 || (half == 0 && (digits & 1) != 0);
@@ -351,9 +354,33 @@ const int kTinyExponent = -40;
 
 }  // namespace
 
+ExactAnswer ExactQuotient(int64_t num, int64_t den)
+{
+    // Precondition: a positive denominator.
+    assert(den > 0);
+    ExactRatio r;
+    r.negative = num < 0;
+    BigSetWord(r.num, num < 0 ? 0 - (uint64_t)num : (uint64_t)num);
+    BigSetWord(r.den, (uint64_t)den);
+    r.twos = r.fives = 0;
+    return RoundRatio(r);
+}
+
+TemperatureMap TemperatureRule(double fromCode, double toCode)
+{
+    const Affine& in = kToKelvin[TemperatureRow(fromCode)];
+    const Affine& out = kFromKelvin[TemperatureRow(toCode)];
+    TemperatureMap map;
+    map.scale = in.scale * out.scale;
+    map.offset = in.offset * out.scale + out.offset * in.divisor;
+    map.divisor = in.divisor * out.divisor;
+    return map;
+}
+
 ExactAnswer ExactByFactors(double fromFactor, double toFactor, const ScannedNumber& value)
 {
     ExactAnswer answer;
+    answer.rounded = false;
     // Step 1: both factors as the numbers their rows stand for.
     ExactFactor from, to;
     if (!FactorValue(fromFactor, &from) || !FactorValue(toFactor, &to)) {
@@ -381,12 +408,11 @@ ExactAnswer ExactByFactors(double fromFactor, double toFactor, const ScannedNumb
 ExactAnswer ExactTemperature(double fromCode, double toCode, const ScannedNumber& value)
 {
     ExactAnswer answer;
+    answer.rounded = false;
     // Step 1: through kelvin as one map, result = (P * v + Q) / S.
     const Affine& in = kToKelvin[TemperatureRow(fromCode)];
-    const Affine& out = kFromKelvin[TemperatureRow(toCode)];
-    int64_t scale = in.scale * out.scale;
-    int64_t offset = in.offset * out.scale + out.offset * in.divisor;
-    int64_t divisor = in.divisor * out.divisor;
+    const TemperatureMap map = TemperatureRule(fromCode, toCode);
+    int64_t scale = map.scale, offset = map.offset, divisor = map.divisor;
 
     // Step 2: the typed decimal v = +/- w * 10^p; zero as 0 * 10^0.
     uint64_t w = value.digits;
@@ -473,7 +499,7 @@ int FormatExactConversion(const char* text, double fromFactor, double toFactor, 
     // Step 3: its text, laid out as FormatReal lays out a double.
     switch (answer.kind) {
     case EXACT_DIGITS:
-        WriteDecimalText(answer.digits, ClampDecimals(decimals), numFormat == 0, out);
+        WriteAnswerText(answer.digits, ClampDecimals(decimals), numFormat, out);
         return 1;
     case EXACT_ZERO:
         return FormatReal(0.0, decimals, out, numFormat);  // zero's own text, "0"

@@ -19,7 +19,8 @@ fi
 
 # The end-to-end tests run the program in a Russian (code page 1251) and a
 # Japanese (932) locale; Wine takes its ANSI code page from the Unix locale.
-LOCALES="ru_RU.UTF-8 ja_JP.UTF-8"
+# German gives the regional decimal symbol a comma.
+LOCALES="ru_RU.UTF-8 ja_JP.UTF-8 de_DE.UTF-8"
 absent=""
 for l in $LOCALES; do
   short=$(echo "$l" | sed 's/UTF-8$/utf8/')

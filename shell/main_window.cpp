@@ -6,6 +6,7 @@
 #include "lists/favorites_list.h"
 #include "lists/recent_list.h"
 #include "lists/settings_file.h"
+#include "shell/answer_commands.h"
 #include "widgets/caption_link.h"
 #include "widgets/dpi.h"
 #include "res/maker.h"
@@ -136,6 +137,7 @@ static void ApplySharedFont(int dpi)
         SendMessageA(*c.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     for (HWND label : Labels)
         SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    SetFormulaLineFont(font);
     if (SharedFont) DeleteObject(SharedFont);
     SharedFont = font;
 }
@@ -168,11 +170,13 @@ static LRESULT OnCreate(HWND window)
     MainWindow = window;
     const int dpi = WindowDpi(window);
     LoadSettings();
+    ApplyAnswerOptions(window);
     AttachCaptionLink(window, MAKER_DOMAIN, MAKER_WEB_PAGE);
     SizeMainWindow(window, dpi);
     CenterWindowOver(window, GetDesktopWindow());
     CreateControls(window, dpi);
     CreateLabels(window, dpi);
+    CreateFormulaLine(window, dpi);
     ApplySharedFont(dpi);
     FitChooserLists(dpi);
     BuildFavoritesMenu(window);
@@ -191,6 +195,7 @@ static void OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam)
                  suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
     ApplySharedFont(dpi);
     PlaceChildren(dpi);
+    PlaceFormulaLine(dpi);
     FitChooserLists(dpi);
 }
 

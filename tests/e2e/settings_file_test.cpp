@@ -193,12 +193,12 @@ TEST_F(NoOptionsSection, FixedNotationWithSixDecimals)
     EXPECT_EQ(DecimalsShown(app), 6) << WindowText(ToBox(app));
 }
 
-class NumFormatTwo : public MetrovaTest {
+class NumFormatThree : public MetrovaTest {
 protected:
-    void BeforeStart() override { ASSERT_TRUE(WriteSettingsFile("[Options]\r\nNUM_FORMAT=2\r\nDEC_PLACE=6\r\n")); }
+    void BeforeStart() override { ASSERT_TRUE(WriteSettingsFile("[Options]\r\nNUM_FORMAT=3\r\nDEC_PLACE=6\r\n")); }
 };
 
-TEST_F(NumFormatTwo, CountsAsFixedAndIsWrittenBackAsOne)
+TEST_F(NumFormatThree, AnUnknownValueCountsAsFixedAndIsWrittenBackAsOne)
 {
     EXPECT_FALSE(Checked(&app, IDM_OPTIONS_SCIENTIFIC));
     ASSERT_TRUE(ExitByMenu(&app));

@@ -391,7 +391,7 @@ protected:
             file += "RECENT_FR_" + std::to_string(n) + "=" + std::to_string(units[n - 1][0]) + "\r\n";
             file += "RECENT_TO_" + std::to_string(n) + "=" + std::to_string(units[n - 1][1]) + "\r\n";
         }
-        file += "[Options]\r\nNUM_FORMAT=2\r\nDEC_PLACE=20\r\n";
+        file += "[Options]\r\nNUM_FORMAT=3\r\nDEC_PLACE=20\r\n";
         ASSERT_TRUE(WriteSettingsFile(file));
     }
 };
@@ -400,9 +400,9 @@ TEST_F(HandEditedOptions, ScientificNotationFlipsFromAnyFixedValue)
 {
     ASSERT_TRUE(ClearBox(FromBox(app)));
     ASSERT_TRUE(TypeText(FromBox(app), "2"));
-    EXPECT_EQ(WindowText(ToBox(app)), " 2000.000000000000");      // NUM_FORMAT=2 is fixed; 16 digits shown
+    EXPECT_EQ(WindowText(ToBox(app)), " 2000.000000000000");      // NUM_FORMAT=3 is fixed; 16 digits shown
     ASSERT_TRUE(SendCommand(app.window, IDM_OPTIONS_SCIENTIFIC));
-    EXPECT_EQ(WindowText(ToBox(app)), " 2.000000000000000E+0003"); // 2 -> scientific, not 3 (still fixed)
+    EXPECT_EQ(WindowText(ToBox(app)), " 2.000000000000000E+0003"); // 3 -> scientific (a lowest-bit flip gives 2)
     std::vector<MenuEntry> bar;
     ASSERT_TRUE(ReadMenu(&app, &bar));
     EXPECT_TRUE(FindMenuItem(bar, IDM_OPTIONS_SCIENTIFIC)->checked);

@@ -219,9 +219,9 @@ TEST_F(LoadSettingsTest, Options)
     EXPECT_EQ(Conversion.NumFormat, 1);
     EXPECT_EQ(Conversion.DecimalPlaces, 6);
 
-    PutLocalFile("[Options]\nNUM_FORMAT=2\nDEC_PLACE=20\n");   // kept as read
+    PutLocalFile("[Options]\nNUM_FORMAT=3\nDEC_PLACE=20\n");   // kept as read
     LoadSettings();
-    EXPECT_EQ(Conversion.NumFormat, 2);
+    EXPECT_EQ(Conversion.NumFormat, 3);
     EXPECT_EQ(Conversion.DecimalPlaces, 20);
 
     PutLocalFile("[Options]\nDEC_PLACE=65543\n");   // low 16 bits: 65536 + 7
@@ -317,7 +317,7 @@ TEST_F(SaveSettingsTest, ALoadGivesBackWhatWasSaved)
 
 TEST_F(SaveSettingsTest, OptionsAreWrittenBackNormalised)
 {
-    PutLocalFile("[Options]\nNUM_FORMAT=2\nDEC_PLACE=20\n");
+    PutLocalFile("[Options]\nNUM_FORMAT=3\nDEC_PLACE=20\n");
     LoadSettings();
     SaveSettings();
     EXPECT_EQ(FakeProfileValue(LOCAL_FILE, "Options", "NUM_FORMAT"), "1");   // fixed notation
