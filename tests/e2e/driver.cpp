@@ -885,3 +885,29 @@ void EndAppDataMove(AppDataMove* move)
     RegCloseKey(move->key);
     move->key = 0;
 }
+
+// Another program may hold the clipboard open for a moment.
+static bool OpenTheClipboard()
+{
+    return WaitUntil([] { return OpenClipboard(0) != 0; }, DRIVER_TIMEOUT_MS);
+}
+
+bool EmptyTheClipboard()
+{
+    if (!OpenTheClipboard()) return false;
+    const bool emptied = EmptyClipboard() != 0;
+    CloseClipboard();
+    return emptied;
+}
+
+std::wstring ClipboardText()
+{
+    if (!OpenTheClipboard()) return L"";
+    std::wstring text;
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    const wchar_t* locked = data ? static_cast<const wchar_t*>(GlobalLock(data)) : 0;
+    if (locked) text = locked;
+    if (data) GlobalUnlock(data);
+    CloseClipboard();
+    return text;
+}
