@@ -9,6 +9,7 @@ namespace {
 
 using Answers = MetrovaTest;
 using Dpi = MetrovaTest;
+using LocaleFormula = MetrovaTest;
 
 const int COMMON_LENGTH = 4, MILE = 8, COMMON_KILOMETER = 3;   // "Common Length": "mile", "kilometer"
 const int FORMULA_GROWTH96 = 34;                               // the line and the gap above it
@@ -164,6 +165,26 @@ TEST_F(Answers, RegionalDecimalSymbolInAnswersAndCopies)
     EXPECT_EQ(ClipboardText(), std::wstring(L"50 mile = 80") + symbol + L"467200 kilometer");
     ASSERT_TRUE(SendCommand(app.window, IDM_OPTIONS_WINDOWS_DECIMAL));
     EXPECT_EQ(WindowText(ToBox(app)), " 80.467200");
+}
+
+// Run again under code pages 1251 and 932 (the Locale* tests): the line is a
+// Unicode window, so a Windows-1252 name shows as written in every one.
+TEST_F(LocaleFormula, NamesShowInEveryCodePage)
+{
+    const int ALL_LENGTH = 0;
+    int print = -1, meter = -1;
+    ASSERT_TRUE(PickItem(CategoryChooser(app), ALL_LENGTH));
+    for (int i = 0; i < ComboCount(FromUnitChooser(app)); ++i) {
+        const std::wstring name = ComboItemWide(FromUnitChooser(app), i);
+        if (name == WideFrom1252("douzi\xE8me [print]")) print = i;
+        if (name == L"meter") meter = i;
+    }
+    ASSERT_TRUE(print >= 0 && meter >= 0);
+    ASSERT_TRUE(PickItem(FromUnitChooser(app), print));
+    ASSERT_TRUE(PickItem(ToUnitChooser(app), meter));
+    ASSERT_TRUE(SendCommand(app.window, IDM_VIEW_FORMULA));
+    EXPECT_EQ(WideText(FormulaLine(app)),
+              L"1 douzi\u00E8me [print] = 0.00017638888889 meter\n1 meter \u2248 5669.291338546965 douzi\u00E8me [print]");
 }
 
 // ctest runs this at 120, 144 and 192 DPI too.
