@@ -887,27 +887,21 @@ void EndAppDataMove(AppDataMove* move)
 }
 
 // Another program may hold the clipboard open for a moment.
-static bool OpenTheClipboard()
-{
-    return WaitUntil([] { return OpenClipboard(0) != 0; }, DRIVER_TIMEOUT_MS);
-}
+static bool OpenTheClipboard() { return WaitUntil([] { return OpenClipboard(0) != 0; }); }
 
 bool EmptyTheClipboard()
 {
-    if (!OpenTheClipboard()) return false;
-    const bool emptied = EmptyClipboard() != 0;
+    const bool emptied = OpenTheClipboard() && EmptyClipboard();
     CloseClipboard();
     return emptied;
 }
 
 std::wstring ClipboardText()
 {
-    if (!OpenTheClipboard()) return L"";
-    std::wstring text;
-    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    HANDLE data = OpenTheClipboard() ? GetClipboardData(CF_UNICODETEXT) : 0;
     const wchar_t* locked = data ? static_cast<const wchar_t*>(GlobalLock(data)) : 0;
-    if (locked) text = locked;
-    if (data) GlobalUnlock(data);
+    const std::wstring text = locked ? locked : L"";
+    if (locked) GlobalUnlock(data);
     CloseClipboard();
     return text;
 }

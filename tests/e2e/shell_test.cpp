@@ -307,18 +307,18 @@ TEST_F(MainWindow, MenuAsBuilt)
     EXPECT_EQ(bar[0].items[0].id, 34);
     EXPECT_TRUE(bar[0].items[1].separator);
 
-    const struct { const char* text; int id; } view[] = {
-        { "Swap", 51 }, { "", 0 }, { "&Find Unit...\tCtrl+F", 52 }, { "", 0 }, { "&Copy Answer\tCtrl+Shift+C", 56 },
-        { "Copy Con&version", 57 }, { "", 0 }, { "&Formula", 55 }, { "Always on &Top", 54 },
-    };
-    ASSERT_EQ(bar[1].items.size(), sizeof view / sizeof view[0]);
-    for (size_t i = 0; i < bar[1].items.size(); ++i) {
-        EXPECT_EQ(bar[1].items[i].separator, view[i].id == 0) << i;
-        EXPECT_EQ(bar[1].items[i].text, view[i].text) << i;
-        if (view[i].id) {
-            EXPECT_EQ(bar[1].items[i].id, view[i].id) << i;
-        }
-        EXPECT_FALSE(bar[1].items[i].checked) << i;   // every choice off at first
+    ASSERT_EQ(bar[1].items.size(), 9u);
+    EXPECT_EQ(bar[1].items[0].text, "Swap");
+    EXPECT_EQ(bar[1].items[0].id, 51);
+    EXPECT_TRUE(bar[1].items[1].separator);
+    EXPECT_EQ(bar[1].items[2].text, "&Find Unit...\tCtrl+F");
+    EXPECT_EQ(bar[1].items[2].id, 52);
+    const char* added[] = { "", "&Copy Answer\tCtrl+Shift+C", "Copy Con&version", "", "&Formula", "Always on &Top" };
+    const int addedIds[] = { 0, 56, 57, 0, 55, 54 };   // 0: a separator
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(bar[1].items[3 + i].text, added[i]);
+        EXPECT_EQ(bar[1].items[3 + i].id, addedIds[i]);
+        EXPECT_FALSE(bar[1].items[3 + i].checked);   // every choice off at first
     }
 
     ASSERT_EQ(bar[2].items.size(), 3u);                         // no favourites yet
@@ -338,12 +338,8 @@ TEST_F(MainWindow, MenuAsBuilt)
     EXPECT_EQ(options[3].text, "Scientific Notation");
     EXPECT_EQ(options[3].id, 65);
     EXPECT_FALSE(options[3].checked);                           // fixed notation at first
-    EXPECT_EQ(options[4].text, "Automatic Notation");
-    EXPECT_EQ(options[4].id, 66);
-    EXPECT_FALSE(options[4].checked);
-    EXPECT_EQ(options[5].text, "Windows Decimal Symbol");
-    EXPECT_EQ(options[5].id, 67);
-    EXPECT_FALSE(options[5].checked);
+    EXPECT_TRUE(options[4].text == "Automatic Notation" && options[4].id == 66 && !options[4].checked);
+    EXPECT_TRUE(options[5].text == "Windows Decimal Symbol" && options[5].id == 67 && !options[5].checked);
     ASSERT_EQ(options[2].items.size(), 16u);
     for (int i = 0; i < 16; ++i) {
         EXPECT_EQ(options[2].items[i].text, std::to_string(i));

@@ -4,13 +4,11 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
-#include <initializer_list>
 
 #include "res/resource.h"
 
 const char* const SOAK_KIND_CODES[ACT_KINDS] = { "C", "U", "KU", "KC", "T", "X", "TAB", "K", "S", "D",
-                                                 "N", "FA", "FR", "R", "F", "FIND", "SAVE", "RST", "M", "A",
-                                                 "V", "CP" };
+                                                 "N", "FA", "FR", "R", "F", "FIND", "SAVE", "RST", "M", "A", "V" };
 
 SoakAction SoakMake(SoakActionKind kind, int a, int b, int c, int d, const std::string& text)
 {
@@ -80,7 +78,6 @@ std::string SoakDescribe(const SoakAction& a)
         return std::string(a.a == CHOICE_FORMULA ? "Formula" : a.a == CHOICE_ON_TOP ? "Always on Top"
                                                                                      : "Windows Decimal Symbol") +
                (a.b ? " from the keys" : "");
-    case ACT_COPY: return std::string(a.a ? "Copy Conversion" : "Copy Answer") + (a.b ? " from the keys" : "");
     case ACT_FAVORITE_ADD: return "Add to Favoriates";
     case ACT_FAVORITE_REMOVE: return "Remove from Favoriates";
     case ACT_APPLY_RECENT: return "recent item " + std::to_string(a.a) + " from the top";
@@ -305,7 +302,7 @@ const Weighted WEIGHTS[] = {
     { ACT_SWAP, 5 },          { ACT_DECIMALS, 4 },        { ACT_NOTATION, 3 },       { ACT_FAVORITE_ADD, 10 },
     { ACT_FAVORITE_REMOVE, 2 }, { ACT_APPLY_RECENT, 5 },  { ACT_APPLY_FAVORITE, 5 }, { ACT_FIND_UNIT, 2 },
     { ACT_SAVE_ON_EXIT, 2 },  { ACT_RESTART, 1 },         { ACT_MOUSE_PICK, 4 },     { ACT_ABOUT, 1 },
-    { ACT_CHOICE, 2 },        { ACT_COPY, 3 },
+    { ACT_CHOICE, 2 },
 };
 
 SoakAction GenerateOne(const SoakModel& m, SoakRng& rng, SoakActionKind last)
@@ -364,7 +361,6 @@ SoakAction GenerateOne(const SoakModel& m, SoakRng& rng, SoakActionKind last)
         case ACT_DECIMALS: return SoakMake(ACT_DECIMALS, rng.Below(16));
         case ACT_NOTATION: return SoakMake(ACT_NOTATION, rng.Chance(50) ? 1 : 0);
         case ACT_CHOICE: return SoakMake(ACT_CHOICE, rng.Below(CHOICE_COUNT), rng.Chance(40) ? 1 : 0);
-        case ACT_COPY: return SoakMake(ACT_COPY, rng.Below(2), rng.Chance(40) ? 1 : 0);
         case ACT_FAVORITE_ADD: return SoakMake(ACT_FAVORITE_ADD);
         case ACT_FAVORITE_REMOVE: return SoakMake(ACT_FAVORITE_REMOVE);
         case ACT_APPLY_RECENT:
@@ -470,15 +466,7 @@ struct Performer {
     void MousePick(const SoakAction& a);
     void About(const SoakAction& a);
     void Choice(const SoakAction& a);
-    void Copy(const SoakAction& a);
-    // Opens a pop-up of the menu bar by its letter and presses keys in it.
-    void MenuKeys(WORD popup, std::initializer_list<WORD> keys)
-    {
-        Front();
-        SoakMenuOpens(m);
-        Key(popup, KEY_ALT);
-        for (WORD key : keys) Key(key);
-    }
+
 };
 
 void Performer::Do(const SoakAction& a)
@@ -564,7 +552,6 @@ void Performer::Do(const SoakAction& a)
         else SoakFlipNotation(m);
         break;
     case ACT_CHOICE: Choice(a); break;
-    case ACT_COPY: Copy(a); break;
     case ACT_FAVORITE_ADD:
         Command(IDM_FAVORITES_ADD);
         SoakAddFavorite(m);
@@ -687,54 +674,18 @@ void Performer::FindUnit(const SoakAction& a)
 // A modal box and back: the focus returns to where it was.
 void Performer::Choice(const SoakAction& a)
 {
+    const int ids[CHOICE_COUNT] = { IDM_VIEW_FORMULA, IDM_VIEW_ALWAYS_ON_TOP, IDM_OPTIONS_WINDOWS_DECIMAL };
     if (!a.b) {
-        const int ids[CHOICE_COUNT] = { IDM_VIEW_FORMULA, IDM_VIEW_ALWAYS_ON_TOP, IDM_OPTIONS_WINDOWS_DECIMAL };
         Command(ids[a.a]);
-    } else if (a.a == CHOICE_FORMULA) {
-        MenuKeys('V', { VK_UP, VK_UP, VK_RETURN });   // the last item but one; its letter is "&Find Unit"'s too
-    } else if (a.a == CHOICE_ON_TOP) {
-        MenuKeys('V', { 'T' });
     } else {
-        MenuKeys('O', { VK_UP, VK_RETURN });          // the last item
+        Front();
+        SoakMenuOpens(m);
+        Key(a.a == CHOICE_WINDOWS_DECIMAL ? 'O' : 'V', KEY_ALT);
+        if (a.a == CHOICE_FORMULA) Key(VK_UP);   // the last item but one: "&F" is "&Find Unit..."'s too
+        if (a.a == CHOICE_ON_TOP) Key('T');
+        else Key(VK_UP), Key(VK_RETURN);
     }
     SoakFlipChoice(m, a.a);
-}
-
-// The copy leaves the window as it was (the usual checks after the action
-// see to that); here the clipboard is compared with the boxes.
-void Performer::Copy(const SoakAction& a)
-{
-    if (Live()) Require(EmptyTheClipboard(), "cannot empty the clipboard");
-    if (!a.b) Command(a.a ? IDM_VIEW_COPY_CONVERSION : IDM_VIEW_COPY_ANSWER);
-    else if (a.a) MenuKeys('V', { 'V' });
-    else {
-        Front();
-        Key('C', KEY_CTRL | KEY_SHIFT);
-    }
-    std::string answer;
-    if (!Live() || !SoakCopiedAnswer(*m, &answer)) return;
-    if (a.b) Require(WaitForInputHandled(app), "the keys were not handled");
-    const std::wstring copied = ClipboardText();
-    if (!a.a) {
-        if (copied != WideFrom1252(answer)) problems.push_back("Copy Answer gave \"" + Utf8FromWide(copied) + "\"");
-        return;
-    }
-    // "typed unit = answer unit", "≈" for a rounded answer; nothing for a typed text that is no number.
-    const std::string& typed = m->box[m->activeSide - 1].text;
-    const int typedUnit = m->activeSide == 1 ? m->fromUnit : m->toUnit;
-    const int answerUnit = m->activeSide == 1 ? m->toUnit : m->fromUnit;
-    SoakNumber number;
-    std::wstring head, tail;
-    if (SoakParse(typed, &number)) {
-        head = WideFrom1252(typed + " " + SoakUnitName(m->category, typedUnit) + " ");
-        tail = WideFrom1252(" " + answer + " " + SoakUnitName(m->category, answerUnit));
-    }
-    const bool matches = head.empty() ? copied.empty()
-                                      : copied.size() == head.size() + 1 + tail.size() &&
-                                            copied.compare(0, head.size(), head) == 0 &&
-                                            (copied[head.size()] == L'=' || copied[head.size()] == L'\u2248') &&
-                                            copied.compare(head.size() + 1, tail.size(), tail) == 0;
-    if (!matches) problems.push_back("Copy Conversion gave \"" + Utf8FromWide(copied) + "\"");
 }
 
 void Performer::About(const SoakAction& a)
@@ -808,7 +759,7 @@ bool SoakUsesRealInput(const SoakAction& a)
     case ACT_KEY_UNIT: case ACT_KEY_CATEGORY: case ACT_TAB_KEYS: case ACT_TYPE_KEYS:
     case ACT_FIND_UNIT: case ACT_RESTART: case ACT_MOUSE_PICK: case ACT_ABOUT: return true;
     case ACT_SWAP: return a.a != 0;
-    case ACT_CHOICE: case ACT_COPY: return a.b != 0;
+    case ACT_CHOICE: return a.b != 0;
     default: return false;
     }
 }

@@ -32,7 +32,6 @@ enum SoakActionKind {
     ACT_MOUSE_PICK,       // a: chooser (0 category, 1 from-unit, 2 to-unit), b: item; real clicks
     ACT_ABOUT,            // the About box from the menu, a: closed by 0 Enter, 1 Escape
     ACT_CHOICE,           // a: SoakChoice, b: 1 from the keys (else the command)
-    ACT_COPY,             // a: 0 Copy Answer, 1 Copy Conversion, b: 1 from the keys; the clipboard checked
     ACT_KINDS
 };
 

@@ -378,14 +378,6 @@ void SoakFlipChoice(SoakModel* m, int choice)
     *flags[choice] = !*flags[choice];
 }
 
-bool SoakCopiedAnswer(const SoakModel& m, std::string* text)
-{
-    const SoakBox& answer = m.box[2 - m.activeSide];
-    const size_t first = answer.text.find_first_not_of(' ');
-    *text = first == std::string::npos ? "" : answer.text.substr(first);
-    return answer.known;
-}
-
 void SoakFlipSaveOnExit(SoakModel* m) { m->saveOnExit ^= 1; }
 
 void SoakAddFavorite(SoakModel* m)

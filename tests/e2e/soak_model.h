@@ -132,9 +132,6 @@ void SoakFlipAutomatic(SoakModel* m);
 // symbol is '.' where the soak runs, so the boxes stay as they are).
 enum SoakChoice { CHOICE_FORMULA, CHOICE_ON_TOP, CHOICE_WINDOWS_DECIMAL, CHOICE_COUNT };
 void SoakFlipChoice(SoakModel* m, int choice);
-// What "Copy Answer" puts on the clipboard: the answer box's text without its
-// leading blanks; false when the model cannot say.
-bool SoakCopiedAnswer(const SoakModel& m, std::string* text);
 void SoakFlipSaveOnExit(SoakModel* m);
 void SoakAddFavorite(SoakModel* m);
 void SoakRemoveFavorite(SoakModel* m);
