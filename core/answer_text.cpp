@@ -3,6 +3,7 @@
 #include "core/answer_text.h"
 
 #include <cstdint>
+#include <cstring>
 
 #include "catalogue/catalog.h"
 #include "core/convert.h"
@@ -320,13 +321,19 @@ AnswerExactness ShownAnswerExactness(const char* typed, const char* shown, int c
     if (answer.kind == EXACT_ZERO) return ANSWER_EXACT;
     if (answer.kind != EXACT_DIGITS || answer.rounded) return ANSWER_ROUNDED;
 
-    // The answer shown, read back with a point: the digits it cut decide.
-    char number[64];
-    ComposeCopiedAnswer(shown, number, sizeof number);
-    for (char* at = number; *at; ++at)
-        if (*at == AnswerDecimalSymbol) *at = '.';
+    // The answer shown, read back with a point in place of the symbol (as
+    // UTF-8, up to three bytes): the digits it cut decide.
+    char symbol[4], number[64];
+    Utf8Text symbolText = BeginText(symbol, sizeof symbol);
+    PutDecimalSymbol(symbolText);
+    Utf8Text numberText = BeginText(number, sizeof number);
+    for (const char* at = AnswerNumber(shown); *at && !numberText.full;) {
+        const bool isSymbol = symbolText.length > 0 && std::strncmp(at, symbol, size_t(symbolText.length)) == 0;
+        PutBytes(numberText, isSymbol ? "." : at, 1);
+        at += isSymbol ? symbolText.length : 1;
+    }
     ScannedNumber shownValue;
-    if (!ScanNumber(number, &shownValue)) return ANSWER_ROUNDED;
+    if (numberText.full || !ScanNumber(number, &shownValue)) return ANSWER_ROUNDED;
     return SameDecimal(shownValue, answer.digits) ? ANSWER_EXACT : ANSWER_ROUNDED;
 }
 
