@@ -232,7 +232,8 @@ void PutTemperatureRule(Utf8Text& t, double fromCode, double toCode)
 {
     const TemperatureMap map = TemperatureRule(fromCode, toCode);
     const char* x = TemperatureSymbol(fromCode);
-    DecimalDigits scale;
+    const DecimalDigits kOne = { false, 1000000000000000ull, 0 };   // never shown: the quotients exist
+    DecimalDigits scale = kOne;
     bool scaleExact = false;
     QuotientDigits(map.scale, map.divisor, &scale, &scaleExact);
     bool exact = true;
@@ -248,13 +249,15 @@ void PutTemperatureRule(Utf8Text& t, double fromCode, double toCode)
         }
         PutOffset(b, map.offset, map.divisor, &exact);
     } else {
-        DecimalDigits divisor;
-        QuotientDigits(map.divisor, map.scale, &divisor, &exact);
+        DecimalDigits divisor = kOne;
+        bool divisorExact = false;
+        QuotientDigits(map.divisor, map.scale, &divisor, &divisorExact);
         Put(b, map.offset ? "(" : "");
         Put(b, x);
         PutOffset(b, map.offset, map.scale, &exact);
         Put(b, map.offset ? ") / " : " / ");
-        PutFormulaNumber(b, divisor, exact);
+        PutFormulaNumber(b, divisor, divisorExact);
+        exact = exact && divisorExact;
     }
     Put(t, TemperatureSymbol(toCode));
     PutRelation(t, exact);
