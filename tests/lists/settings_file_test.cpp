@@ -327,18 +327,13 @@ TEST_F(SaveSettingsTest, OptionsAreWrittenBackNormalised)
     EXPECT_EQ(FakeProfileValue(LOCAL_FILE, "Options", "DEC_PLACE"), "65535");   // unsigned
 }
 
-// Automatic notation is 2; the answer flags are on only for 1, and written
-// only while on.
-TEST_F(SaveSettingsTest, AnswerChoicesRoundTrip)
+// The answer flags are on only for 1 (NUM_FORMAT=2 and the flags on: the
+// end-to-end settings test), and written only while on.
+TEST_F(SaveSettingsTest, AnswerFlagsWithUnknownValuesAreOffAndLeaveNoKey)
 {
-    PutLocalFile("[Options]\nNUM_FORMAT=2\nWINDOWS_DECIMAL=1\nALWAYS_ON_TOP=1\n");
+    PutLocalFile("[Options]\nWINDOWS_DECIMAL=2\nALWAYS_ON_TOP=yes\n");
     LoadSettings();
-    EXPECT_TRUE(Conversion.NumFormat == 2 && WindowsDecimalSymbol == 1 && AlwaysOnTop == 1);
-    SaveSettings();
-    EXPECT_EQ(FakeProfileValue(LOCAL_FILE, "Options", "NUM_FORMAT"), "2");
-    EXPECT_EQ(FakeProfileValue(LOCAL_FILE, "Options", "ALWAYS_ON_TOP"), "1");
-    PutLocalFile("[Options]\nWINDOWS_DECIMAL=2\nALWAYS_ON_TOP=yes\n");   // unknown values: off, so no key
-    LoadSettings();
+    EXPECT_TRUE(WindowsDecimalSymbol == 0 && AlwaysOnTop == 0);
     SaveSettings();
     EXPECT_EQ(FakeFileText(LOCAL_FILE).find("WINDOWS_DECIMAL"), std::string::npos);
     EXPECT_EQ(FakeFileText(LOCAL_FILE).find("ALWAYS_ON_TOP"), std::string::npos);
