@@ -21,9 +21,11 @@ static int ShownConversion[3] = { -1, -1, -1 };   // what the line shows: catego
 
 bool FormulaShown() { return Shown; }
 
+// Not wrapped: a direction too long for the line is cut at the right, and
+// the other stays in view.
 void CreateFormulaLine(HWND window, int dpi)
 {
-    FormulaLine = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_LEFT | SS_NOPREFIX, ScaleForDpi(FORMULA_X96, dpi),
+    FormulaLine = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_LEFTNOWORDWRAP | SS_NOPREFIX, ScaleForDpi(FORMULA_X96, dpi),
                                   ScaleForDpi(FORMULA_Y96, dpi), ScaleForDpi(FORMULA_WIDTH96, dpi),
                                   ScaleForDpi(FORMULA_HEIGHT96, dpi), window,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_FORMULA_LINE)), Instance, 0);
