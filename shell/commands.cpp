@@ -86,7 +86,6 @@ static void FlipSaveOnExit(HWND window)
 {
     SaveOnExit ^= 1;
     CheckItem(window, IDM_OPTIONS_SAVE_ON_EXIT, SaveOnExit != 0);
-    UpdateAnswerChecks(window);
 }
 
 static void Swap(HWND window)
