@@ -1,6 +1,7 @@
 // The conversion state: reacts to the choosers and the value boxes and converts
 // from the box being typed in into the other one.
 #include "core/conversion_state.h"
+#include "core/answer_text.h"
 #include "core/conversion_view.h"
 #include "core/convert_text.h"
 #include "core/unit_search.h"
@@ -38,6 +39,7 @@ static void ConvertBox(int typedBox, double fromFactor, double toFactor, double*
                  Conversion.NumFormat, &result);
     *typedValue = result.typedValue;
     *answerValue = result.answerValue;
+    if (result.shown) UseAnswerDecimalSymbol(result.text);   // an answer, not the typed text passing through
     ViewBoxSetText(typedBox == BOX_FROM ? BOX_TO : BOX_FROM, result.shown ? result.text : buffer);
 }
 
@@ -206,6 +208,13 @@ void SetDecimalPlaces(int places)
 {
     if (places < 0 || places > DECIMAL_PLACES_SHOWN_MAX) return;
     Conversion.DecimalPlaces = static_cast<unsigned short>(places);
+    Recompute(Conversion.ActiveSide);
+}
+
+// Automatic notation on, or back to fixed; either way scientific is off.
+void FlipAutomaticNotation()
+{
+    Conversion.NumFormat = Conversion.NumFormat == NUM_FORMAT_AUTOMATIC ? NUM_FORMAT_FIXED : NUM_FORMAT_AUTOMATIC;
     Recompute(Conversion.ActiveSide);
 }
 

@@ -14,7 +14,7 @@ struct ConversionState {
     double fromValue, toValue;         // last value read from or written to each box
     SpecialConverter specialConverter; // for the current category, or 0
     int ActiveSide;                    // 1 From box, 2 To box
-    int NumFormat;                     // non-zero fixed, 0 scientific
+    int NumFormat;                     // 0 scientific, 2 automatic, any other fixed
     unsigned short DecimalPlaces;      // 0..15 shown; a stored larger value is kept
 };
 
@@ -45,6 +45,7 @@ void OnValueBoxChanged(int side);
 // Display options, as the Options menu changes them. Both re-format the passive
 // box from the active box's text.
 void FlipNumFormat();                  // fixed <-> scientific, whatever value was loaded
+void FlipAutomaticNotation();          // fixed <-> automatic; from scientific to automatic
 void SetDecimalPlaces(int places);     // 0..15; anything else is ignored
 
 // The decimal places the value boxes actually show (DecimalPlaces clamped to 15).

@@ -32,6 +32,11 @@ void SetNumberSymbols(const char* decimal, const char* grouping)
     CopySymbol(g_groupingSymbol, grouping);
 }
 
+int ReadTypedNumber(const char* typed, ExactNumber* value)
+{
+    return ReadQuantity(typed, g_decimalSymbol, g_groupingSymbol, value);
+}
+
 void ConvertTyped(const char* typed, int category, double fromFactor, double toFactor, int decimals, int numFormat,
                   TypedConversion* result)
 {

@@ -3,11 +3,16 @@
 // and the two values as doubles, for the value boxes, an All Units window and
 // copying alike.
 #pragma once
+#include "numtext/exact_number.h"
 #include "numtext/numtext.h"
 
 // The locale's decimal and grouping symbols (UTF-8, at most 7 bytes each;
 // a longer or missing one counts as none). Until set: "." and ",".
 void SetNumberSymbols(const char* decimal, const char* grouping);
+
+// Reads typed (UTF-8) with the locale's symbols as the value boxes read it;
+// returns 0 when it is not a number.
+int ReadTypedNumber(const char* typed, ExactNumber* value);
 
 // One reading of a typed text and its answer.
 struct TypedConversion {

@@ -129,6 +129,7 @@ int CompareWithPowerOfTwo(const ExactRatio& r, uint64_t m, int t, bool* undecide
 ExactAnswer RoundRatio(const ExactRatio& r)
 {
     ExactAnswer answer;
+    answer.rounded = false;
     // Step 1: zero is zero, whatever its sign.
     if (BigIsZero(r.num)) {
         answer.kind = EXACT_ZERO;
@@ -185,8 +186,10 @@ ExactAnswer RoundRatio(const ExactRatio& r)
             BigSubtract(below, n);
             undecided = !FarFromRoundingPoint(below, d, r.stickyGap);
         }
+        answer.rounded = dropped != 0 || !BigIsZero(n) || r.sticky != 0;
     } else {
         digits = quotient;
+        answer.rounded = !BigIsZero(n) || r.sticky != 0;
         BigShiftLeft(n, 1);
         int half = BigCompare(n, d);
         roundUp = half > 0 || (half == 0 && (digits & 1) != 0);
@@ -398,9 +401,34 @@ void ExactOfScanned(const ScannedNumber& value, ExactNumber* x)
 
 }  // namespace
 
+ExactAnswer ExactQuotient(int64_t num, int64_t den)
+{
+    // Precondition: a positive denominator.
+    assert(den > 0);
+    ExactRatio r;
+    r.negative = num < 0;
+    BigSetWord(r.num, num < 0 ? 0 - (uint64_t)num : (uint64_t)num);
+    BigSetWord(r.den, (uint64_t)den);
+    r.twos = r.fives = 0;
+    r.sticky = r.stickyGap = 0;
+    return RoundRatio(r);
+}
+
+TemperatureMap TemperatureRule(double fromCode, double toCode)
+{
+    const Affine& in = kToKelvin[TemperatureRow(fromCode)];
+    const Affine& out = kFromKelvin[TemperatureRow(toCode)];
+    TemperatureMap map;
+    map.scale = in.scale * out.scale;
+    map.offset = in.offset * out.scale + out.offset * in.divisor;
+    map.divisor = in.divisor * out.divisor;
+    return map;
+}
+
 ExactAnswer ExactRationalByFactors(double fromFactor, double toFactor, const ExactNumber& value)
 {
     ExactAnswer answer;
+    answer.rounded = false;
     // Step 1: both factors as the numbers their rows stand for.
     ExactFactor from, to;
     if (!FactorValue(fromFactor, &from) || !FactorValue(toFactor, &to)) {
@@ -426,12 +454,11 @@ ExactAnswer ExactRationalByFactors(double fromFactor, double toFactor, const Exa
 ExactAnswer ExactRationalTemperature(double fromCode, double toCode, const ExactNumber& value)
 {
     ExactAnswer answer;
+    answer.rounded = false;
     // Step 1: through kelvin as one map, result = (P * v + Q) / S.
     const Affine& in = kToKelvin[TemperatureRow(fromCode)];
-    const Affine& out = kFromKelvin[TemperatureRow(toCode)];
-    int64_t scale = in.scale * out.scale;
-    int64_t offset = in.offset * out.scale + out.offset * in.divisor;
-    int64_t divisor = in.divisor * out.divisor;
+    const TemperatureMap map = TemperatureRule(fromCode, toCode);
+    int64_t scale = map.scale, offset = map.offset, divisor = map.divisor;
 
     // Step 2: below absolute zero gives 0 in any unit.
     int below = BelowAbsoluteZero(in, value);
@@ -480,7 +507,7 @@ int FormatExactAnswer(const ExactAnswer& answer, double doubleResult, int decima
 {
     switch (answer.kind) {
     case EXACT_DIGITS:
-        WriteDecimalText(answer.digits, ClampDecimals(decimals), numFormat == 0, out);
+        WriteAnswerText(answer.digits, ClampDecimals(decimals), numFormat, out);
         return 1;
     case EXACT_ZERO:
         return FormatReal(0.0, decimals, out, numFormat);  // zero's own text, "0"

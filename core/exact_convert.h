@@ -18,6 +18,7 @@ enum ExactKind {
 struct ExactAnswer {
     ExactKind kind;
     DecimalDigits digits;  // only with EXACT_DIGITS
+    bool rounded;          // with EXACT_DIGITS: the 16 digits are not the whole answer
 };
 
 // The exact counterpart of a special converter (same argument order).
@@ -43,6 +44,17 @@ ExactAnswer ExactByFactors(double fromFactor, double toFactor, const ScannedNumb
 // TemperatureConvert in exact arithmetic, with 273.15, 32, 1.8 and 1.25 as
 // the decimals they are written as; below absolute zero (exactly) gives zero.
 ExactAnswer ExactTemperature(double fromCode, double toCode, const ScannedNumber& value);
+
+// The temperature rule from one code to another as one affine map with
+// integer coefficients: result = (scale * v + offset) / divisor, divisor > 0.
+// Codes as TemperatureConvert takes them.
+// num / den (den > 0) to 16 digits, rounded once, as an answer is.
+ExactAnswer ExactQuotient(int64_t num, int64_t den);
+
+struct TemperatureMap {
+    int64_t scale, offset, divisor;
+};
+TemperatureMap TemperatureRule(double fromCode, double toCode);
 
 // The text the other value box shows for the typed text: the exact answer by
 // `converter` (the factor rule when it is 0), laid out as FormatReal lays

@@ -22,6 +22,8 @@ static_assert(SETTINGS_PATH_SIZE >= SETTINGS_FOLDER_SIZE + 1 + int(sizeof SETTIN
 char SettingsBase[SETTINGS_BASE_SIZE] = ".";   // set once by FindSettingsBase
 int PortableMode;               // shown in the title
 int SaveOnExit;                 // flipped by the menu, set by LoadSettings
+int WindowsDecimalSymbol;       // flipped by the menu, set by LoadSettings
+int AlwaysOnTop;                // the same
 
 // Joins the parts with backslashes; false when the path does not fit (the
 // buffer then holds a cut path that must not be used).
@@ -141,6 +143,9 @@ void LoadSettings()
     }
 
     Conversion.NumFormat = ProfileReadInt(SECTION_OPTIONS, KEY_NUM_FORMAT, DEFAULT_NUM_FORMAT, path);
+    // Any value but 1 leaves a flag at its default, off.
+    WindowsDecimalSymbol = ProfileReadInt(SECTION_OPTIONS, KEY_WINDOWS_DECIMAL, 0, path) == 1;
+    AlwaysOnTop = ProfileReadInt(SECTION_OPTIONS, KEY_ALWAYS_ON_TOP, 0, path) == 1;
     // Kept as read (low 16 bits); the display clamps it to 15 decimals.
     Conversion.DecimalPlaces =
         static_cast<unsigned short>(ProfileReadInt(SECTION_OPTIONS, KEY_DEC_PLACE, DEFAULT_DECIMAL_PLACES, path));
@@ -208,6 +213,19 @@ static bool WriteList(const char* path, const char* section, const char* catForm
     return true;
 }
 
+// Scientific and automatic as themselves; any other value is fixed notation.
+static const char* NumFormatText(int numFormat)
+{
+    return numFormat == NUM_FORMAT_SCIENTIFIC ? "0" : numFormat == NUM_FORMAT_AUTOMATIC ? "2" : "1";
+}
+
+// A choice that is off leaves no key behind.
+static bool WriteFlag(const char* path, const char* key, int on, int* removalsLeft)
+{
+    if (on) return ProfileWriteString(SECTION_OPTIONS, key, "1", path) != 0;
+    return RemoveKey(path, SECTION_OPTIONS, key, removalsLeft);
+}
+
 void SaveSettings()
 {
     // Missing folders make the first write fail, which ends the save.
@@ -238,7 +256,11 @@ void SaveSettings()
                    RECENT_SLOTS, &removalsLeft))
         return;
 
-    if (ProfileWriteString(SECTION_OPTIONS, KEY_NUM_FORMAT, Conversion.NumFormat ? "1" : "0", path) == 0)
+    if (ProfileWriteString(SECTION_OPTIONS, KEY_NUM_FORMAT, NumFormatText(Conversion.NumFormat), path) == 0)
         return;
-    WriteInt(path, SECTION_OPTIONS, KEY_DEC_PLACE, Conversion.DecimalPlaces);
+    if (!WriteInt(path, SECTION_OPTIONS, KEY_DEC_PLACE, Conversion.DecimalPlaces))
+        return;
+    if (!WriteFlag(path, KEY_WINDOWS_DECIMAL, WindowsDecimalSymbol, &removalsLeft))
+        return;
+    WriteFlag(path, KEY_ALWAYS_ON_TOP, AlwaysOnTop, &removalsLeft);
 }

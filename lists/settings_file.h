@@ -15,6 +15,8 @@ const int SETTINGS_BASE_SIZE = PATH_UTF8_SIZE;   // the base folder's path, NUL 
 extern char SettingsBase[SETTINGS_BASE_SIZE];   // folder holding Brisklane\Metrova\metrova.ini
 extern int PortableMode;         // 1 when the executable is on a removable drive
 extern int SaveOnExit;           // write the settings when the main window goes
+extern int WindowsDecimalSymbol; // 1: answers show the locale's decimal symbol
+extern int AlwaysOnTop;          // 1: the main window stays above other windows
 
 const char SETTINGS_MAKER[] = "Brisklane";
 const char SETTINGS_PRODUCT[] = "Metrova";
@@ -31,6 +33,9 @@ const char KEY_RECENT_FR[] = "RECENT_FR_%d";
 const char KEY_RECENT_TO[] = "RECENT_TO_%d";
 const char KEY_NUM_FORMAT[] = "NUM_FORMAT";
 const char KEY_DEC_PLACE[] = "DEC_PLACE";
+// Written only while on ("1"): with both off the file is what it always was.
+const char KEY_WINDOWS_DECIMAL[] = "WINDOWS_DECIMAL";
+const char KEY_ALWAYS_ON_TOP[] = "ALWAYS_ON_TOP";
 
 const int EXECUTABLE_PATH_SIZE = PATH_UTF8_SIZE;   // the executable's path, cut by the system at MAX_PATH
 // Each folder's path: the longest base and "\Brisklane\Metrova" (18 bytes;

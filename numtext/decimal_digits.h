@@ -20,6 +20,21 @@ int ClampDecimals(int32_t decimals);
 // number of bytes written, NUL included (at most 25).
 int WriteDecimalText(const DecimalDigits& d, int decimals, bool scientific, char* out);
 
+// The notations an answer is laid out in (the NUM_FORMAT setting). Any value
+// other than 0 and 2 is fixed notation, as it always was.
+const int NUM_FORMAT_SCIENTIFIC = 0;
+const int NUM_FORMAT_FIXED = 1;
+const int NUM_FORMAT_AUTOMATIC = 2;   // fixed, unless that shows no significant digit
+
+// Whether an answer of d is laid out in scientific notation: always with 0;
+// with 2 when fixed notation would show no significant digit (d lies below
+// the last place shown). Fixed notation turns to scientific from 10^16 by
+// itself. 0 <= decimals <= 15.
+bool LaysOutScientific(const DecimalDigits& d, int decimals, int numFormat);
+
+// WriteDecimalText in the notation numFormat chooses for d.
+int WriteAnswerText(const DecimalDigits& d, int decimals, int numFormat, char* out);
+
 // The 16 digits FormatReal shows for value, rounded once from its exact
 // value (ties to even). Returns 0 for zero, NaN and infinities.
 int SixteenDigits(double value, DecimalDigits* d);

@@ -79,3 +79,17 @@ int WriteDecimalText(const DecimalDigits& d, int decimals, bool scientific, char
     *at++ = '\0';
     return (int)(at - out);
 }
+
+bool LaysOutScientific(const DecimalDigits& d, int decimals, int numFormat)
+{
+    if (numFormat == NUM_FORMAT_SCIENTIFIC) return true;
+    if (numFormat != NUM_FORMAT_AUTOMATIC) return false;
+    // The leading digit sits -E places after the point: beyond the last of
+    // the `decimals` places, fixed notation shows " 0.".
+    return d.exponent < 0 && -d.exponent > decimals;
+}
+
+int WriteAnswerText(const DecimalDigits& d, int decimals, int numFormat, char* out)
+{
+    return WriteDecimalText(d, decimals, LaysOutScientific(d, decimals, numFormat), out);
+}

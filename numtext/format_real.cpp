@@ -123,7 +123,7 @@ int FormatReal(double value, int decimals, char* out, int numFormat)
         out[1] = '\0';
         return 1;
     }
-    // Step 8: lay out the digits; any non-zero numFormat is fixed notation.
-    WriteDecimalText(d, clamped, numFormat == 0, out);
+    // Step 8: lay out the digits in the notation numFormat chooses for them.
+    WriteAnswerText(d, clamped, numFormat, out);
     return 1;
 }

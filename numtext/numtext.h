@@ -7,8 +7,9 @@
 // Longest text the formatter writes, NUL included: "-1.234567890123456E-0300".
 const int FORMAT_MAX_TEXT = 25;
 
-// Writes value with decimals (clamped to 0..15) in fixed (numFormat != 0) or
-// scientific notation; returns 0 and leaves out untouched for NaN or infinity.
+// Writes value with decimals (clamped to 0..15) in scientific (numFormat 0),
+// automatic (2) or fixed notation (any other); returns 0 and leaves out
+// untouched for NaN or infinity.
 // The 16 significant digits are the correctly rounded ones (ties to even).
 int FormatReal(double value, int decimals, char* out, int numFormat);
 

@@ -14,7 +14,7 @@
 #define IDC_FIND_COUNT           203   // Find Unit: "N of 1780 units"
 #define IDC_FIND_SET_FROM        204   // Find Unit: "Set &From", the default button
 #define IDC_FIND_SET_TO          205   // Find Unit: "Set &To"
-#define IDA_MAIN                 1     // the main window's accelerators: Ctrl+F
+#define IDA_MAIN                 1     // the main window's accelerators: Ctrl+F, Ctrl+Shift+C
 
 // Menu "MainAppMenu". Pop-up 0 is "&Go", pop-up 2 "&Favorites".
 #define IDM_HELP_ABOUT           32
@@ -25,7 +25,13 @@
 #define IDM_OPTIONS_SAVE_ON_EXIT 50
 #define IDM_VIEW_SWAP            51
 #define IDM_VIEW_FIND_UNIT       52
+#define IDM_VIEW_ALWAYS_ON_TOP   54
+#define IDM_VIEW_FORMULA         55
+#define IDM_VIEW_COPY_ANSWER     56    // also Ctrl+Shift+C
+#define IDM_VIEW_COPY_CONVERSION 57
 #define IDM_OPTIONS_SCIENTIFIC   65
+#define IDM_OPTIONS_AUTOMATIC    66
+#define IDM_OPTIONS_WINDOWS_DECIMAL 67
 #define IDM_DECIMALS_FIRST       80    // "0" .. "15": 80 + decimal places
 #define IDM_DECIMALS_LAST        95
 #define IDM_RECENT_FIRST         96    // 96 + ring slot
@@ -44,3 +50,4 @@
 #define IDC_FROM_UNIT_LABEL      3
 #define IDC_TO_LABEL             4
 #define IDC_TO_UNIT_LABEL        5
+#define IDC_FORMULA_LINE         6     // the factor both ways, below the value boxes

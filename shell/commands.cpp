@@ -5,6 +5,7 @@
 #include "lists/favorites_list.h"
 #include "lists/recent_list.h"
 #include "lists/settings_file.h"
+#include "shell/answer_commands.h"
 #include "shell/find_dialog.h"
 #include "widgets/about_dialog.h"
 #include "res/maker.h"
@@ -107,6 +108,7 @@ static void FlipScientific(HWND window)
 {
     FlipNumFormat();
     CheckItem(window, IDM_OPTIONS_SCIENTIFIC, Conversion.NumFormat == 0);
+    CheckItem(window, IDM_OPTIONS_AUTOMATIC, false);
 }
 
 // Moves the one check mark of the "Select Decimal Place" pop-up. A loaded
@@ -138,6 +140,12 @@ static void OnMenuCommand(HWND window, WPARAM id)
         case IDM_VIEW_SWAP:            Swap(window); break;
         case IDM_VIEW_FIND_UNIT:       FindUnit(window); break;
         case IDM_OPTIONS_SCIENTIFIC:   FlipScientific(window); break;
+        case IDM_OPTIONS_AUTOMATIC:    FlipAutomatic(window); break;
+        case IDM_OPTIONS_WINDOWS_DECIMAL: FlipWindowsDecimalSymbol(window); break;
+        case IDM_VIEW_COPY_ANSWER:     CopyAnswer(window); break;
+        case IDM_VIEW_COPY_CONVERSION: CopyConversion(window); break;
+        case IDM_VIEW_FORMULA:         FlipFormula(window); break;
+        case IDM_VIEW_ALWAYS_ON_TOP:   FlipAlwaysOnTop(window); break;
         default:                       break;
         }
     }
@@ -148,9 +156,12 @@ void OnCommand(HWND window, WPARAM wParam, LPARAM lParam)
     if (lParam != 0)
         OnControlNotification(window, reinterpret_cast<HWND>(lParam), HIWORD(wParam), LOWORD(wParam));
     else if (wParam == MAKEWPARAM(IDM_VIEW_FIND_UNIT, 1))
-        OnMenuCommand(window, IDM_VIEW_FIND_UNIT);   // Ctrl+F, the one accelerator
+        OnMenuCommand(window, IDM_VIEW_FIND_UNIT);   // Ctrl+F
+    else if (wParam == MAKEWPARAM(IDM_VIEW_COPY_ANSWER, 1))
+        OnMenuCommand(window, IDM_VIEW_COPY_ANSWER);   // Ctrl+Shift+C
     else
         OnMenuCommand(window, wParam);   // compared whole: other accelerator forms do nothing
+    UpdateFormulaLine();   // any command may have changed the units
 }
 
 void UpdateOptionChecks(HWND window)
@@ -159,4 +170,5 @@ void UpdateOptionChecks(HWND window)
     for (int id = IDM_DECIMALS_FIRST; id <= IDM_DECIMALS_LAST; ++id) CheckItem(window, id, false);
     CheckItem(window, IDM_DECIMALS_FIRST + ShownDecimalPlaces(), true);
     CheckItem(window, IDM_OPTIONS_SAVE_ON_EXIT, SaveOnExit != 0);
+    UpdateAnswerChecks(window);
 }

@@ -1,4 +1,4 @@
-// The keyboard in the main window: the accelerators (Ctrl+F), Tab and
+// The keyboard in the main window: the accelerators (Ctrl+F, Ctrl+Shift+C), Tab and
 // Shift+Tab between the five controls through the dialog manager, and browsing a unit chooser with the
 // keys without recording every unit passed.
 //
@@ -25,7 +25,7 @@ static bool IsBrowsingInput(UINT message)
     }
 }
 
-HACCEL Accelerators;   // Ctrl+F
+HACCEL Accelerators;   // Ctrl+F, Ctrl+Shift+C
 
 bool TranslateMainWindowMessage(HWND window, MSG* message)
 {

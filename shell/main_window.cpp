@@ -8,6 +8,7 @@
 #include "lists/favorites_list.h"
 #include "lists/recent_list.h"
 #include "lists/settings_file.h"
+#include "shell/answer_commands.h"
 #include "widgets/caption_link.h"
 #include "widgets/dpi.h"
 #include "res/maker.h"
@@ -130,6 +131,7 @@ static void ApplySharedFont(int dpi)
     if (!font) return;
     for (const ChildControl& c : Children)
         SendMessageA(*c.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    SetFormulaLineFont(font);
     if (SharedFont) DeleteObject(SharedFont);
     SharedFont = font;
 }
@@ -141,6 +143,7 @@ static void LayOutChildren(int dpi)
 {
     ApplySharedFont(dpi);
     for (const ChildControl& c : Children) PlaceChild(c, dpi);
+    PlaceFormulaLine(dpi);
     FitChooserLists(dpi);
 }
 
@@ -184,10 +187,12 @@ static LRESULT OnCreate(HWND window)
     LoadCatalogue();
     LoadSettings();
     HandDownNumberSymbols();
+    ApplyAnswerOptions(window);
     AttachCaptionLink(window, MAKER_DOMAIN, MAKER_WEB_PAGE);
     SizeMainWindow(window, dpi);
     CenterWindowOver(window, GetDesktopWindow());
     CreateChildren(window);
+    CreateFormulaLine(window, dpi);
     LayOutChildren(dpi);
     MarkAnswerBoxes(FromBox, ToBox);
     BuildFavoritesMenu(window);

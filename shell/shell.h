@@ -9,7 +9,7 @@ extern HWND FromBox, ToBox;       // value boxes, ids 1 and 2
 extern HWND CategoryChooser;      // drop-down lists, ids 1, 2 and 3
 extern HWND FromUnitChooser;
 extern HWND ToUnitChooser;
-extern HACCEL Accelerators;       // the main window's keys: Ctrl+F
+extern HACCEL Accelerators;       // the main window's keys: Ctrl+F, Ctrl+Shift+C
 extern HFONT SharedFont;          // the controls' and labels' font at the window's DPI
 
 extern const char MAIN_WINDOW_CLASS[];   // "metrova"
@@ -26,7 +26,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 
 // WM_COMMAND: control notifications by code, menu commands by id.
 void OnCommand(HWND window, WPARAM wParam, LPARAM lParam);
-// Check marks of "Save Settings Upon Exit", "Scientific Notation" and the decimal places.
+// Check marks of "Save Settings Upon Exit", the notations, the decimal places and the answer choices.
 void UpdateOptionChecks(HWND window);
 
 // The message loop's keyboard handling for the main window (Tab between the

@@ -230,9 +230,9 @@ TEST_F(ConversionStateTest, ScientificNotationReformatsPassiveBox)
 
 TEST_F(ConversionStateTest, FlipAlwaysSwitchesNotation)
 {
-    Conversion.NumFormat = 2;                                 // a hand-edited NUM_FORMAT=2 (fixed)
+    Conversion.NumFormat = 3;                                 // a hand-edited NUM_FORMAT=3 (fixed)
     FlipNumFormat();
-    EXPECT_EQ(Conversion.NumFormat, 0);                       // lowest-bit flip would give 3, still fixed
+    EXPECT_EQ(Conversion.NumFormat, 0);                       // a lowest-bit flip would give 2, automatic
     FlipNumFormat();
     EXPECT_EQ(Conversion.NumFormat, 1);
     Conversion.NumFormat = -1;                                // any non-zero value is fixed

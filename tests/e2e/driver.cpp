@@ -926,3 +926,23 @@ void EndAppDataMove(AppDataMove* move)
     RegCloseKey(move->key);
     move->key = 0;
 }
+
+// Another program may hold the clipboard open for a moment.
+static bool OpenTheClipboard() { return WaitUntil([] { return OpenClipboard(0) != 0; }); }
+
+bool EmptyTheClipboard()
+{
+    const bool emptied = OpenTheClipboard() && EmptyClipboard();
+    CloseClipboard();
+    return emptied;
+}
+
+std::wstring ClipboardText()
+{
+    HANDLE data = OpenTheClipboard() ? GetClipboardData(CF_UNICODETEXT) : 0;
+    const wchar_t* locked = data ? static_cast<const wchar_t*>(GlobalLock(data)) : 0;
+    const std::wstring text = locked ? locked : L"";
+    if (locked) GlobalUnlock(data);
+    CloseClipboard();
+    return text;
+}

@@ -153,6 +153,12 @@ int FocusedControlId(MetrovaApp* app, std::string* className = 0);
 // Metrova's ANSI code page (GetACP inside it), 0 when the probe does not answer.
 int MetrovaCodePage(MetrovaApp* app);
 
+// --- The clipboard ---------------------------------------------------------
+// Empties it (true when it could be opened), and its Unicode text ("" when it
+// holds none).
+bool EmptyTheClipboard();
+std::wstring ClipboardText();
+
 // --- Text ------------------------------------------------------------------
 std::wstring WideFromUtf8(const std::string& text);
 std::string Utf8FromWide(const std::wstring& text);

@@ -132,6 +132,20 @@ TEST_F(SettingsFile, ListsSurviveARestart)
     EXPECT_FALSE(HasLine(SettingsLines(), "FAVORITE_CAT_3=0"));
 }
 
+// The answer choices are kept as the others are.
+TEST_F(SettingsFile, AnswerChoicesSurviveARestart)
+{
+    const int choices[] = { IDM_OPTIONS_AUTOMATIC, IDM_OPTIONS_WINDOWS_DECIMAL, IDM_VIEW_ALWAYS_ON_TOP };
+    ASSERT_TRUE(SendCommand(app.window, IDM_OPTIONS_SAVE_ON_EXIT));
+    for (int id : choices) ASSERT_TRUE(SendCommand(app.window, id));
+    ASSERT_TRUE(ExitByMenu(&app));
+    EXPECT_EQ(SettingsLines(), (std::vector<std::string>{ "[Options]", "NUM_FORMAT=2", "DEC_PLACE=6", "WINDOWS_DECIMAL=1", "ALWAYS_ON_TOP=1" }));
+    std::string why;
+    ASSERT_TRUE(StartMetrova(&app, &why)) << why;
+    for (int id : choices) EXPECT_TRUE(Checked(&app, id)) << id;
+    EXPECT_NE(GetWindowLongA(app.window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);   // applied at start-up
+}
+
 TEST_F(SettingsFile, EleventhConversionSurvivesARestart)
 {
     ASSERT_TRUE(SendCommand(app.window, IDM_OPTIONS_SAVE_ON_EXIT));
@@ -193,12 +207,12 @@ TEST_F(NoOptionsSection, FixedNotationWithSixDecimals)
     EXPECT_EQ(DecimalsShown(app), 6) << WindowText(ToBox(app));
 }
 
-class NumFormatTwo : public MetrovaTest {
+class NumFormatThree : public MetrovaTest {
 protected:
-    void BeforeStart() override { ASSERT_TRUE(WriteSettingsFile("[Options]\r\nNUM_FORMAT=2\r\nDEC_PLACE=6\r\n")); }
+    void BeforeStart() override { ASSERT_TRUE(WriteSettingsFile("[Options]\r\nNUM_FORMAT=3\r\nDEC_PLACE=6\r\n")); }
 };
 
-TEST_F(NumFormatTwo, CountsAsFixedAndIsWrittenBackAsOne)
+TEST_F(NumFormatThree, AnUnknownValueCountsAsFixedAndIsWrittenBackAsOne)
 {
     EXPECT_FALSE(Checked(&app, IDM_OPTIONS_SCIENTIFIC));
     ASSERT_TRUE(ExitByMenu(&app));

@@ -310,12 +310,19 @@ TEST_F(MainWindow, MenuAsBuilt)
     EXPECT_EQ(bar[0].items[0].id, 34);
     EXPECT_TRUE(bar[0].items[1].separator);
 
-    ASSERT_EQ(bar[1].items.size(), 3u);
+    ASSERT_EQ(bar[1].items.size(), 9u);
     EXPECT_EQ(bar[1].items[0].text, "Swap");
     EXPECT_EQ(bar[1].items[0].id, 51);
     EXPECT_TRUE(bar[1].items[1].separator);
     EXPECT_EQ(bar[1].items[2].text, "&Find Unit...\tCtrl+F");
     EXPECT_EQ(bar[1].items[2].id, 52);
+    const char* added[] = { "", "&Copy Answer\tCtrl+Shift+C", "Copy Con&version", "", "&Formula", "Always on &Top" };
+    const int addedIds[] = { 0, 56, 57, 0, 55, 54 };   // 0: a separator
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(bar[1].items[3 + i].text, added[i]);
+        EXPECT_EQ(bar[1].items[3 + i].id, addedIds[i]);
+        EXPECT_FALSE(bar[1].items[3 + i].checked);   // every choice off at first
+    }
 
     ASSERT_EQ(bar[2].items.size(), 3u);                         // no favourites yet
     EXPECT_EQ(bar[2].items[0].text, "Add to Favoriates");
@@ -325,7 +332,7 @@ TEST_F(MainWindow, MenuAsBuilt)
     EXPECT_TRUE(bar[2].items[2].separator);
 
     const std::vector<MenuEntry>& options = bar[3].items;
-    ASSERT_EQ(options.size(), 4u);
+    ASSERT_EQ(options.size(), 6u);
     EXPECT_EQ(options[0].text, "Save Settings Upon Exit");
     EXPECT_EQ(options[0].id, 50);
     EXPECT_TRUE(options[1].separator);
@@ -334,6 +341,8 @@ TEST_F(MainWindow, MenuAsBuilt)
     EXPECT_EQ(options[3].text, "Scientific Notation");
     EXPECT_EQ(options[3].id, 65);
     EXPECT_FALSE(options[3].checked);                           // fixed notation at first
+    EXPECT_TRUE(options[4].text == "Automatic Notation" && options[4].id == 66 && !options[4].checked);
+    EXPECT_TRUE(options[5].text == "Windows Decimal Symbol" && options[5].id == 67 && !options[5].checked);
     ASSERT_EQ(options[2].items.size(), 16u);
     for (int i = 0; i < 16; ++i) {
         EXPECT_EQ(options[2].items[i].text, std::to_string(i));
@@ -396,7 +405,7 @@ protected:
             file += "RECENT_FR_" + std::to_string(n) + "=" + std::to_string(units[n - 1][0]) + "\r\n";
             file += "RECENT_TO_" + std::to_string(n) + "=" + std::to_string(units[n - 1][1]) + "\r\n";
         }
-        file += "[Options]\r\nNUM_FORMAT=2\r\nDEC_PLACE=20\r\n";
+        file += "[Options]\r\nNUM_FORMAT=3\r\nDEC_PLACE=20\r\n";
         ASSERT_TRUE(WriteSettingsFile(file));
     }
 };
@@ -405,9 +414,9 @@ TEST_F(HandEditedOptions, ScientificNotationFlipsFromAnyFixedValue)
 {
     ASSERT_TRUE(ClearBox(FromBox(app)));
     ASSERT_TRUE(TypeText(FromBox(app), "2"));
-    EXPECT_EQ(WindowText(ToBox(app)), " 2000.000000000000");      // NUM_FORMAT=2 is fixed; 16 digits shown
+    EXPECT_EQ(WindowText(ToBox(app)), " 2000.000000000000");      // NUM_FORMAT=3 is fixed; 16 digits shown
     ASSERT_TRUE(SendCommand(app.window, IDM_OPTIONS_SCIENTIFIC));
-    EXPECT_EQ(WindowText(ToBox(app)), " 2.000000000000000E+0003"); // 2 -> scientific, not 3 (still fixed)
+    EXPECT_EQ(WindowText(ToBox(app)), " 2.000000000000000E+0003"); // 3 -> scientific (a lowest-bit flip gives 2)
     std::vector<MenuEntry> bar;
     ASSERT_TRUE(ReadMenu(&app, &bar));
     EXPECT_TRUE(FindMenuItem(bar, IDM_OPTIONS_SCIENTIFIC)->checked);

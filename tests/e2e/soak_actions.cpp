@@ -8,7 +8,7 @@
 #include "res/resource.h"
 
 const char* const SOAK_KIND_CODES[ACT_KINDS] = { "C", "U", "KU", "KC", "T", "X", "TAB", "K", "S", "D",
-                                                 "N", "FA", "FR", "R", "F", "FIND", "SAVE", "RST", "M", "A" };
+                                                 "N", "FA", "FR", "R", "F", "FIND", "SAVE", "RST", "M", "A", "V" };
 
 SoakAction SoakMake(SoakActionKind kind, int a, int b, int c, int d, const std::string& text)
 {
@@ -73,7 +73,11 @@ std::string SoakDescribe(const SoakAction& a)
     case ACT_TYPE_KEYS: return "press keys " + Quoted(a.text) + " (the focused box)";
     case ACT_SWAP: return a.a ? "Swap by Alt+V, Enter" : "Swap";
     case ACT_DECIMALS: return "decimal places " + std::to_string(a.a);
-    case ACT_NOTATION: return "Scientific Notation";
+    case ACT_NOTATION: return a.a ? "Automatic Notation" : "Scientific Notation";
+    case ACT_CHOICE:
+        return std::string(a.a == CHOICE_FORMULA ? "Formula" : a.a == CHOICE_ON_TOP ? "Always on Top"
+                                                                                     : "Windows Decimal Symbol") +
+               (a.b ? " from the keys" : "");
     case ACT_FAVORITE_ADD: return "Add to Favoriates";
     case ACT_FAVORITE_REMOVE: return "Remove from Favoriates";
     case ACT_APPLY_RECENT: return "recent item " + std::to_string(a.a) + " from the top";
@@ -298,6 +302,7 @@ const Weighted WEIGHTS[] = {
     { ACT_SWAP, 5 },          { ACT_DECIMALS, 4 },        { ACT_NOTATION, 3 },       { ACT_FAVORITE_ADD, 10 },
     { ACT_FAVORITE_REMOVE, 2 }, { ACT_APPLY_RECENT, 5 },  { ACT_APPLY_FAVORITE, 5 }, { ACT_FIND_UNIT, 2 },
     { ACT_SAVE_ON_EXIT, 2 },  { ACT_RESTART, 1 },         { ACT_MOUSE_PICK, 4 },     { ACT_ABOUT, 1 },
+    { ACT_CHOICE, 2 },
 };
 
 SoakAction GenerateOne(const SoakModel& m, SoakRng& rng, SoakActionKind last)
@@ -354,7 +359,8 @@ SoakAction GenerateOne(const SoakModel& m, SoakRng& rng, SoakActionKind last)
             return SoakMake(ACT_TYPE_KEYS, 0, 0, 0, 0, RandomKeys(rng));
         case ACT_SWAP: return SoakMake(ACT_SWAP, rng.Chance(20) ? 1 : 0);
         case ACT_DECIMALS: return SoakMake(ACT_DECIMALS, rng.Below(16));
-        case ACT_NOTATION: return SoakMake(ACT_NOTATION);
+        case ACT_NOTATION: return SoakMake(ACT_NOTATION, rng.Chance(50) ? 1 : 0);
+        case ACT_CHOICE: return SoakMake(ACT_CHOICE, rng.Below(CHOICE_COUNT), rng.Chance(40) ? 1 : 0);
         case ACT_FAVORITE_ADD: return SoakMake(ACT_FAVORITE_ADD);
         case ACT_FAVORITE_REMOVE: return SoakMake(ACT_FAVORITE_REMOVE);
         case ACT_APPLY_RECENT:
@@ -459,6 +465,8 @@ struct Performer {
     void Restart(const SoakAction& a);
     void MousePick(const SoakAction& a);
     void About(const SoakAction& a);
+    void Choice(const SoakAction& a);
+
 };
 
 void Performer::Do(const SoakAction& a)
@@ -539,9 +547,11 @@ void Performer::Do(const SoakAction& a)
         SoakSetDecimals(m, a.a);
         break;
     case ACT_NOTATION:
-        Command(IDM_OPTIONS_SCIENTIFIC);
-        SoakFlipNotation(m);
+        Command(a.a ? IDM_OPTIONS_AUTOMATIC : IDM_OPTIONS_SCIENTIFIC);
+        if (a.a) SoakFlipAutomatic(m);
+        else SoakFlipNotation(m);
         break;
+    case ACT_CHOICE: Choice(a); break;
     case ACT_FAVORITE_ADD:
         Command(IDM_FAVORITES_ADD);
         SoakAddFavorite(m);
@@ -662,6 +672,22 @@ void Performer::FindUnit(const SoakAction& a)
 }
 
 // A modal box and back: the focus returns to where it was.
+void Performer::Choice(const SoakAction& a)
+{
+    const int ids[CHOICE_COUNT] = { IDM_VIEW_FORMULA, IDM_VIEW_ALWAYS_ON_TOP, IDM_OPTIONS_WINDOWS_DECIMAL };
+    if (!a.b) {
+        Command(ids[a.a]);
+    } else {
+        Front();
+        SoakMenuOpens(m);
+        Key(a.a == CHOICE_WINDOWS_DECIMAL ? 'O' : 'V', KEY_ALT);
+        if (a.a == CHOICE_FORMULA) Key(VK_UP);   // the last item but one: "&F" is "&Find Unit..."'s too
+        if (a.a == CHOICE_ON_TOP) Key('T');
+        else Key(VK_UP), Key(VK_RETURN);
+    }
+    SoakFlipChoice(m, a.a);
+}
+
 void Performer::About(const SoakAction& a)
 {
     Front();
@@ -733,6 +759,7 @@ bool SoakUsesRealInput(const SoakAction& a)
     case ACT_KEY_UNIT: case ACT_KEY_CATEGORY: case ACT_TAB_KEYS: case ACT_TYPE_KEYS:
     case ACT_FIND_UNIT: case ACT_RESTART: case ACT_MOUSE_PICK: case ACT_ABOUT: return true;
     case ACT_SWAP: return a.a != 0;
+    case ACT_CHOICE: return a.b != 0;
     default: return false;
     }
 }

@@ -20,7 +20,7 @@ enum SoakActionKind {
     ACT_TYPE_KEYS,        // text, real keys into the focused box
     ACT_SWAP,             // a: 0 the command, 1 Alt+V Enter
     ACT_DECIMALS,         // a: places
-    ACT_NOTATION,
+    ACT_NOTATION,         // a: 0 Scientific, 1 Automatic
     ACT_FAVORITE_ADD,
     ACT_FAVORITE_REMOVE,
     ACT_APPLY_RECENT,     // a: position in the menu, newest first
@@ -31,6 +31,7 @@ enum SoakActionKind {
     ACT_RESTART,          // a: 0 Exit from the menu, 1 the close button
     ACT_MOUSE_PICK,       // a: chooser (0 category, 1 from-unit, 2 to-unit), b: item; real clicks
     ACT_ABOUT,            // the About box from the menu, a: closed by 0 Enter, 1 Escape
+    ACT_CHOICE,           // a: SoakChoice, b: 1 from the keys (else the command)
     ACT_KINDS
 };
 

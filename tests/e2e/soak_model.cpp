@@ -91,6 +91,9 @@ bool SoakAnswerText(const std::string& typed, int category, int fromUnit, int to
         return false;   // what double arithmetic shows: not modelled
     default:
         *shown = RefBoxText(answer, std::min(decimals, 15), numFormat == 0);
+        // Automatic: scientific when fixed notation shows no digit of it.
+        if (numFormat == 2 && shown->find_first_of("123456789") == std::string::npos)
+            *shown = RefBoxText(answer, std::min(decimals, 15), true);
         return true;
     }
 }
@@ -201,6 +204,7 @@ void SoakStart(SoakModel* m)
     m->numFormat = 1;
     m->decimals = 6;
     m->saveOnExit = m->fileExists ? 1 : 0;
+    m->formula = m->onTop = m->windowsDecimal = false;
     if (m->fileExists) {
         m->favorites = m->file.favorites;
         // Entry 1 (the newest) lands in slot 9, entry 2 in slot 8, ...
@@ -209,6 +213,8 @@ void SoakStart(SoakModel* m)
         m->recentCount = int(m->file.recent.size());
         m->numFormat = m->file.numFormat;
         m->decimals = m->file.decimals;
+        m->onTop = m->file.onTop;
+        m->windowsDecimal = m->file.windowsDecimal;
     }
     m->category = 0;
     m->fromUnit = m->toUnit = 0;
@@ -233,8 +239,10 @@ void SoakExit(SoakModel* m)
     m->file.favorites = m->favorites;
     m->file.recent.clear();
     for (int k = 0; k < m->recentCount; ++k) m->file.recent.push_back(m->slots[RecentSlot(*m, k)]);
-    m->file.numFormat = m->numFormat ? 1 : 0;
+    m->file.numFormat = m->numFormat == 0 ? 0 : m->numFormat == 2 ? 2 : 1;
     m->file.decimals = m->decimals;
+    m->file.onTop = m->onTop;
+    m->file.windowsDecimal = m->windowsDecimal;
 }
 
 // --- What the user does ------------------------------------------------------------
@@ -358,6 +366,18 @@ void SoakFlipNotation(SoakModel* m)
     Recompute(m);
 }
 
+void SoakFlipAutomatic(SoakModel* m)
+{
+    m->numFormat = m->numFormat == 2 ? 1 : 2;
+    Recompute(m);
+}
+
+void SoakFlipChoice(SoakModel* m, int choice)
+{
+    bool* flags[CHOICE_COUNT] = { &m->formula, &m->onTop, &m->windowsDecimal };
+    *flags[choice] = !*flags[choice];
+}
+
 void SoakFlipSaveOnExit(SoakModel* m) { m->saveOnExit ^= 1; }
 
 void SoakAddFavorite(SoakModel* m)
@@ -432,6 +452,12 @@ std::vector<SoakMenuItem> SoakExpectedMenu(const SoakModel& m)
     item(1, 51, "Swap");
     separator(1);
     item(1, 52, "&Find Unit...\tCtrl+F");
+    separator(1);
+    item(1, 56, "&Copy Answer\tCtrl+Shift+C");
+    item(1, 57, "Copy Con&version");
+    separator(1);
+    item(1, 55, "&Formula", m.formula);
+    item(1, 54, "Always on &Top", m.onTop);
     popup(0, "&Favorites");
     item(1, 48, "Add to Favoriates");
     item(1, 49, "Remove from Favoriates");
@@ -444,6 +470,8 @@ std::vector<SoakMenuItem> SoakExpectedMenu(const SoakModel& m)
     popup(1, "Select Decimal Place");
     for (int d = 0; d <= 15; ++d) item(2, 80 + d, std::to_string(d), d == std::min(m.decimals, 15));
     item(1, 65, "Scientific Notation", m.numFormat == 0);
+    item(1, 66, "Automatic Notation", m.numFormat == 2);
+    item(1, 67, "Windows Decimal Symbol", m.windowsDecimal);
     popup(0, "&Help");
     item(1, 33, "&Web Site");
     item(1, 32, "&About");
@@ -495,6 +523,8 @@ std::vector<std::string> SoakExpectedFileKeys(const SoakModel& m)
     AddList(&keys, "Recent List", "RECENT", m.file.recent);
     keys.push_back("Options: NUM_FORMAT=" + std::to_string(m.file.numFormat));
     keys.push_back("Options: DEC_PLACE=" + std::to_string(m.file.decimals));
+    if (m.file.windowsDecimal) keys.push_back("Options: WINDOWS_DECIMAL=1");
+    if (m.file.onTop) keys.push_back("Options: ALWAYS_ON_TOP=1");
     std::sort(keys.begin(), keys.end());
     return keys;
 }

@@ -35,8 +35,9 @@ struct SoakBox {
 struct SoakSettings {
     std::vector<SoakTriple> favorites;
     std::vector<SoakTriple> recent;   // newest first
-    int numFormat;                    // 1 fixed, 0 scientific
+    int numFormat;                    // 1 fixed, 0 scientific, 2 automatic
     int decimals;
+    bool windowsDecimal, onTop;       // written only while on
 };
 
 const int SOAK_BOX_LIMIT = 20;       // characters a user can type into a value box
@@ -54,6 +55,7 @@ struct SoakModel {
     bool browseUnsettled;             // a unit chooser was moved by a key and not yet settled
     // Options.
     int numFormat, decimals, saveOnExit;
+    bool formula, onTop, windowsDecimal;   // View and Options choices (the formula is not kept)
     // The recent ring and the favourites.
     SoakTriple slots[SOAK_RECENT_SLOTS];
     int nextSlot, recentCount;
@@ -125,6 +127,11 @@ void SoakClearBox(SoakModel* m, int side);                     // click, select 
 void SoakSwap(SoakModel* m);
 void SoakSetDecimals(SoakModel* m, int decimals);
 void SoakFlipNotation(SoakModel* m);
+void SoakFlipAutomatic(SoakModel* m);
+// "&Formula", "Always on &Top" or "Windows Decimal Symbol" (the locale's
+// symbol is '.' where the soak runs, so the boxes stay as they are).
+enum SoakChoice { CHOICE_FORMULA, CHOICE_ON_TOP, CHOICE_WINDOWS_DECIMAL, CHOICE_COUNT };
+void SoakFlipChoice(SoakModel* m, int choice);
 void SoakFlipSaveOnExit(SoakModel* m);
 void SoakAddFavorite(SoakModel* m);
 void SoakRemoveFavorite(SoakModel* m);

@@ -219,9 +219,9 @@ TEST_F(LoadSettingsTest, Options)
     EXPECT_EQ(Conversion.NumFormat, 1);
     EXPECT_EQ(Conversion.DecimalPlaces, 6);
 
-    PutLocalFile("[Options]\nNUM_FORMAT=2\nDEC_PLACE=20\n");   // kept as read
+    PutLocalFile("[Options]\nNUM_FORMAT=3\nDEC_PLACE=20\n");   // kept as read
     LoadSettings();
-    EXPECT_EQ(Conversion.NumFormat, 2);
+    EXPECT_EQ(Conversion.NumFormat, 3);
     EXPECT_EQ(Conversion.DecimalPlaces, 20);
 
     PutLocalFile("[Options]\nDEC_PLACE=65543\n");   // low 16 bits: 65536 + 7
@@ -317,7 +317,7 @@ TEST_F(SaveSettingsTest, ALoadGivesBackWhatWasSaved)
 
 TEST_F(SaveSettingsTest, OptionsAreWrittenBackNormalised)
 {
-    PutLocalFile("[Options]\nNUM_FORMAT=2\nDEC_PLACE=20\n");
+    PutLocalFile("[Options]\nNUM_FORMAT=3\nDEC_PLACE=20\n");
     LoadSettings();
     SaveSettings();
     EXPECT_EQ(FakeProfileValue(LOCAL_FILE, "Options", "NUM_FORMAT"), "1");   // fixed notation
@@ -325,6 +325,18 @@ TEST_F(SaveSettingsTest, OptionsAreWrittenBackNormalised)
     Conversion.DecimalPlaces = 65535;
     SaveSettings();
     EXPECT_EQ(FakeProfileValue(LOCAL_FILE, "Options", "DEC_PLACE"), "65535");   // unsigned
+}
+
+// The answer flags are on only for 1 (NUM_FORMAT=2 and the flags on: the
+// end-to-end settings test), and written only while on.
+TEST_F(SaveSettingsTest, AnswerFlagsWithUnknownValuesAreOffAndLeaveNoKey)
+{
+    PutLocalFile("[Options]\nWINDOWS_DECIMAL=2\nALWAYS_ON_TOP=yes\n");
+    LoadSettings();
+    EXPECT_TRUE(WindowsDecimalSymbol == 0 && AlwaysOnTop == 0);
+    SaveSettings();
+    EXPECT_EQ(FakeFileText(LOCAL_FILE).find("WINDOWS_DECIMAL"), std::string::npos);
+    EXPECT_EQ(FakeFileText(LOCAL_FILE).find("ALWAYS_ON_TOP"), std::string::npos);
 }
 
 TEST_F(SaveSettingsTest, SurplusKeysAreRemovedAndOthersKept)

@@ -163,9 +163,9 @@ TEST_F(RealSettingsTest, AKeyHasAValueExactlyWhenItIsRead)
 
 TEST_F(RealSettingsTest, OptionsAreWrittenBackNormalised)
 {
-    PutFile("[Options]\r\nNUM_FORMAT=2\r\nDEC_PLACE=20\r\n");
+    PutFile("[Options]\r\nNUM_FORMAT=3\r\nDEC_PLACE=20\r\n");
     LoadSettings();
-    EXPECT_EQ(Conversion.NumFormat, 2);
+    EXPECT_EQ(Conversion.NumFormat, 3);
     EXPECT_EQ(Conversion.DecimalPlaces, 20);
     SaveSettings();
     const std::string text = ReadWhole(file);

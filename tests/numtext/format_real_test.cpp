@@ -44,10 +44,25 @@ TEST(FormatReal, Zero)
     EXPECT_EQ(Format(0.0, 15, SCIENTIFIC), "0");
 }
 
-TEST(FormatReal, AnyNonZeroNumFormatIsFixed)
+TEST(FormatReal, NumFormatsOtherThanScientificAndAutomaticAreFixed)
 {
     EXPECT_EQ(Format(2.5, 1, -7), " 2.5");
     EXPECT_EQ(Format(2.5, 1, 0x10000), " 2.5");
+    EXPECT_EQ(Format(0.01, 1, 3), " 0.");
+}
+
+// Automatic notation is fixed while that shows a significant digit and fits
+// (below 10^16), scientific otherwise, with the same decimals.
+TEST(FormatReal, AutomaticNotationAtItsEdges)
+{
+    const struct { double value; int decimals; const char* text; } rows[] = {
+        { 1e-6, 6, " 0.000001" },              // the smallest value fixed shows (16 digits: 1.0e-6)
+        { 9.999999999999998e-7, 6, " 9.999999E-0007" }, { 0.0000019, 6, " 0.000001" },   // cut, a digit shows
+        { 0.5, 0, " 5.E-0001" }, { 1.0, 0, " 1" }, { -0.000123, 2, "-1.23E-0004" },
+        { 9999999999999998.0, 6, " 9999999999999998" }, { 1e16, 2, " 1.00E+0016" },   // the largest fixed fits
+        { 4.9406564584124654e-324, 15, " 4.940656458412465E-0324" }, { 0.0, 6, "0" }, { -0.0, 0, "0" },
+    };
+    for (const auto& r : rows) EXPECT_EQ(Format(r.value, r.decimals, 2), r.text) << Hex(r.value);
 }
 
 TEST(FormatReal, DecimalsClamped)
