@@ -46,6 +46,7 @@ static void ShowExactInBox(int box, double fromFactor, double toFactor, double d
     FormatExactConversion(buffer, fromFactor, toFactor, FindExactConverter(Conversion.currentCategory),
                           doubleResult, Conversion.DecimalPlaces, buffer, Conversion.NumFormat);
     ViewBoxSetText(box, buffer);
+    ViewConversionChanged();
 }
 
 // Fills the category chooser and makes category 0, units 0 and 0 current.
@@ -180,7 +181,9 @@ void ShowFoundUnit(int category, int unit, int side)
 
 void OnValueBoxFocused(int side)
 {
-    if (side == BOX_FROM || side == BOX_TO) Conversion.ActiveSide = side;
+    if (side != BOX_FROM && side != BOX_TO) return;
+    Conversion.ActiveSide = side;
+    ViewConversionChanged();
 }
 
 void OnValueBoxChanged(int side)

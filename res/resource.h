@@ -14,6 +14,10 @@
 #define IDC_FIND_COUNT           203   // Find Unit: "N of 1780 units"
 #define IDC_FIND_SET_FROM        204   // Find Unit: "Set &From", the default button
 #define IDC_FIND_SET_TO          205   // Find Unit: "Set &To"
+#define IDD_ALL_UNITS            6     // the All Units window (res/all_units.rc)
+#define IDC_ALL_UNITS_FILTER     211   // All Units: the filter
+#define IDC_ALL_UNITS_LIST       212   // All Units: one row per unit, value and name
+#define IDC_ALL_UNITS_FILTER_LABEL 213 // All Units: "Filter:", created just before the filter
 #define IDA_MAIN                 1     // the main window's accelerators: Ctrl+F
 
 // Menu "MainAppMenu". Pop-up 0 is "&Go", pop-up 2 "&Favorites".
@@ -24,6 +28,7 @@
 #define IDM_OPTIONS_SAVE_ON_EXIT 50
 #define IDM_VIEW_SWAP            51
 #define IDM_VIEW_FIND_UNIT       52
+#define IDM_VIEW_ALL_UNITS       53
 #define IDM_OPTIONS_SCIENTIFIC   65
 #define IDM_DECIMALS_FIRST       80    // "0" .. "15": 80 + decimal places
 #define IDM_DECIMALS_LAST        95

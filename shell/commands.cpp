@@ -6,6 +6,7 @@
 #include "lists/recent_list.h"
 #include "lists/settings_file.h"
 #include "shell/find_dialog.h"
+#include "shell/all_units_window.h"
 #include "widgets/about_dialog.h"
 #include "res/resource.h"
 
@@ -126,6 +127,7 @@ static void OnMenuCommand(HWND window, WPARAM id)
         case IDM_OPTIONS_SAVE_ON_EXIT: FlipSaveOnExit(window); break;
         case IDM_VIEW_SWAP:            Swap(window); break;
         case IDM_VIEW_FIND_UNIT:       FindUnit(window); break;
+        case IDM_VIEW_ALL_UNITS:       ShowAllUnitsWindow(window); break;
         case IDM_OPTIONS_SCIENTIFIC:   FlipScientific(window); break;
         default:                       break;
         }
@@ -138,6 +140,8 @@ void OnCommand(HWND window, WPARAM wParam, LPARAM lParam)
         OnControlNotification(window, reinterpret_cast<HWND>(lParam), HIWORD(wParam), LOWORD(wParam));
     else if (wParam == MAKEWPARAM(IDM_VIEW_FIND_UNIT, 1))
         OnMenuCommand(window, IDM_VIEW_FIND_UNIT);   // Ctrl+F, the one accelerator
+    else if (wParam == MAKEWPARAM(IDM_VIEW_ALL_UNITS, 1))
+        OnMenuCommand(window, IDM_VIEW_ALL_UNITS);   // Ctrl+U
     else
         OnMenuCommand(window, wParam);   // compared whole: other accelerator forms do nothing
 }

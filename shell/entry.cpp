@@ -1,5 +1,6 @@
 // The program's entry: settings location, window class, main window, message loop.
 #include "shell/shell.h"
+#include "shell/all_units_window.h"
 #include "lists/settings_file.h"
 #include "res/resource.h"
 #include "res/version.h"
@@ -48,6 +49,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     MSG message;
     while (GetMessageA(&message, 0, 0, 0) > 0) {
         if (TranslateMainWindowMessage(window, &message)) continue;
+        if (TranslateAllUnitsMessage(&message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

@@ -34,6 +34,7 @@ void FakeViewReset()
     FakeView.focusedBox = 0;
     FakeView.changeDepth = 0;
     FakeView.deepestChange = 0;
+    FakeView.conversionChanges = 0;
 }
 
 // A box's text changed: the edit control's change notification.
@@ -104,6 +105,11 @@ void ViewBoxFocus(int box)
     if (!IsBox(box) || FakeView.focusedBox == box) return;
     FakeView.focusedBox = box;
     OnValueBoxFocused(box);
+}
+
+void ViewConversionChanged()
+{
+    ++FakeView.conversionChanges;
 }
 
 void FakeFocus(int box)
