@@ -307,12 +307,14 @@ TEST_F(MainWindow, MenuAsBuilt)
     EXPECT_EQ(bar[0].items[0].id, 34);
     EXPECT_TRUE(bar[0].items[1].separator);
 
-    ASSERT_EQ(bar[1].items.size(), 3u);
+    ASSERT_EQ(bar[1].items.size(), 4u);
     EXPECT_EQ(bar[1].items[0].text, "Swap");
     EXPECT_EQ(bar[1].items[0].id, 51);
     EXPECT_TRUE(bar[1].items[1].separator);
     EXPECT_EQ(bar[1].items[2].text, "&Find Unit...\tCtrl+F");
     EXPECT_EQ(bar[1].items[2].id, 52);
+    EXPECT_EQ(bar[1].items[3].text, "All &Units...\tCtrl+U");
+    EXPECT_EQ(bar[1].items[3].id, 53);
 
     ASSERT_EQ(bar[2].items.size(), 3u);                         // no favourites yet
     EXPECT_EQ(bar[2].items[0].text, "Add to Favoriates");

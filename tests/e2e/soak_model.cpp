@@ -432,6 +432,7 @@ std::vector<SoakMenuItem> SoakExpectedMenu(const SoakModel& m)
     item(1, 51, "Swap");
     separator(1);
     item(1, 52, "&Find Unit...\tCtrl+F");
+    item(1, 53, "All &Units...\tCtrl+U");
     popup(0, "&Favorites");
     item(1, 48, "Add to Favoriates");
     item(1, 49, "Remove from Favoriates");
