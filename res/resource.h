@@ -18,6 +18,7 @@
 #define IDC_ALL_UNITS_FILTER     211   // All Units: the filter
 #define IDC_ALL_UNITS_LIST       212   // All Units: one row per unit, value and name
 #define IDC_ALL_UNITS_FILTER_LABEL 213 // All Units: "Filter:", created just before the filter
+#define IDC_ALL_UNITS_LIST_LABEL 214   // All Units: the list's name, hidden, created just before it
 #define IDA_MAIN                 1     // the main window's accelerators: Ctrl+F
 
 // Menu "MainAppMenu". Pop-up 0 is "&Go", pop-up 2 "&Favorites".

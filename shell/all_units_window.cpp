@@ -24,8 +24,9 @@ static HWND AllUnitsWindow;      // the open window, 0 while closed
 static AllUnitsLayout Layout;    // measured when the window opens
 
 // Column widths in dialog units: the longest value text, then the rest.
-const int VALUE_COLUMN_DLU = 90;
-const int NAME_COLUMN_DLU = 130;
+// "-1.234567890123457E+300" fits the first at 15 decimals.
+const int VALUE_COLUMN_DLU = 100;
+const int NAME_COLUMN_DLU = 150;
 
 static HWND RowList()
 {
@@ -322,5 +323,7 @@ void ShowAllUnitsWindow(HWND owner)
 
 bool TranslateAllUnitsMessage(MSG* message)
 {
-    return AllUnitsWindow && IsDialogMessageW(AllUnitsWindow, message);
+    // The loop reads messages with the 8-bit call: the 8-bit dialog manager
+    // hands typed characters on to the Unicode controls converted.
+    return AllUnitsWindow && IsDialogMessageA(AllUnitsWindow, message);
 }

@@ -50,9 +50,10 @@ TEST_F(AllUnits, OpensFromTheMenuAndWithCtrlU)
     EXPECT_EQ(GetWindow(box, GW_OWNER), app.window);
     EXPECT_TRUE(GetWindowLongA(box, GWL_STYLE) & WS_THICKFRAME);
     EXPECT_EQ(int(Rows().size()), UnitCatalog[0].count);
-    // The label stands just before the filter, which a screen reader names it by.
+    // Each label stands just before its control, which a screen reader names it by.
     HWND filter = GetDlgItem(box, IDC_ALL_UNITS_FILTER);
     EXPECT_EQ(WindowText(GetWindow(filter, GW_HWNDPREV)), "Filter:");
+    EXPECT_EQ(WindowText(GetWindow(list, GW_HWNDPREV)), "Units");
     // Tab between the filter and the list.
     EXPECT_EQ(FocusedControlId(&app), IDC_ALL_UNITS_LIST);
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == box; }));
@@ -179,8 +180,8 @@ TEST_F(Dpi, TheAllUnitsWindowGrowsWithItsFont)
     ASSERT_NE(box, HWND(0));
     RECT client;
     GetClientRect(box, &client);
-    EXPECT_GE(client.right, Scaled(330));
-    EXPECT_GE(client.bottom, Scaled(340));
+    EXPECT_GE(client.right, Scaled(460));
+    EXPECT_GE(client.bottom, Scaled(370));
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         RECT r = ClientRectOf(child);
         EXPECT_LE(r.right, client.right) << WindowText(child);

@@ -233,6 +233,39 @@ TEST_F(LoadSettingsTest, Options)
     EXPECT_EQ(Conversion.DecimalPlaces, 65535);
 }
 
+// The All Units window's place: all four keys within their bounds, or none.
+TEST_F(LoadSettingsTest, WindowPlace)
+{
+    struct Case { const char* keys; WindowPlace expected; };
+    const Case cases[] = {
+        { "ALL_UNITS_LEFT=-20\nALL_UNITS_TOP=30\nALL_UNITS_WIDTH=400\nALL_UNITS_HEIGHT=350\n", { -20, 30, 400, 350 } },
+        { "ALL_UNITS_LEFT=10\nALL_UNITS_TOP=30\nALL_UNITS_WIDTH=400\n", {} },                       // no height
+        { "ALL_UNITS_LEFT=10\nALL_UNITS_TOP=30\nALL_UNITS_WIDTH=49\nALL_UNITS_HEIGHT=350\n", {} },  // too narrow
+        { "ALL_UNITS_LEFT=10\nALL_UNITS_TOP=30\nALL_UNITS_WIDTH=400\nALL_UNITS_HEIGHT=8193\n", {} },
+        { "ALL_UNITS_LEFT=32768\nALL_UNITS_TOP=30\nALL_UNITS_WIDTH=400\nALL_UNITS_HEIGHT=350\n", {} },
+        { "ALL_UNITS_LEFT=x\nALL_UNITS_TOP=-32768\nALL_UNITS_WIDTH=400\nALL_UNITS_HEIGHT=350\n", {} },
+    };
+    for (const Case& c : cases) {
+        AllUnitsPlace = { 1, 2, 300, 300 };
+        PutLocalFile(std::string("[Options]\n") + c.keys);
+        LoadSettings();
+        EXPECT_EQ(AllUnitsPlace.left, c.expected.left) << c.keys;
+        EXPECT_EQ(AllUnitsPlace.top, c.expected.top) << c.keys;
+        EXPECT_EQ(AllUnitsPlace.width, c.expected.width) << c.keys;
+        EXPECT_EQ(AllUnitsPlace.height, c.expected.height) << c.keys;
+    }
+    // Saved after the options, as the other keys are; read back the same.
+    AllUnitsPlace = { -5, 7, 333, 444 };
+    PutLocalFile("");
+    SaveSettings();
+    EXPECT_NE(FakeFileText(LOCAL_FILE).find("DEC_PLACE=6\r\nALL_UNITS_LEFT=-5\r\nALL_UNITS_TOP=7\r\n"
+                                            "ALL_UNITS_WIDTH=333\r\nALL_UNITS_HEIGHT=444\r\n"), std::string::npos)
+        << FakeFileText(LOCAL_FILE);
+    AllUnitsPlace = {};
+    LoadSettings();
+    EXPECT_EQ(AllUnitsPlace.width, 333);
+}
+
 TEST_F(LoadSettingsTest, LoadingStartsFromEmptyLists)
 {
     FavoritesList.count = 5;
