@@ -398,9 +398,10 @@ struct Performer {
     std::vector<std::string> problems;
 
     bool Live() const { return app != 0; }
-    void Require(bool ok, const std::string& what)
+    bool Require(bool ok, const std::string& what)
     {
         if (!ok) problems.push_back(what);
+        return ok;
     }
     void Front()
     {
@@ -465,7 +466,6 @@ struct Performer {
     void MousePick(const SoakAction& a);
     void About(const SoakAction& a);
     void AllUnits(const SoakAction& a);
-    void CheckAllUnitsRow(HWND list, int unit);
 };
 
 void Performer::Do(const SoakAction& a)
@@ -685,27 +685,8 @@ void Performer::About(const SoakAction& a)
     Require(WaitForClose(box), "the About box did not close");
 }
 
-// The All Units window's rows, the row of `unit` in full.
-void Performer::CheckAllUnitsRow(HWND list, int unit)
-{
-    const int count = SoakUnitCount(m->category);
-    std::string value;
-    const bool known = SoakAllUnitsValue(*m, unit, &value);
-    const std::string name = Utf8FromWide(WideFrom1252(SoakAllUnitsName(*m, unit)));
-    std::vector<ListRow> rows;
-    WaitUntil([&] {
-        rows = ListRows(app, list);
-        return int(rows.size()) == count && rows[unit].unit == name && (!known || rows[unit].value == value);
-    });
-    if (int(rows.size()) != count)
-        problems.push_back("All Units shows " + std::to_string(rows.size()) + " rows, not " + std::to_string(count));
-    else if (rows[unit].unit != name || (known && rows[unit].value != value))
-        problems.push_back("All Units row " + std::to_string(unit) + " shows \"" + rows[unit].value + "\" \"" +
-                           rows[unit].unit + "\", not \"" + value + "\" \"" + name + "\"");
-}
-
-// A window of its own and back: read, left at the model's place, closed; the
-// focus returns to where it was.
+// A window of its own and back: one row read, the window left at the model's
+// place and closed; the focus returns to where it was.
 void Performer::AllUnits(const SoakAction& a)
 {
     Front();
@@ -716,20 +697,24 @@ void Performer::AllUnits(const SoakAction& a)
     if (a.a) Key('U', KEY_CTRL);
     else Require(PostCommand(app->window, IDM_VIEW_ALL_UNITS), "cannot post All Units");
     HWND box = AllUnitsBox(*app);
-    if (!box) {
-        problems.push_back("the All Units window did not open");
-        return;
-    }
-    CheckAllUnitsRow(GetDlgItem(box, IDC_ALL_UNITS_LIST), a.b % SoakUnitCount(m->category));
+    if (!Require(box != 0, "the All Units window did not open")) return;
+    const int count = SoakUnitCount(m->category), unit = a.b % count;
+    std::string value;
+    const bool known = SoakAllUnitsValue(*m, unit, &value);
+    const std::string name = Utf8FromWide(WideFrom1252(SoakAllUnitsName(*m, unit)));
+    std::vector<ListRow> rows;
+    Require(WaitUntil([&] {
+                rows = ListRows(app, GetDlgItem(box, IDC_ALL_UNITS_LIST));
+                return int(rows.size()) == count && rows[unit].unit == name && (!known || rows[unit].value == value);
+            }),
+            "All Units row " + std::to_string(unit) + " of " + std::to_string(rows.size()) + " is not \"" + value +
+                "\" \"" + name + "\"");
     const int* place = SOAK_ALL_UNITS_PLACE;
     Require(SetWindowPos(box, 0, place[0], place[1], place[2], place[3], SWP_NOZORDER | SWP_NOACTIVATE) != 0,
             "cannot move All Units");
-    if (a.c) {
-        PostMessageA(box, WM_CLOSE, 0, 0);
-    } else {
-        Require(WaitUntil([&] { return GetForegroundWindow() == box; }), "All Units is not in front");
+    if (a.c) PostMessageA(box, WM_CLOSE, 0, 0);
+    else if (Require(WaitUntil([&] { return GetForegroundWindow() == box; }), "All Units is not in front"))
         Key(VK_ESCAPE);
-    }
     Require(WaitForClose(box), "the All Units window did not close");
 }
 

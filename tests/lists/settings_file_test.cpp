@@ -233,37 +233,26 @@ TEST_F(LoadSettingsTest, Options)
     EXPECT_EQ(Conversion.DecimalPlaces, 65535);
 }
 
-// The All Units window's place: all four keys within their bounds, or none.
+// The All Units window's place: all four keys within their bounds or none;
+// saved after the options, as the other keys are.
 TEST_F(LoadSettingsTest, WindowPlace)
 {
-    struct Case { const char* keys; WindowPlace expected; };
-    const Case cases[] = {
-        { "ALL_UNITS_LEFT=-20\nALL_UNITS_TOP=30\nALL_UNITS_WIDTH=400\nALL_UNITS_HEIGHT=350\n", { -20, 30, 400, 350 } },
-        { "ALL_UNITS_LEFT=10\nALL_UNITS_TOP=30\nALL_UNITS_WIDTH=400\n", {} },                       // no height
-        { "ALL_UNITS_LEFT=10\nALL_UNITS_TOP=30\nALL_UNITS_WIDTH=49\nALL_UNITS_HEIGHT=350\n", {} },  // too narrow
-        { "ALL_UNITS_LEFT=10\nALL_UNITS_TOP=30\nALL_UNITS_WIDTH=400\nALL_UNITS_HEIGHT=8193\n", {} },
-        { "ALL_UNITS_LEFT=32768\nALL_UNITS_TOP=30\nALL_UNITS_WIDTH=400\nALL_UNITS_HEIGHT=350\n", {} },
-        { "ALL_UNITS_LEFT=x\nALL_UNITS_TOP=-32768\nALL_UNITS_WIDTH=400\nALL_UNITS_HEIGHT=350\n", {} },
+    const struct { const char* keys; int width; } cases[] = {
+        { "LEFT=-20\nALL_UNITS_TOP=30\nALL_UNITS_WIDTH=400\nALL_UNITS_HEIGHT=350", 400 },
+        { "LEFT=10\nALL_UNITS_TOP=30\nALL_UNITS_WIDTH=400", 0 },                             // no height
+        { "LEFT=10\nALL_UNITS_TOP=30\nALL_UNITS_WIDTH=49\nALL_UNITS_HEIGHT=350", 0 },         // too narrow
+        { "LEFT=32768\nALL_UNITS_TOP=30\nALL_UNITS_WIDTH=400\nALL_UNITS_HEIGHT=8193", 0 },   // off any screen
     };
-    for (const Case& c : cases) {
-        AllUnitsPlace = { 1, 2, 300, 300 };
-        PutLocalFile(std::string("[Options]\n") + c.keys);
+    for (const auto& c : cases) {
+        PutLocalFile(std::string("[Options]\nALL_UNITS_") + c.keys + "\n");
         LoadSettings();
-        EXPECT_EQ(AllUnitsPlace.left, c.expected.left) << c.keys;
-        EXPECT_EQ(AllUnitsPlace.top, c.expected.top) << c.keys;
-        EXPECT_EQ(AllUnitsPlace.width, c.expected.width) << c.keys;
-        EXPECT_EQ(AllUnitsPlace.height, c.expected.height) << c.keys;
+        EXPECT_EQ(AllUnitsPlace.width, c.width) << c.keys;
     }
-    // Saved after the options, as the other keys are; read back the same.
-    AllUnitsPlace = { -5, 7, 333, 444 };
     PutLocalFile("");
+    AllUnitsPlace = { -5, 7, 333, 444 };
     SaveSettings();
-    EXPECT_NE(FakeFileText(LOCAL_FILE).find("DEC_PLACE=6\r\nALL_UNITS_LEFT=-5\r\nALL_UNITS_TOP=7\r\n"
-                                            "ALL_UNITS_WIDTH=333\r\nALL_UNITS_HEIGHT=444\r\n"), std::string::npos)
-        << FakeFileText(LOCAL_FILE);
-    AllUnitsPlace = {};
-    LoadSettings();
-    EXPECT_EQ(AllUnitsPlace.width, 333);
+    EXPECT_EQ(FakeFileText(LOCAL_FILE), "[Options]\r\nNUM_FORMAT=1\r\nDEC_PLACE=6\r\nALL_UNITS_LEFT=-5\r\n"
+                                        "ALL_UNITS_TOP=7\r\nALL_UNITS_WIDTH=333\r\nALL_UNITS_HEIGHT=444\r\n\r\n");
 }
 
 TEST_F(LoadSettingsTest, LoadingStartsFromEmptyLists)
