@@ -210,7 +210,6 @@ void SoakStart(SoakModel* m)
         m->numFormat = m->file.numFormat;
         m->decimals = m->file.decimals;
     }
-    m->allUnitsPlaced = m->fileExists && m->file.allUnitsPlaced;
     m->category = 0;
     m->fromUnit = m->toUnit = 0;
     m->activeSide = 1;
@@ -236,7 +235,6 @@ void SoakExit(SoakModel* m)
     for (int k = 0; k < m->recentCount; ++k) m->file.recent.push_back(m->slots[RecentSlot(*m, k)]);
     m->file.numFormat = m->numFormat ? 1 : 0;
     m->file.decimals = m->decimals;
-    m->file.allUnitsPlaced = m->allUnitsPlaced;
 }
 
 // --- What the user does ------------------------------------------------------------
@@ -489,33 +487,6 @@ static void AddList(std::vector<std::string>* keys, const char* section, const c
     }
 }
 
-void SoakOpenAllUnits(SoakModel* m)
-{
-    m->allUnitsPlaced = true;
-}
-
-bool SoakAllUnitsValue(const SoakModel& m, int unit, std::string* value)
-{
-    const SoakBox& typed = m.box[m.activeSide - 1];
-    const int typedUnit = m.activeSide == 1 ? m.fromUnit : m.toUnit;
-    SoakNumber number;
-    value->clear();
-    if (!typed.known) return false;
-    if (!SoakParse(typed.text, &number)) return true;   // no number, no value
-    if (!SoakAnswerText(typed.text, m.category, typedUnit, unit, m.decimals, m.numFormat, value)) return false;
-    if (*value == typed.text && number.digits != 0) value->clear();   // beyond the double range
-    value->erase(0, value->find_first_not_of(' '));
-    return true;
-}
-
-std::string SoakAllUnitsName(const SoakModel& m, int unit)
-{
-    std::string name = SoakUnitName(m.category, unit);
-    while (!name.empty() && name.back() == ' ') name.pop_back();
-    const char* const marks[4] = { "", " (from unit)", " (to unit)", " (from and to unit)" };
-    return name + marks[(unit == m.fromUnit ? 1 : 0) | (unit == m.toUnit ? 2 : 0)];
-}
-
 std::vector<std::string> SoakExpectedFileKeys(const SoakModel& m)
 {
     std::vector<std::string> keys;
@@ -524,9 +495,6 @@ std::vector<std::string> SoakExpectedFileKeys(const SoakModel& m)
     AddList(&keys, "Recent List", "RECENT", m.file.recent);
     keys.push_back("Options: NUM_FORMAT=" + std::to_string(m.file.numFormat));
     keys.push_back("Options: DEC_PLACE=" + std::to_string(m.file.decimals));
-    const char* const placeKeys[4] = { "LEFT", "TOP", "WIDTH", "HEIGHT" };
-    for (int i = 0; i < 4 && m.file.allUnitsPlaced; ++i)
-        keys.push_back(std::string("Options: ALL_UNITS_") + placeKeys[i] + "=" + std::to_string(SOAK_ALL_UNITS_PLACE[i]));
     std::sort(keys.begin(), keys.end());
     return keys;
 }

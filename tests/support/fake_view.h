@@ -23,7 +23,6 @@ struct FakeViewState {
     int focusedBox;                // 0 when neither box has the focus
     int changeDepth;               // change notifications currently nested
     int deepestChange;             // the most ever nested: 2 means no echo loop
-    int conversionChanges;         // ViewConversionChanged calls
 };
 
 extern FakeViewState FakeView;
