@@ -14,14 +14,15 @@
 #include "widgets/dpi.h"
 #include "res/resource.h"
 
-struct AllUnitsLayout {
-    SIZE firstClient;     // the client size the template was laid out for
-    RECT filter, list;    // where the template put them, client pixels
-    SIZE minimumTrack;    // the smallest the window may be made
-};
+// The layout of res/all_units.rc in dialog units, turned into pixels at
+// every size with the window's own font, so that it holds at any DPI.
+const int MARGIN_DLU = 7;             // around the filter and the list
+const int FILTER_LEFT_DLU = 34;       // right of "Filter:"
+const int FILTER_HEIGHT_DLU = 12;
+const int LIST_TOP_DLU = 24;
+const int MIN_WIDTH_DLU = 140, MIN_HEIGHT_DLU = 100;   // the smallest client area
 
 static HWND AllUnitsWindow;      // the open window, 0 while closed
-static AllUnitsLayout Layout;    // measured when the window opens
 
 // Column widths in dialog units: the longest value text, then the rest.
 // "-1.234567890123457E+300" fits the first at 15 decimals.
@@ -51,36 +52,22 @@ static void AddColumn(HWND list, int index, const wchar_t* title, int width)
     SendMessageW(list, LVM_INSERTCOLUMNW, WPARAM(index), reinterpret_cast<LPARAM>(&column));
 }
 
-static RECT ChildRect(HWND dialog, int id)
+static RECT DialogUnitsRect(HWND dialog, int left, int top, int right, int bottom)
 {
-    RECT r;
-    GetWindowRect(GetDlgItem(dialog, id), &r);
-    MapWindowPoints(0, dialog, reinterpret_cast<POINT*>(&r), 2);
+    RECT r = { left, top, right, bottom };
+    MapDialogRect(dialog, &r);
     return r;
 }
 
-// The template's layout, the reference for every later size.
-static void MeasureLayout(HWND dialog)
-{
-    RECT client, outer;
-    GetClientRect(dialog, &client);
-    GetWindowRect(dialog, &outer);
-    Layout.firstClient = SIZE{ client.right, client.bottom };
-    Layout.filter = ChildRect(dialog, IDC_ALL_UNITS_FILTER);
-    Layout.list = ChildRect(dialog, IDC_ALL_UNITS_LIST);
-    Layout.minimumTrack = SIZE{ (outer.right - outer.left) / 2, (outer.bottom - outer.top) / 2 };
-}
-
-// The filter grows in width, the list in both directions, with the window.
+// The filter takes the width, the list the rest of the client area.
 static void LayOut(HWND dialog, int width, int height)
 {
-    const int dx = width - Layout.firstClient.cx, dy = height - Layout.firstClient.cy;
-    const RECT& f = Layout.filter;
-    const RECT& l = Layout.list;
-    SetWindowPos(GetDlgItem(dialog, IDC_ALL_UNITS_FILTER), 0, f.left, f.top, f.right - f.left + dx,
-                 f.bottom - f.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    SetWindowPos(GetDlgItem(dialog, IDC_ALL_UNITS_LIST), 0, l.left, l.top, l.right - l.left + dx,
-                 l.bottom - l.top + dy, SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT f = DialogUnitsRect(dialog, FILTER_LEFT_DLU, MARGIN_DLU, MARGIN_DLU, FILTER_HEIGHT_DLU);
+    const RECT l = DialogUnitsRect(dialog, MARGIN_DLU, LIST_TOP_DLU, MARGIN_DLU, MARGIN_DLU);
+    SetWindowPos(GetDlgItem(dialog, IDC_ALL_UNITS_FILTER), 0, f.left, f.top, width - f.left - f.right, f.bottom,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(GetDlgItem(dialog, IDC_ALL_UNITS_LIST), 0, l.left, l.top, width - l.left - l.right,
+                 height - l.top - l.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // Keeps the place for the next opening and the settings file; a minimised
@@ -163,7 +150,6 @@ static void ApplyFilter(HWND dialog)
 static INT_PTR OnAllUnitsInit(HWND dialog)
 {
     AllUnitsWindow = dialog;
-    MeasureLayout(dialog);
     HWND list = GetDlgItem(dialog, IDC_ALL_UNITS_LIST);
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     AddColumn(list, 0, L"Value", DialogUnitsToPixels(dialog, VALUE_COLUMN_DLU));
@@ -286,10 +272,14 @@ static INT_PTR OnAllUnitsCommand(HWND dialog, WPARAM wParam)
     }
 }
 
-static void OnAllUnitsMinMax(MINMAXINFO* info)
+static void OnAllUnitsMinMax(HWND dialog, MINMAXINFO* info)
 {
-    info->ptMinTrackSize.x = Layout.minimumTrack.cx;
-    info->ptMinTrackSize.y = Layout.minimumTrack.cy;
+    RECT outer, client;
+    GetWindowRect(dialog, &outer);
+    GetClientRect(dialog, &client);
+    const RECT least = DialogUnitsRect(dialog, 0, 0, MIN_WIDTH_DLU, MIN_HEIGHT_DLU);
+    info->ptMinTrackSize.x = least.right + (outer.right - outer.left) - client.right;
+    info->ptMinTrackSize.y = least.bottom + (outer.bottom - outer.top) - client.bottom;
 }
 
 static INT_PTR CALLBACK AllUnitsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
@@ -302,7 +292,7 @@ static INT_PTR CALLBACK AllUnitsProc(HWND dialog, UINT message, WPARAM wParam, L
     case WM_SIZE:          if (wParam != SIZE_MINIMIZED) LayOut(dialog, LOWORD(lParam), HIWORD(lParam));
                            RememberPlace(dialog); return TRUE;
     case WM_MOVE:          RememberPlace(dialog); return TRUE;
-    case WM_GETMINMAXINFO: if (AllUnitsWindow) OnAllUnitsMinMax(reinterpret_cast<MINMAXINFO*>(lParam));
+    case WM_GETMINMAXINFO: if (AllUnitsWindow) OnAllUnitsMinMax(dialog, reinterpret_cast<MINMAXINFO*>(lParam));
                            return TRUE;
     case WM_DESTROY:       AllUnitsWindow = 0; return TRUE;
     default:               return FALSE;

@@ -105,8 +105,10 @@ TEST_F(AllUnits, OpensAgainWhereItWasLeft)
 {
     Open();
     ASSERT_TRUE(SetWindowPos(box, 0, 37, 41, Scaled(400), Scaled(360), SWP_NOZORDER));
-    RECT placed, again;
+    RECT placed, again, client, row = ClientRectOf(list);
     GetWindowRect(box, &placed);
+    GetClientRect(box, &client);
+    EXPECT_EQ(client.right - row.right, row.left);   // the list laid out again, the same margin both sides
     for (int run = 0; run < 2; ++run) {
         PostMessageA(box, WM_CLOSE, 0, 0);
         ASSERT_TRUE(WaitForClose(box));
