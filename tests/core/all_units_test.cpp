@@ -13,46 +13,40 @@ namespace {
 
 const ConversionState InitialState = Conversion;
 
-class AllUnitsTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        Conversion = InitialState;
-        FakeViewReset();
-        OnChooserChanged(0);
-        SetAllUnitsFilter("");
-    }
-    void Show(int category, const char* from, const char* to, int side, const char* typed)
-    {
-        SelectConversion(category, UnitIndex(category, from), UnitIndex(category, to));
-        FakeFocus(side);
-        FakeClear(side);
-        FakeType(side, typed);
-        RefreshAllUnits();
-    }
-    std::string Text(int (*write)(int, char*), int row)
-    {
-        char text[ALL_UNITS_LINE_SIZE > ALL_UNITS_NAME_SIZE ? ALL_UNITS_LINE_SIZE : ALL_UNITS_NAME_SIZE];
-        write(row, text);
-        return text;
-    }
-};
+// Shows typed on one side of the conversion and reads the rows again.
+void Show(int category, const char* from, const char* to, int side, const char* typed)
+{
+    Conversion = InitialState;
+    FakeViewReset();
+    OnChooserChanged(0);
+    SelectConversion(category, UnitIndex(category, from), UnitIndex(category, to));
+    FakeFocus(side);
+    FakeClear(side);
+    FakeType(side, typed);
+    RefreshAllUnits();
+}
+
+std::string Text(int (*write)(int, char*), int row)
+{
+    char text[ALL_UNITS_NAME_SIZE + ALL_UNITS_LINE_SIZE];
+    write(row, text);
+    return text;
+}
 
 // Every row, in every notation, is the exact answer for the typed text on the
 // active side's unit as a value box lays it out, without its leading blank.
-TEST_F(AllUnitsTest, EveryRowIsTheExactAnswerInTheCurrentNotation)
+TEST(AllUnits, EveryRowIsTheExactAnswerInTheCurrentNotation)
 {
-    struct Case { int category; const char* from; const char* to; int side; const char* typed; };
-    const Case cases[] = {
+    const struct { int category; const char* from; const char* to; int side; const char* typed; } cases[] = {
         { METRIC_LENGTH, "kilometer", "meter", BOX_FROM, "2.5" },
         { ALL_LENGTH, "foot [international, U.S.]", "inch [international, U.S.]", BOX_TO, "-1234.5e3" },
         { TEMPERATURE, "degree Celsius", "degree Fahrenheit", BOX_FROM, "-40" },
     };
     const int notations[][2] = { { 1, 6 }, { 0, 15 }, { 1, 0 } };   // NumFormat, DecimalPlaces
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
+        SetAllUnitsFilter("");
         Show(c.category, c.from, c.to, c.side, c.typed);
-        const Category& table = UnitCatalog[c.category];
-        ASSERT_EQ(AllUnits.count, table.count);
+        ASSERT_EQ(AllUnits.count, UnitCatalog[c.category].count);
         const double typedFactor = UnitFactor(c.category, c.side == BOX_FROM ? c.from : c.to);
         ScannedNumber scanned;
         ASSERT_TRUE(ScanNumber(c.typed, &scanned));
@@ -61,21 +55,20 @@ TEST_F(AllUnitsTest, EveryRowIsTheExactAnswerInTheCurrentNotation)
             Conversion.NumFormat = n[0];
             Conversion.DecimalPlaces = static_cast<unsigned short>(n[1]);
             for (int row = 0; row < AllUnits.count; ++row) {
-                const double rowFactor = table.units[row].factor;
-                std::string expected = RefBoxText(c.category == TEMPERATURE
-                                                      ? RefTemperature(typedFactor, rowFactor, value)
-                                                      : RefOver(RefTimes(value, RefStandsFor(typedFactor)),
-                                                                RefStandsFor(rowFactor)),
+                const double f = UnitCatalog[c.category].units[row].factor;
+                std::string expected = RefBoxText(c.category == TEMPERATURE ? RefTemperature(typedFactor, f, value)
+                                                  : RefOver(RefTimes(value, RefStandsFor(typedFactor)), RefStandsFor(f)),
                                                   n[1], n[0] == 0);
                 EXPECT_EQ(Text(AllUnitsValueText, row), expected.erase(0, expected.find_first_not_of(' ')))
-                    << table.units[row].name << " from " << c.typed << ", notation " << n[0] << "/" << n[1];
+                    << UnitCatalog[c.category].units[row].name << " from " << c.typed << ", notation " << n[0] << "/" << n[1];
             }
         }
     }
 }
 
-// Words in any order, case ignored, the category's units in table order.
-TEST_F(AllUnitsTest, FilterNarrowsWithTheFindUnitMatcher)
+// Words in any order, case ignored, the category's units in table order; a
+// new category keeps the filter.
+TEST(AllUnits, FilterNarrowsWithTheFindUnitMatcher)
 {
     Show(ALL_LENGTH, "meter", "meter", BOX_FROM, "1");
     const struct { const char* filter; int count; } cases[] = {
@@ -85,7 +78,7 @@ TEST_F(AllUnitsTest, FilterNarrowsWithTheFindUnitMatcher)
         EXPECT_EQ(AllUnits.count, c.count) << c.filter;
     }
     SetAllUnitsFilter("meter");
-    Show(METRIC_LENGTH, "meter", "meter", BOX_FROM, "1");   // a new category keeps the filter
+    Show(METRIC_LENGTH, "meter", "meter", BOX_FROM, "1");
     ASSERT_GT(AllUnits.count, 5);
     for (int row = 0; row < AllUnits.count; ++row) {
         EXPECT_NE(Text(AllUnitsNameText, row).find("meter"), std::string::npos);
@@ -96,17 +89,16 @@ TEST_F(AllUnitsTest, FilterNarrowsWithTheFindUnitMatcher)
 
 // The from- and to-unit rows carry their marks; a copied line has the value
 // and the bare name, or the name alone when the text is no number.
-TEST_F(AllUnitsTest, MarksAndCopiedLines)
+TEST(AllUnits, MarksAndCopiedLines)
 {
+    SetAllUnitsFilter("");
     Show(METRIC_LENGTH, "kilometer", "meter", BOX_FROM, "2");
     const int km = UnitIndex(METRIC_LENGTH, "kilometer"), m = UnitIndex(METRIC_LENGTH, "meter");
     EXPECT_EQ(Text(AllUnitsNameText, km), "kilometer (from unit)");
     EXPECT_EQ(Text(AllUnitsNameText, m), "meter (to unit)");
     EXPECT_EQ(AllUnitsRowMarks(0), 0);
     EXPECT_EQ(Text(AllUnitsCopyLine, m), "2000.000000 meter");
-    FakePick(CHOOSER_TO_UNIT, km);
-    FakeType(BOX_FROM, "x");
-    RefreshAllUnits();
+    Show(METRIC_LENGTH, "kilometer", "kilometer", BOX_FROM, "2x");
     EXPECT_EQ(Text(AllUnitsNameText, km), "kilometer (from and to unit)");
     EXPECT_EQ(Text(AllUnitsCopyLine, m), "meter");
 }

@@ -577,7 +577,17 @@ bool ProbeQuery(MetrovaApp* app, const char* query, std::string* reply)
     return true;
 }
 
-static std::vector<std::string> SplitTabs(const std::string& line);
+static std::vector<std::string> SplitTabs(const std::string& line)
+{
+    std::vector<std::string> parts;
+    size_t start = 0;
+    for (;;) {
+        size_t tab = line.find('\t', start);
+        parts.push_back(line.substr(start, tab == std::string::npos ? tab : tab - start));
+        if (tab == std::string::npos) return parts;
+        start = tab + 1;
+    }
+}
 
 std::vector<ListRow> ListRows(MetrovaApp* app, HWND list)
 {
@@ -590,21 +600,9 @@ std::vector<ListRow> ListRows(MetrovaApp* app, HWND list)
         end = reply.find('\n', start);
         if (end == std::string::npos) end = reply.size();
         std::vector<std::string> cells = SplitTabs(reply.substr(start, end - start));
-        if (cells.size() >= 3) rows.push_back({ cells[0] == "S", cells[1], cells[2] });
+        if (cells.size() >= 2) rows.push_back({ cells[0], cells[1] });
     }
     return rows;
-}
-
-static std::vector<std::string> SplitTabs(const std::string& line)
-{
-    std::vector<std::string> parts;
-    size_t start = 0;
-    for (;;) {
-        size_t tab = line.find('\t', start);
-        parts.push_back(line.substr(start, tab == std::string::npos ? tab : tab - start));
-        if (tab == std::string::npos) return parts;
-        start = tab + 1;
-    }
 }
 
 bool ReadMenu(MetrovaApp* app, std::vector<MenuEntry>* bar)

@@ -45,10 +45,9 @@ RECT ClientRectOf(HWND child);   // the child's rectangle in its parent's client
 HWND FindAboutBox(const MetrovaApp& app);
 HWND FindUnitBox(const MetrovaApp& app);
 // The All Units window once it is open (waiting as above), and its rows read
-// inside Metrova: the value and the unit column of each, and whether it is selected.
+// inside Metrova: the value and the unit column of each.
 HWND AllUnitsBox(const MetrovaApp& app);
 struct ListRow {
-    bool selected;
     std::string value, unit;   // UTF-8
 };
 std::vector<ListRow> ListRows(MetrovaApp* app, HWND list);

@@ -75,8 +75,7 @@ static std::string SendDpiChanged(HWND window, const char* arguments)
     return "ok";
 }
 
-// Every row of a list view as its cells read (UTF-8, tab-separated), with an
-// "S" cell first for a selected row, "-" for the rest.
+// Every row of a list view as its cells read (UTF-8, tab-separated).
 static std::string DescribeRows(const char* handleText)
 {
     HWND list = HWND(UINT_PTR(std::strtoull(handleText, 0, 16)));
@@ -84,7 +83,6 @@ static std::string DescribeRows(const char* handleText)
     const int columns = int(SendMessageW(HWND(SendMessageW(list, LVM_GETHEADER, 0, 0)), HDM_GETITEMCOUNT, 0, 0));
     std::string out;
     for (int row = 0; row < rows; ++row) {
-        out += SendMessageW(list, LVM_GETITEMSTATE, WPARAM(row), LVIS_SELECTED) ? "S" : "-";
         for (int column = 0; column < columns; ++column) {
             wchar_t text[256] = L"";
             LVITEMW item = {};
@@ -94,7 +92,7 @@ static std::string DescribeRows(const char* handleText)
             SendMessageW(list, LVM_GETITEMTEXTW, WPARAM(row), LPARAM(&item));
             char utf8[768] = "";
             WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, 0, 0);
-            out += std::string("\t") + utf8;
+            out += std::string(column ? "\t" : "") + utf8;
         }
         out += "\n";
     }
