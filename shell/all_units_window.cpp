@@ -34,11 +34,11 @@ static HWND RowList()
     return GetDlgItem(AllUnitsWindow, IDC_ALL_UNITS_LIST);
 }
 
-static int DialogUnitsToPixels(HWND dialog, int width)
+static RECT DialogUnitsRect(HWND dialog, int left, int top, int right, int bottom)
 {
-    RECT r = { 0, 0, width, 0 };
+    RECT r = { left, top, right, bottom };
     MapDialogRect(dialog, &r);
-    return r.right;
+    return r;
 }
 
 static void AddColumn(HWND list, int index, const wchar_t* title, int width)
@@ -50,13 +50,6 @@ static void AddColumn(HWND list, int index, const wchar_t* title, int width)
     column.pszText = const_cast<wchar_t*>(title);
     column.iSubItem = index;
     SendMessageW(list, LVM_INSERTCOLUMNW, WPARAM(index), reinterpret_cast<LPARAM>(&column));
-}
-
-static RECT DialogUnitsRect(HWND dialog, int left, int top, int right, int bottom)
-{
-    RECT r = { left, top, right, bottom };
-    MapDialogRect(dialog, &r);
-    return r;
 }
 
 // The filter takes the width, the list the rest of the client area.
@@ -84,7 +77,8 @@ static void RememberPlace(HWND dialog)
     AllUnitsPlace.height = MulDiv(r.bottom - r.top, BASE_DPI, dpi);
 }
 
-// Where it was last, or just right of the owner; kept on the owner's monitor.
+// Where it was last, or just right of the owner; kept inside the work area
+// of the monitor it is mostly on (the nearest one when it is on none).
 static void PlaceWindow(HWND dialog, HWND owner)
 {
     RECT r;
@@ -102,9 +96,10 @@ static void PlaceWindow(HWND dialog, HWND owner)
         left = ownerRect.right;
         top = ownerRect.top;
     }
+    const RECT wanted = { left, top, left + width, top + height };
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof monitor;
-    if (GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    if (GetMonitorInfoW(MonitorFromRect(&wanted, MONITOR_DEFAULTTONEAREST), &monitor)) {
         const RECT& work = monitor.rcWork;
         if (width > work.right - work.left) width = work.right - work.left;
         if (height > work.bottom - work.top) height = work.bottom - work.top;
@@ -152,8 +147,9 @@ static INT_PTR OnAllUnitsInit(HWND dialog)
     AllUnitsWindow = dialog;
     HWND list = GetDlgItem(dialog, IDC_ALL_UNITS_LIST);
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-    AddColumn(list, 0, L"Value", DialogUnitsToPixels(dialog, VALUE_COLUMN_DLU));
-    AddColumn(list, 1, L"Unit", DialogUnitsToPixels(dialog, NAME_COLUMN_DLU));
+    const RECT widths = DialogUnitsRect(dialog, VALUE_COLUMN_DLU, 0, NAME_COLUMN_DLU, 0);
+    AddColumn(list, 0, L"Value", widths.left);
+    AddColumn(list, 1, L"Unit", widths.right);
     SendDlgItemMessageW(dialog, IDC_ALL_UNITS_FILTER, EM_LIMITTEXT, FIND_QUERY_MAX, 0);
     AllUnits.category = -1;   // rows for the category current now
     SetAllUnitsFilter("");
@@ -239,11 +235,9 @@ static INT_PTR OnAllUnitsNotify(HWND dialog, NMHDR* header)
     case LVN_GETDISPINFOW:
         GiveRowText(reinterpret_cast<NMLVDISPINFOW*>(header));
         return TRUE;
-    case NM_DBLCLK: {
-        const int row = reinterpret_cast<NMITEMACTIVATE*>(header)->iItem;
-        ChooseRow(row >= 0 ? row : SelectedRow());
+    case NM_DBLCLK:   // on a row; below the rows it names none
+        ChooseRow(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem);
         return TRUE;
-    }
     case LVN_KEYDOWN: {
         const WORD key = reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey;
         if (key == 'C' && IsControlDown()) CopySelectedRows(dialog);
