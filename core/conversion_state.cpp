@@ -41,6 +41,7 @@ static void ConvertBox(int typedBox, double fromFactor, double toFactor, double*
     *answerValue = result.answerValue;
     if (result.shown) UseAnswerDecimalSymbol(result.text);   // an answer, not the typed text passing through
     ViewBoxSetText(typedBox == BOX_FROM ? BOX_TO : BOX_FROM, result.shown ? result.text : buffer);
+    ViewConversionChanged();
 }
 
 // Fills the category chooser and makes category 0, units 0 and 0 current.
@@ -188,7 +189,9 @@ void ShowFoundUnit(int category, int unit, int side)
 
 void OnValueBoxFocused(int side)
 {
-    if (side == BOX_FROM || side == BOX_TO) Conversion.ActiveSide = side;
+    if (side != BOX_FROM && side != BOX_TO) return;
+    Conversion.ActiveSide = side;
+    ViewConversionChanged();
 }
 
 void OnValueBoxChanged(int side)

@@ -21,3 +21,8 @@ int ViewChooserSelection(int chooser);  // -1 when nothing is selected
 int ViewBoxGetText(int box, char* buffer, int size);
 void ViewBoxSetText(int box, const char* text);
 void ViewBoxFocus(int box);
+
+// The passive box has a new answer or the conversion behind it changed (units,
+// category, options, the side typed in): views that follow it, such as All
+// Units, read it again.
+void ViewConversionChanged();

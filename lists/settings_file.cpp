@@ -24,6 +24,7 @@ int PortableMode;               // shown in the title
 int SaveOnExit;                 // flipped by the menu, set by LoadSettings
 int WindowsDecimalSymbol;       // flipped by the menu, set by LoadSettings
 int AlwaysOnTop;                // the same
+WindowPlace AllUnitsPlace;      // kept by the All Units window as it moves
 
 // Joins the parts with backslashes; false when the path does not fit (the
 // buffer then holds a cut path that must not be used).
@@ -113,8 +114,29 @@ static bool ReadStoredEntry(const char* path, const char* section, const char* c
     return true;
 }
 
+static bool InSpan(int value, int low, int high)
+{
+    return value >= low && value <= high;
+}
+
+// The window's place, all four keys or none.
+static void LoadWindowPlace(const char* path, WindowPlace* place)
+{
+    WindowPlace read;
+    read.left = ProfileReadInt(SECTION_OPTIONS, KEY_ALL_UNITS_LEFT, 0, path);
+    read.top = ProfileReadInt(SECTION_OPTIONS, KEY_ALL_UNITS_TOP, 0, path);
+    read.width = ProfileReadInt(SECTION_OPTIONS, KEY_ALL_UNITS_WIDTH, 0, path);
+    read.height = ProfileReadInt(SECTION_OPTIONS, KEY_ALL_UNITS_HEIGHT, 0, path);
+    if (InSpan(read.left, -WINDOW_PLACE_COORD_MAX, WINDOW_PLACE_COORD_MAX) &&
+        InSpan(read.top, -WINDOW_PLACE_COORD_MAX, WINDOW_PLACE_COORD_MAX) &&
+        InSpan(read.width, WINDOW_PLACE_SIZE_MIN, WINDOW_PLACE_SIZE_MAX) &&
+        InSpan(read.height, WINDOW_PLACE_SIZE_MIN, WINDOW_PLACE_SIZE_MAX))
+        *place = read;
+}
+
 void LoadSettings()
 {
+    AllUnitsPlace = WindowPlace{};
     FavoritesList.count = 0;
     RecentList.count = 0;
     RecentList.nextSlot = 0;
@@ -149,6 +171,7 @@ void LoadSettings()
     // Kept as read (low 16 bits); the display clamps it to 15 decimals.
     Conversion.DecimalPlaces =
         static_cast<unsigned short>(ProfileReadInt(SECTION_OPTIONS, KEY_DEC_PLACE, DEFAULT_DECIMAL_PLACES, path));
+    LoadWindowPlace(path, &AllUnitsPlace);
 }
 
 // A hand-edited or damaged file may repeat a key. The profile functions only
@@ -262,5 +285,15 @@ void SaveSettings()
         return;
     if (!WriteFlag(path, KEY_WINDOWS_DECIMAL, WindowsDecimalSymbol, &removalsLeft))
         return;
-    WriteFlag(path, KEY_ALWAYS_ON_TOP, AlwaysOnTop, &removalsLeft);
+    if (!WriteFlag(path, KEY_ALWAYS_ON_TOP, AlwaysOnTop, &removalsLeft))
+        return;
+
+    // A window never opened leaves whatever place is stored alone.
+    if (AllUnitsPlace.width == 0)
+        return;
+    const int place[4] = { AllUnitsPlace.left, AllUnitsPlace.top, AllUnitsPlace.width, AllUnitsPlace.height };
+    const char* const keys[4] = { KEY_ALL_UNITS_LEFT, KEY_ALL_UNITS_TOP, KEY_ALL_UNITS_WIDTH, KEY_ALL_UNITS_HEIGHT };
+    for (int i = 0; i < 4; i++)
+        if (!WriteInt(path, SECTION_OPTIONS, keys[i], place[i]))
+            return;
 }

@@ -37,6 +37,21 @@ const char KEY_DEC_PLACE[] = "DEC_PLACE";
 const char KEY_WINDOWS_DECIMAL[] = "WINDOWS_DECIMAL";
 const char KEY_ALWAYS_ON_TOP[] = "ALWAYS_ON_TOP";
 
+const char KEY_ALL_UNITS_LEFT[] = "ALL_UNITS_LEFT";
+const char KEY_ALL_UNITS_TOP[] = "ALL_UNITS_TOP";
+const char KEY_ALL_UNITS_WIDTH[] = "ALL_UNITS_WIDTH";
+const char KEY_ALL_UNITS_HEIGHT[] = "ALL_UNITS_HEIGHT";
+
+// Where a window of its own was last: its top-left corner in screen pixels,
+// its size at 96 DPI (scaled to the DPI it opens at). A width of 0 means never
+// placed. Stored values outside these bounds are not taken.
+struct WindowPlace {
+    int left, top, width, height;
+};
+const int WINDOW_PLACE_COORD_MAX = 32767;   // screen coordinates stay within +-this
+const int WINDOW_PLACE_SIZE_MIN = 50, WINDOW_PLACE_SIZE_MAX = 8192;
+extern WindowPlace AllUnitsPlace;   // the All Units window
+
 const int EXECUTABLE_PATH_SIZE = PATH_UTF8_SIZE;   // the executable's path, cut by the system at MAX_PATH
 // Each folder's path: the longest base and "\Brisklane\Metrova" (18 bytes;
 // 32 leaves room). The settings file's path: that and "\metrova.ini". Both

@@ -14,7 +14,12 @@
 #define IDC_FIND_COUNT           203   // Find Unit: "N of 1780 units"
 #define IDC_FIND_SET_FROM        204   // Find Unit: "Set &From", the default button
 #define IDC_FIND_SET_TO          205   // Find Unit: "Set &To"
-#define IDA_MAIN                 1     // the main window's accelerators: Ctrl+F, Ctrl+Shift+C
+#define IDD_ALL_UNITS            6     // the All Units window (res/all_units.rc)
+#define IDC_ALL_UNITS_FILTER     211   // All Units: the filter
+#define IDC_ALL_UNITS_LIST       212   // All Units: one row per unit, value and name
+#define IDC_ALL_UNITS_FILTER_LABEL 213 // All Units: "Filter:", created just before the filter
+#define IDC_ALL_UNITS_LIST_LABEL 214   // All Units: the list's name, hidden, created just before it
+#define IDA_MAIN                 1     // the main window's accelerators: Ctrl+F, Ctrl+U, Ctrl+Shift+C
 
 // Menu "MainAppMenu". Pop-up 0 is "&Go", pop-up 2 "&Favorites".
 #define IDM_HELP_ABOUT           32
@@ -25,6 +30,7 @@
 #define IDM_OPTIONS_SAVE_ON_EXIT 50
 #define IDM_VIEW_SWAP            51
 #define IDM_VIEW_FIND_UNIT       52
+#define IDM_VIEW_ALL_UNITS       53
 #define IDM_VIEW_ALWAYS_ON_TOP   54
 #define IDM_VIEW_FORMULA         55
 #define IDM_VIEW_COPY_ANSWER     56    // also Ctrl+Shift+C

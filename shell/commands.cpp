@@ -7,6 +7,7 @@
 #include "lists/settings_file.h"
 #include "shell/answer_commands.h"
 #include "shell/find_dialog.h"
+#include "shell/all_units_window.h"
 #include "widgets/about_dialog.h"
 #include "res/maker.h"
 #include "res/resource.h"
@@ -139,6 +140,7 @@ static void OnMenuCommand(HWND window, WPARAM id)
         case IDM_OPTIONS_SAVE_ON_EXIT: FlipSaveOnExit(window); break;
         case IDM_VIEW_SWAP:            Swap(window); break;
         case IDM_VIEW_FIND_UNIT:       FindUnit(window); break;
+        case IDM_VIEW_ALL_UNITS:       ShowAllUnitsWindow(window); break;
         case IDM_OPTIONS_SCIENTIFIC:   FlipScientific(window); break;
         case IDM_OPTIONS_AUTOMATIC:    FlipAutomatic(window); break;
         case IDM_OPTIONS_WINDOWS_DECIMAL: FlipWindowsDecimalSymbol(window); break;
@@ -159,6 +161,8 @@ void OnCommand(HWND window, WPARAM wParam, LPARAM lParam)
         OnMenuCommand(window, IDM_VIEW_FIND_UNIT);   // Ctrl+F
     else if (wParam == MAKEWPARAM(IDM_VIEW_COPY_ANSWER, 1))
         OnMenuCommand(window, IDM_VIEW_COPY_ANSWER);   // Ctrl+Shift+C
+    else if (wParam == MAKEWPARAM(IDM_VIEW_ALL_UNITS, 1))
+        OnMenuCommand(window, IDM_VIEW_ALL_UNITS);   // Ctrl+U
     else
         OnMenuCommand(window, wParam);   // compared whole: other accelerator forms do nothing
     UpdateFormulaLine();   // any command may have changed the units

@@ -1,5 +1,6 @@
 // The program's entry: settings location, window class, main window, message loop.
 #include "shell/shell.h"
+#include "shell/all_units_window.h"
 #include "lists/settings_file.h"
 #include "res/resource.h"
 #include "res/version.h"
@@ -35,6 +36,7 @@ static int RunMessageLoop(HWND window)
     MSG message;
     while (GetMessageA(&message, 0, 0, 0) > 0) {
         if (TranslateMainWindowMessage(window, &message)) continue;
+        if (TranslateAllUnitsMessage(&message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

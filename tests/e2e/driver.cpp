@@ -232,6 +232,11 @@ HWND FindUnitBox(const MetrovaApp& app)
     return WaitForDialog(app, "Find Unit");
 }
 
+HWND AllUnitsBox(const MetrovaApp& app)
+{
+    return WaitForDialog(app, "All Units");
+}
+
 HWND FromBox(const MetrovaApp& app) { return FindChild(app.window, "Edit", IDC_FROM_BOX); }
 HWND ToBox(const MetrovaApp& app) { return FindChild(app.window, "Edit", IDC_TO_BOX); }
 HWND CategoryChooser(const MetrovaApp& app) { return FindChild(app.window, "ComboBox", IDC_CATEGORY_CHOOSER); }
@@ -623,6 +628,22 @@ static std::vector<std::string> SplitTabs(const std::string& line)
         if (tab == std::string::npos) return parts;
         start = tab + 1;
     }
+}
+
+std::vector<ListRow> ListRows(MetrovaApp* app, HWND list)
+{
+    char query[64];
+    std::snprintf(query, sizeof query, "rows %llx", (unsigned long long)(UINT_PTR)list);
+    std::string reply;
+    std::vector<ListRow> rows;
+    if (!ProbeQuery(app, query, &reply)) return rows;
+    for (size_t start = 0, end; start < reply.size(); start = end + 1) {
+        end = reply.find('\n', start);
+        if (end == std::string::npos) end = reply.size();
+        std::vector<std::string> cells = SplitTabs(reply.substr(start, end - start));
+        if (cells.size() >= 2) rows.push_back({ cells[0], cells[1] });
+    }
+    return rows;
 }
 
 bool ReadMenu(MetrovaApp* app, std::vector<MenuEntry>* bar)

@@ -45,6 +45,13 @@ RECT ClientRectOf(HWND child);   // the child's rectangle in its parent's client
 // come).
 HWND FindAboutBox(const MetrovaApp& app);
 HWND FindUnitBox(const MetrovaApp& app);
+// The All Units window once it is open (waiting as above), and its rows read
+// inside Metrova: the value and the unit column of each.
+HWND AllUnitsBox(const MetrovaApp& app);
+struct ListRow {
+    std::string value, unit;   // UTF-8
+};
+std::vector<ListRow> ListRows(MetrovaApp* app, HWND list);
 // Waits up to DRIVER_TIMEOUT_MS for a window (a box) to go; true when it went.
 bool WaitForClose(HWND window);
 

@@ -2,6 +2,7 @@
 // what another process cannot, such as menus, the focus and fonts.
 #include "tests/e2e/probe_protocol.h"
 #include <windows.h>
+#include <commctrl.h>
 #include <cstdio>
 #include <string>
 #include <utility>
@@ -93,6 +94,30 @@ static std::string TakeLiveRegionEvents()
 static HWND QueriedWindow;   // the main window, once asked
 static int NcPaints;         // WM_NCPAINT messages it got since the last "ncpaints"
 
+// Every row of a list view as its cells read (UTF-8, tab-separated).
+static std::string DescribeRows(const char* handleText)
+{
+    HWND list = HWND(UINT_PTR(std::strtoull(handleText, 0, 16)));
+    const int rows = int(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    const int columns = int(SendMessageW(HWND(SendMessageW(list, LVM_GETHEADER, 0, 0)), HDM_GETITEMCOUNT, 0, 0));
+    std::string out;
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < columns; ++column) {
+            wchar_t text[256] = L"";
+            LVITEMW item = {};
+            item.iSubItem = column;
+            item.pszText = text;
+            item.cchTextMax = 256;
+            SendMessageW(list, LVM_GETITEMTEXTW, WPARAM(row), LPARAM(&item));
+            char utf8[768] = "";
+            WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, 0, 0);
+            out += std::string(column ? "\t" : "") + utf8;
+        }
+        out += "\n";
+    }
+    return out;
+}
+
 static std::string Answer(HWND window, const std::string& query)
 {
     if (query == "menu") {
@@ -104,6 +129,7 @@ static std::string Answer(HWND window, const std::string& query)
     if (query == "acp") return std::to_string(GetACP());
     if (query == "input") return HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE)) ? "waiting" : "none";
     if (query.compare(0, 5, "font ") == 0) return DescribeFont(query.c_str() + 5);
+    if (query.compare(0, 5, "rows ") == 0) return DescribeRows(query.c_str() + 5);
     if (query.compare(0, 11, "dpichanged ") == 0) return SendDpiChanged(window, query.c_str() + 11);
     if (query == "liveregion") return TakeLiveRegionEvents();
     if (query == "ncpaints") return std::to_string(std::exchange(NcPaints, 0));

@@ -19,6 +19,8 @@
 //                  Metrova's queue, else "none".
 //   "font HEX"     font handle TAB face TAB height TAB weight of the font the
 //                  window with that handle uses (WM_GETFONT), or "none".
+//   "rows HEX"     one line per row of the list view with that handle: each
+//                  column's text, UTF-8, TAB between them.
 //   "dpichanged FROM TO"  sends the main window WM_DPICHANGED for DPI TO with
 //                  its rectangle scaled by TO / FROM as the suggested one; "ok".
 //   "liveregion"   control ids of the windows that raised EVENT_OBJECT_LIVEREGIONCHANGED

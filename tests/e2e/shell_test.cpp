@@ -310,18 +310,20 @@ TEST_F(MainWindow, MenuAsBuilt)
     EXPECT_EQ(bar[0].items[0].id, 34);
     EXPECT_TRUE(bar[0].items[1].separator);
 
-    ASSERT_EQ(bar[1].items.size(), 9u);
+    ASSERT_EQ(bar[1].items.size(), 10u);
     EXPECT_EQ(bar[1].items[0].text, "Swap");
     EXPECT_EQ(bar[1].items[0].id, 51);
     EXPECT_TRUE(bar[1].items[1].separator);
     EXPECT_EQ(bar[1].items[2].text, "&Find Unit...\tCtrl+F");
     EXPECT_EQ(bar[1].items[2].id, 52);
+    EXPECT_EQ(bar[1].items[3].text, "All &Units...\tCtrl+U");
+    EXPECT_EQ(bar[1].items[3].id, 53);
     const char* added[] = { "", "&Copy Answer\tCtrl+Shift+C", "Copy Con&version", "", "&Formula", "Always on &Top" };
     const int addedIds[] = { 0, 56, 57, 0, 55, 54 };   // 0: a separator
     for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(bar[1].items[3 + i].text, added[i]);
-        EXPECT_EQ(bar[1].items[3 + i].id, addedIds[i]);
-        EXPECT_FALSE(bar[1].items[3 + i].checked);   // every choice off at first
+        EXPECT_EQ(bar[1].items[4 + i].text, added[i]);
+        EXPECT_EQ(bar[1].items[4 + i].id, addedIds[i]);
+        EXPECT_FALSE(bar[1].items[4 + i].checked);   // every choice off at first
     }
 
     ASSERT_EQ(bar[2].items.size(), 3u);                         // no favourites yet

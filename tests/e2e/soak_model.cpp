@@ -452,6 +452,7 @@ std::vector<SoakMenuItem> SoakExpectedMenu(const SoakModel& m)
     item(1, 51, "Swap");
     separator(1);
     item(1, 52, "&Find Unit...\tCtrl+F");
+    item(1, 53, "All &Units...\tCtrl+U");
     separator(1);
     item(1, 56, "&Copy Answer\tCtrl+Shift+C");
     item(1, 57, "Copy Con&version");

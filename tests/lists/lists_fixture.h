@@ -28,6 +28,7 @@ inline void ResetProgramState()
     Conversion.NumFormat = DEFAULT_NUM_FORMAT;
     Conversion.DecimalPlaces = DEFAULT_DECIMAL_PLACES;
     SaveOnExit = 0;
+    AllUnitsPlace = WindowPlace{};
     PortableMode = 0;
     strcpy(SettingsBase, ".");
     ResetFakeMenu();

@@ -233,6 +233,28 @@ TEST_F(LoadSettingsTest, Options)
     EXPECT_EQ(Conversion.DecimalPlaces, 65535);
 }
 
+// The All Units window's place: all four keys within their bounds or none;
+// saved after the options, as the other keys are.
+TEST_F(LoadSettingsTest, WindowPlace)
+{
+    const struct { const char* keys; int width; } cases[] = {
+        { "LEFT=-20\nALL_UNITS_TOP=30\nALL_UNITS_WIDTH=400\nALL_UNITS_HEIGHT=350", 400 },
+        { "LEFT=10\nALL_UNITS_TOP=30\nALL_UNITS_WIDTH=400", 0 },                             // no height
+        { "LEFT=10\nALL_UNITS_TOP=30\nALL_UNITS_WIDTH=49\nALL_UNITS_HEIGHT=350", 0 },         // too narrow
+        { "LEFT=32768\nALL_UNITS_TOP=30\nALL_UNITS_WIDTH=400\nALL_UNITS_HEIGHT=8193", 0 },   // off any screen
+    };
+    for (const auto& c : cases) {
+        PutLocalFile(std::string("[Options]\nALL_UNITS_") + c.keys + "\n");
+        LoadSettings();
+        EXPECT_EQ(AllUnitsPlace.width, c.width) << c.keys;
+    }
+    PutLocalFile("");
+    AllUnitsPlace = { -5, 7, 333, 444 };
+    SaveSettings();
+    EXPECT_EQ(FakeFileText(LOCAL_FILE), "[Options]\r\nNUM_FORMAT=1\r\nDEC_PLACE=6\r\nALL_UNITS_LEFT=-5\r\n"
+                                        "ALL_UNITS_TOP=7\r\nALL_UNITS_WIDTH=333\r\nALL_UNITS_HEIGHT=444\r\n\r\n");
+}
+
 TEST_F(LoadSettingsTest, LoadingStartsFromEmptyLists)
 {
     FavoritesList.count = 5;
