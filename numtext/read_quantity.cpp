@@ -15,6 +15,8 @@
 
 #include <cstring>
 
+#include "numtext/decimal_digits.h"
+
 namespace {
 
 const int kMaxDigits = 18;          // as ParseReal: 10^18 - 1 < 2^63
@@ -431,7 +433,17 @@ const char* UsableSymbol(const char* symbol)
 
 int ReadQuantity(const char* text, const char* decimalSymbol, const char* groupingSymbol, ExactNumber* value)
 {
-    // Step 1: the text between its leading and trailing blanks, at most 64
+    // Step 1: a plain decimal as ParseReal reads it (most of what is typed)
+    // is the decimal it writes, whatever the locale: "." always marks the
+    // decimals, and nothing else may appear in it.
+    ScannedNumber plain;
+    if (ScanNumber(text, &plain)) {
+        ExactSetDecimal(*value, plain.negative, plain.digits,
+                        plain.exponent - (plain.digitCount - plain.integerDigits));
+        return 1;
+    }
+
+    // Step 2: the text between its leading and trailing blanks, at most 64
     // characters of it.
     Reader r;
     r.decimal = UsableSymbol(decimalSymbol);
@@ -455,7 +467,7 @@ int ReadQuantity(const char* text, const char* decimalSymbol, const char* groupi
     }
     r.end = lastEnd;
 
-    // Step 2: one expression, and nothing after it.
+    // Step 3: one expression, and nothing after it.
     if (!ReadExpression(r, *value)) return 0;
     return r.at == r.end ? 1 : 0;
 }
