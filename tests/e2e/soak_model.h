@@ -39,7 +39,7 @@ struct SoakSettings {
     int decimals;
 };
 
-const int SOAK_BOX_LIMIT = 20;       // characters a user can type into a value box
+const int SOAK_BOX_LIMIT = 64;       // characters a user can type into a value box
 const int SOAK_CATEGORY_COUNT = 32;
 const int SOAK_RECENT_SLOTS = 10;
 const int SOAK_FAVORITES_MAX = 20;
@@ -76,7 +76,8 @@ struct SoakNumber {
 bool SoakParse(const std::string& text, SoakNumber* number);
 
 // The other box's text for `typed` converted from unit `fromUnit` to `toUnit`
-// of `category`, or false when the model cannot say (below the double range).
+// of `category`, or false when the model cannot say (below the double range,
+// or a sum whose terms lie too far apart to hold exactly).
 bool SoakAnswerText(const std::string& typed, int category, int fromUnit, int toUnit, int decimals, int numFormat,
                     std::string* shown);
 
