@@ -296,9 +296,10 @@ bool IsSlash(const Reader& r)
     return c == '/' || c == kFractionSlash;
 }
 
-// integer "/" integer with the numerator below the denominator, added to
-// value; r moves only when it is there.
-bool AddProperFraction(Reader& r, ExactNumber& value)
+// integer "/" integer with the numerator below the denominator (and, when
+// wholeRest, nothing after it), added to value; r and value change only when
+// it is there.
+bool AddProperFraction(Reader& r, ExactNumber& value, bool wholeRest)
 {
     Reader look = r;
     Numeral numerator, denominator;
@@ -307,7 +308,7 @@ bool AddProperFraction(Reader& r, ExactNumber& value)
     Peek(look, &length);
     look.at += length;
     if (!ScanNumeral(look, &denominator) || !denominator.plainInteger) return false;
-    if (numerator.digits >= denominator.digits) return false;
+    if (numerator.digits >= denominator.digits || (wholeRest && look.at != look.end)) return false;
     ExactNumber fraction;
     ExactSetFraction(fraction, numerator.digits, denominator.digits);
     if (!ExactAdd(value, fraction)) return false;
@@ -344,12 +345,12 @@ bool ReadNumber(Reader& r, ExactNumber& value)
         return ExactAdd(value, fraction);
     }
     if (look.at != r.at) {
-        if (AddProperFraction(look, value)) r = look;
+        if (AddProperFraction(look, value, false)) r = look;
         return true;
     }
     if (r.at < r.end && *r.at == '-' && StartsText(r, start)) {
         look.at = r.at + 1;
-        if (AddProperFraction(look, value) && look.at == look.end) r = look;
+        if (AddProperFraction(look, value, true)) r = look;
     }
     return true;
 }

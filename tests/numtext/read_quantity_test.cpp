@@ -50,7 +50,7 @@ TEST(ReadQuantity, FractionsAndMixedNumbers)
         {"\u215E", kEnglish, 7, 8, 0},   {"2\u2153", kEnglish, 7, 3, 0},      {"1\u20442", kEnglish, 1, 2, 0},
         {"1 234/567", kEnglish, 801, 567, 0},  // a mixed number, not a grouped one
         {"3-5/2", kEnglish, 1, 2, 0},    // improper: arithmetic
-        {"2*3-1/2", kEnglish, 11, 2, 0}, // a hyphen joins a mixed number only as the whole text
+        {"2*3-1/2", kEnglish, 11, 2, 0}, {"3-1/2*2", kEnglish, 2, 1, 0},  // a hyphen: only as the whole text
     };
     ExpectAccepted(rows, sizeof rows / sizeof rows[0]);
 }
