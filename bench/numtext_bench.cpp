@@ -15,6 +15,7 @@
 
 #include "catalogue/units.h"
 #include "core/convert.h"
+#include "core/convert_text.h"
 #include "core/exact_convert.h"
 #include "numtext/big_int.h"
 #include "numtext/numtext.h"
@@ -288,6 +289,46 @@ void ConvertKeystroke(benchmark::State& state, const std::vector<Conversion>* co
 CONVERSION_CASES(ConvertDoublePath);
 CONVERSION_CASES(ConvertExactPath);
 CONVERSION_CASES(ConvertKeystroke);
+
+// ---- Typed quantities ------------------------------------------------------
+
+// A keystroke since the typed box is read once (core/convert_text.h): the
+// grammar, the exact answer and both doubles. Plain decimals against
+// ConvertKeystroke above; then fractions, arithmetic, a German grouped
+// decimal, and the slowest 64-character texts found (sums that align
+// 18-digit numbers 40 decades apart, products of such sums).
+const int kMetricLength = 24;  // any category without a special rule
+std::vector<Conversion> Repeated(double from, double to, const char* text)
+{
+    return std::vector<Conversion>(kCount, Conversion{from, to, text});
+}
+const std::vector<Conversion> kMixed = Repeated(0.0002365882375, 1e-6, "3 1/2");
+const std::vector<Conversion> kSum = Repeated(0.0254, 0.3048, "(2+1/2)*3");
+const std::vector<Conversion> kGroupedComma = Repeated(1.0, 0.01, "1.234,5");
+const std::vector<Conversion> kWorst64 = {
+    {0.3048, 1e-9, "(123456789012345678e-30+1/7)*(987654321098765432e9-1/3)/(11/13)"},
+    {0.3048, 1e-9, "(1/3+1/7e-40)*(1/11+1/13e-40)*(1/17+1/19e-40)*(1/23+1/29e-39)"},
+    {0.3048, 1e-9, "123456789012345678e-20/7+987654321098765432/9-1/11+3/13*17/19"},
+};
+
+void ConvertTypedQuantity(benchmark::State& state, const std::vector<Conversion>* conversions, bool german)
+{
+    SetNumberSymbols(german ? "," : ".", german ? "." : ",");
+    TypedConversion result;
+    for (auto _ : state) {
+        for (const Conversion& c : *conversions) {
+            ConvertTyped(c.text.c_str(), kMetricLength, c.from, c.to, 6, 1, &result);
+            benchmark::DoNotOptimize(result);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * conversions->size());
+    SetNumberSymbols(".", ",");
+}
+BENCHMARK_CAPTURE(ConvertTypedQuantity, typed, &TypedConversions(), false);
+BENCHMARK_CAPTURE(ConvertTypedQuantity, mixed, &kMixed, false);
+BENCHMARK_CAPTURE(ConvertTypedQuantity, sum, &kSum, false);
+BENCHMARK_CAPTURE(ConvertTypedQuantity, groupedComma, &kGroupedComma, true);
+BENCHMARK_CAPTURE(ConvertTypedQuantity, worst64, &kWorst64, false);
 
 // ---- The division inside ---------------------------------------------------
 

@@ -125,6 +125,36 @@ int CompareWithPowerOfTwo(const ExactRatio& r, uint64_t m, int t, bool* undecide
     return c;
 }
 
+// The rounding of a sticky R, apart from the plain path: an exact tie goes
+// eps's way, and a value too near the midpoint for eps to be ignored is
+// undecided. With a 16-digit quotient, twice the remainder n against d
+// (half, the sign of n - d) says where the midpoint is; with a 17-digit one,
+// the dropped digit and the remainder n below it.
+__attribute__((noinline)) void StickyRounding(const ExactRatio& r, bool seventeenDigits, uint64_t dropped, int half,
+                                              const BigInt& n, const BigInt& d, bool* roundUp, bool* undecided)
+{
+    BigInt distance, scale;
+    BigCopy(scale, d);
+    if (seventeenDigits) {
+        if (dropped != 4 && dropped != 5) return;  // a whole unit of the 17th digit away
+        if (dropped == 5 && BigIsZero(n)) {
+            *roundUp = r.sticky > 0;
+            return;
+        }
+        BigCopy(distance, dropped == 5 ? n : d);  // above the midpoint by n / d, or below by 1 - n / d
+        if (dropped == 4) BigSubtract(distance, n);
+    } else {
+        if (half == 0) {
+            *roundUp = r.sticky > 0;
+            return;
+        }
+        BigCopy(distance, half > 0 ? n : d);
+        BigSubtract(distance, half > 0 ? d : n);
+        BigShiftLeft(scale, 1);
+    }
+    *undecided = !FarFromRoundingPoint(distance, scale, r.stickyGap);
+}
+
 // The 16 digits of R rounded once, or where R lies outside the double range.
 ExactAnswer RoundRatio(const ExactRatio& r)
 {
@@ -176,16 +206,8 @@ ExactAnswer RoundRatio(const ExactRatio& r)
         exponent += 1;
         digits = quotient / 10;
         uint64_t dropped = quotient % 10;
-        bool tie = dropped == 5 && BigIsZero(n);
         roundUp = dropped > 5 || (dropped == 5 && (!BigIsZero(n) || (digits & 1) != 0));
-        if (r.sticky && tie) roundUp = r.sticky > 0;
-        if (r.sticky && !tie && dropped == 5) undecided = !FarFromRoundingPoint(n, d, r.stickyGap);
-        if (r.sticky && dropped == 4) {
-            BigInt below;
-            BigCopy(below, d);
-            BigSubtract(below, n);
-            undecided = !FarFromRoundingPoint(below, d, r.stickyGap);
-        }
+        if (r.sticky) StickyRounding(r, true, dropped, 0, n, d, &roundUp, &undecided);
         answer.rounded = dropped != 0 || !BigIsZero(n) || r.sticky != 0;
     } else {
         digits = quotient;
@@ -193,14 +215,7 @@ ExactAnswer RoundRatio(const ExactRatio& r)
         BigShiftLeft(n, 1);
         int half = BigCompare(n, d);
         roundUp = half > 0 || (half == 0 && (digits & 1) != 0);
-        if (r.sticky && half == 0) roundUp = r.sticky > 0;
-        if (r.sticky && half != 0) {
-            BigInt distance;
-            BigCopy(distance, half > 0 ? n : d);
-            BigSubtract(distance, half > 0 ? d : n);
-            BigShiftLeft(d, 1);
-            undecided = !FarFromRoundingPoint(distance, d, r.stickyGap);
-        }
+        if (r.sticky) StickyRounding(r, false, 0, half, n, d, &roundUp, &undecided);
     }
     if (undecided) {
         answer.kind = EXACT_UNDECIDED;
@@ -444,7 +459,8 @@ ExactAnswer ExactRationalByFactors(double fromFactor, double toFactor, const Exa
     ExactRatio r;
     RatioOf(value, &r);
     BigMultiplyWord(r.num, from.mantissa);
-    BigMultiplyWord(r.den, to.mantissa);
+    if (r.den.used == 1 && r.den.limb[0] == 1) BigSetWord(r.den, to.mantissa);  // a typed decimal's
+    else BigMultiplyWord(r.den, to.mantissa);
     r.twos += from.twos - to.twos;
     r.fives += from.fives - to.fives;
     // Steps 3 and on: classify, divide, round once.

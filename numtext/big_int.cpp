@@ -20,24 +20,6 @@ int LeadingZeros32(uint32_t v)
 
 }  // namespace
 
-void BigSetWord(BigInt& x, uint64_t value)
-{
-    x.limb[0] = (uint32_t)value;
-    x.limb[1] = (uint32_t)(value >> 32);
-    x.used = x.limb[1] ? 2 : (x.limb[0] ? 1 : 0);
-}
-
-void BigCopy(BigInt& to, const BigInt& from)
-{
-    for (int i = 0; i < from.used; ++i) to.limb[i] = from.limb[i];
-    to.used = from.used;
-}
-
-bool BigIsZero(const BigInt& x)
-{
-    return x.used == 0;
-}
-
 void BigMultiplySmall(BigInt& x, uint32_t factor)
 {
     uint64_t carry = 0;

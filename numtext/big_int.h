@@ -17,9 +17,25 @@ struct BigInt {
     int used;                     // limbs in use, the top one non-zero (0 for zero)
 };
 
-void BigSetWord(BigInt& x, uint64_t value);
-void BigCopy(BigInt& to, const BigInt& from);  // only the limbs in use, unlike =
-bool BigIsZero(const BigInt& x);
+// The three smallest operations are inline: the exact paths call them on
+// every keystroke.
+inline void BigSetWord(BigInt& x, uint64_t value)
+{
+    x.limb[0] = (uint32_t)value;
+    x.limb[1] = (uint32_t)(value >> 32);
+    x.used = x.limb[1] ? 2 : (x.limb[0] ? 1 : 0);
+}
+
+inline void BigCopy(BigInt& to, const BigInt& from)  // only the limbs in use, unlike =
+{
+    for (int i = 0; i < from.used; ++i) to.limb[i] = from.limb[i];
+    to.used = from.used;
+}
+
+inline bool BigIsZero(const BigInt& x)
+{
+    return x.used == 0;
+}
 
 // x *= factor. Precondition for these and the shift: the result fits in
 // kBigIntLimbs limbs (asserted).

@@ -212,6 +212,7 @@ bool ExactAdd(ExactNumber& x, const ExactNumber& y)
     int direction = directionX | directionY;
     if (direction == 0) {
         x.sticky = 0;
+        if (ExactIsZero(x)) x.negative = false;  // 5 - 5 and -5 + 5 are +0
         return true;
     }
     if (ExactIsZero(x)) return false;

@@ -15,6 +15,8 @@
 
 #include <cstring>
 
+#include "numtext/decimal_digits.h"
+
 namespace {
 
 const int kMaxDigits = 18;          // as ParseReal: 10^18 - 1 < 2^63
@@ -294,9 +296,10 @@ bool IsSlash(const Reader& r)
     return c == '/' || c == kFractionSlash;
 }
 
-// integer "/" integer with the numerator below the denominator, added to
-// value; r moves only when it is there.
-bool AddProperFraction(Reader& r, ExactNumber& value)
+// integer "/" integer with the numerator below the denominator (and, when
+// wholeRest, nothing after it), added to value; r and value change only when
+// it is there.
+bool AddProperFraction(Reader& r, ExactNumber& value, bool wholeRest)
 {
     Reader look = r;
     Numeral numerator, denominator;
@@ -305,7 +308,7 @@ bool AddProperFraction(Reader& r, ExactNumber& value)
     Peek(look, &length);
     look.at += length;
     if (!ScanNumeral(look, &denominator) || !denominator.plainInteger) return false;
-    if (numerator.digits >= denominator.digits) return false;
+    if (numerator.digits >= denominator.digits || (wholeRest && look.at != look.end)) return false;
     ExactNumber fraction;
     ExactSetFraction(fraction, numerator.digits, denominator.digits);
     if (!ExactAdd(value, fraction)) return false;
@@ -342,12 +345,12 @@ bool ReadNumber(Reader& r, ExactNumber& value)
         return ExactAdd(value, fraction);
     }
     if (look.at != r.at) {
-        if (AddProperFraction(look, value)) r = look;
+        if (AddProperFraction(look, value, false)) r = look;
         return true;
     }
     if (r.at < r.end && *r.at == '-' && StartsText(r, start)) {
         look.at = r.at + 1;
-        if (AddProperFraction(look, value) && look.at == look.end) r = look;
+        if (AddProperFraction(look, value, true)) r = look;
     }
     return true;
 }
@@ -431,7 +434,17 @@ const char* UsableSymbol(const char* symbol)
 
 int ReadQuantity(const char* text, const char* decimalSymbol, const char* groupingSymbol, ExactNumber* value)
 {
-    // Step 1: the text between its leading and trailing blanks, at most 64
+    // Step 1: a plain decimal as ParseReal reads it (most of what is typed)
+    // is the decimal it writes, whatever the locale: "." always marks the
+    // decimals, and nothing else may appear in it.
+    ScannedNumber plain;
+    if (ScanNumber(text, &plain)) {
+        ExactSetDecimal(*value, plain.negative, plain.digits,
+                        plain.exponent - (plain.digitCount - plain.integerDigits));
+        return 1;
+    }
+
+    // Step 2: the text between its leading and trailing blanks, at most 64
     // characters of it.
     Reader r;
     r.decimal = UsableSymbol(decimalSymbol);
@@ -455,7 +468,7 @@ int ReadQuantity(const char* text, const char* decimalSymbol, const char* groupi
     }
     r.end = lastEnd;
 
-    // Step 2: one expression, and nothing after it.
+    // Step 3: one expression, and nothing after it.
     if (!ReadExpression(r, *value)) return 0;
     return r.at == r.end ? 1 : 0;
 }

@@ -19,5 +19,6 @@ const int QUANTITY_MAX_CHARACTERS = 64;
 //   sums      + - * / and U+00D7 U+00F7 U+00B7 U+2044, parentheses, one sign
 //             before each operand; U+2212 and U+2013 read as "-".
 // Every number is at most 18 digits with an exponent of at most 4931 in
-// size, as ParseReal reads it, and the work is bounded by the 64 characters.
+// size, as ParseReal reads it, and the work is bounded by the 64 characters
+// (a text ParseReal accepts is read as it reads it, whatever its length).
 int ReadQuantity(const char* text, const char* decimalSymbol, const char* groupingSymbol, ExactNumber* value);

@@ -291,12 +291,11 @@ bool ClearBox(HWND edit)
 
 bool TypeTextWide(HWND edit, const std::wstring& text)
 {
-    if (!ClickInto(edit)) return false;
     DWORD_PTR answer = 0;
-    for (wchar_t unit : text)
-        if (!SendMessageTimeoutW(edit, WM_CHAR, WPARAM(unit), 1, SMTO_ABORTIFHUNG, DRIVER_TIMEOUT_MS, &answer))
-            return false;
-    return true;
+    bool typed = ClickInto(edit);
+    for (size_t i = 0; typed && i < text.size(); ++i)
+        typed = SendMessageTimeoutW(edit, WM_CHAR, WPARAM(text[i]), 1, SMTO_ABORTIFHUNG, DRIVER_TIMEOUT_MS, &answer);
+    return typed;
 }
 
 // The clipboard needs an owner window for SetClipboardData: a message-only

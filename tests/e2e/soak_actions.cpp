@@ -264,12 +264,14 @@ std::string RandomNumber(SoakRng& rng)
     return s;
 }
 
-// Text that is not a number, or becomes one only with what follows. Only
-// narrow characters: the boxes cut what does not fit their width.
+// Text that is not a number, or becomes one only with what follows, and
+// some of the fractions and sums the boxes read. ASCII only: TypeText sends
+// bytes through the code page.
 std::string RandomJunk(SoakRng& rng)
 {
     const char* const junk[] = { "abc", "x", " ", "5 ", "1,5", "--5", "e5", ".", "+", "-", "1e", "1e+",
-                                 "0x10", "1..2", "#", "\b", "\b\b", "ee", "+-5", "- 5", "1.2.3", "E" };
+                                 "0x10", "1..2", "#", "\b", "\b\b", "ee", "+-5", "- 5", "1.2.3", "E",
+                                 "(2+1/2)*3", "3-1/2", "1,234.5", "1/0", "(1", "2*" };
     return junk[rng.Below(int(sizeof junk / sizeof junk[0]))];
 }
 
@@ -278,7 +280,7 @@ std::string RandomFragment(SoakRng& rng)
     const int r = rng.Below(100);
     if (r < 60) return RandomNumber(rng);
     if (r < 80) return RandomJunk(rng);
-    const char* const tails[] = { "7", "00", ".25", "e3", "e-2", "5", "\b", "9" };
+    const char* const tails[] = { "7", "00", ".25", "e3", "e-2", "5", "\b", "9", " 1/2", "/16", "*3", "+1", ",250" };
     return tails[rng.Below(int(sizeof tails / sizeof tails[0]))];
 }
 

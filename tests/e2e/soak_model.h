@@ -40,7 +40,7 @@ struct SoakSettings {
     bool windowsDecimal, onTop;       // written only while on
 };
 
-const int SOAK_BOX_LIMIT = 20;       // characters a user can type into a value box
+const int SOAK_BOX_LIMIT = 64;       // characters a user can type into a value box
 const int SOAK_RECENT_SLOTS = 10;
 const int SOAK_FAVORITES_MAX = 20;
 const int SOAK_RECENT_FIRST_ID = 96;
@@ -77,7 +77,8 @@ struct SoakNumber {
 bool SoakParse(const std::string& text, SoakNumber* number);
 
 // The other box's text for `typed` converted from unit `fromUnit` to `toUnit`
-// of `category`, or false when the model cannot say (below the double range).
+// of `category`, or false when the model cannot say (below the double range,
+// or a sum whose terms lie too far apart to hold exactly).
 bool SoakAnswerText(const std::string& typed, int category, int fromUnit, int toUnit, int decimals, int numFormat,
                     std::string* shown);
 
