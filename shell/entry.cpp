@@ -1,5 +1,6 @@
 // The program's entry: settings location, window class, main window, message loop.
 #include "shell/shell.h"
+#include "shell/startup_marks.h"
 #include "lists/settings_file.h"
 #include "res/resource.h"
 #include "res/version.h"
@@ -31,9 +32,12 @@ static void RegisterMainWindowClass()
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
+    StartupMark("entry");
     Instance = GetModuleHandleA(0);
     FindSettingsBase();
+    StartupMark("settings-folder");
     RegisterMainWindowClass();
+    StartupMark("class");
     Accelerators = LoadAcceleratorsA(Instance, MAKEINTRESOURCEA(IDA_MAIN));
 
     char title[64];
@@ -42,14 +46,17 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
                                   CW_USEDEFAULT, CW_USEDEFAULT, MAIN_WINDOW_WIDTH, MAIN_WINDOW_HEIGHT,
                                   0, 0, Instance, 0);
     if (!window) return 0;   // nothing to wait for: no window, no quit message
+    StartupMark("visible");
     ShowWindow(window, SW_SHOWDEFAULT);
 
     // GetMessageA returns -1 on failure; only a positive result is a message.
     MSG message;
     while (GetMessageA(&message, 0, 0, 0) > 0) {
-        if (TranslateMainWindowMessage(window, &message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
+        if (!TranslateMainWindowMessage(window, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        StartupMarkWhenPainted();
     }
     return int(message.wParam);
 }

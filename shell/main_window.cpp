@@ -10,6 +10,7 @@
 #include "widgets/dpi.h"
 #include "res/maker.h"
 #include "res/resource.h"
+#include "shell/startup_marks.h"
 
 HINSTANCE Instance;
 HWND MainWindow;
@@ -105,6 +106,7 @@ static void CreateControls(HWND window, int dpi)
         else
             SendMessageA(child, CB_RESETCONTENT, 0, 0);
     }
+    StartupMark("controls");
     OnChooserChanged(0);
 }
 
@@ -165,19 +167,30 @@ static void SizeMainWindow(HWND window, int dpi)
 // favourites menu before the recent menu, which re-applies the newest entry.
 static LRESULT OnCreate(HWND window)
 {
+    StartupMark("window");
     MainWindow = window;
     const int dpi = WindowDpi(window);
     LoadSettings();
+    StartupMark("settings");
     AttachCaptionLink(window, MAKER_DOMAIN, MAKER_WEB_PAGE);
+    StartupMark("caption-link");
     SizeMainWindow(window, dpi);
     CenterWindowOver(window, GetDesktopWindow());
+    StartupMark("size-centre");
     CreateControls(window, dpi);
+    StartupMark("choosers");
     CreateLabels(window, dpi);
+    StartupMark("labels");
     ApplySharedFont(dpi);
+    StartupMark("font");
     FitChooserLists(dpi);
+    StartupMark("list-heights");
     BuildFavoritesMenu(window);
+    StartupMark("favourites-menu");
     BuildRecentMenu(window);
+    StartupMark("recent-menu");
     UpdateOptionChecks(window);
+    StartupMark("checks");
     return 0;
 }
 

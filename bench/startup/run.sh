@@ -31,11 +31,20 @@ for pair in win64:x86_64 win32:i686; do
   fi
   "$arch-w64-mingw32-g++-posix" $FLAGS -s -o "$OUT/minimal-$preset.exe" bench/startup/minimal_window.cpp
 done
-# The same with Metrova's manifest (common controls 6) and two controls.
-printf '#include <windows.h>\n1 RT_MANIFEST "%s"\n' "$(realpath "${PREFIX}win64/shell/res/metrova.manifest")" > "$OUT/themed.rc"
-x86_64-w64-mingw32-windres -O coff -o "$OUT/themed.res" "$OUT/themed.rc"
-x86_64-w64-mingw32-g++-posix $FLAGS -s -DTHEMED_CONTROLS -o "$OUT/themed-win64.exe" \
-  bench/startup/minimal_window.cpp "$OUT/themed.res"
+# The twin: Metrova's window without its content, with Metrova's resources
+# (manifest, icon, menu) and its centring and font code.
+G=${PREFIX}win64
+x86_64-w64-mingw32-windres -O coff -I. -I"$G/generated" -I"$G/shell/res" -o "$OUT/twin.res" res/metrova.rc
+x86_64-w64-mingw32-g++-posix $FLAGS -I. -s -o "$OUT/twin-win64.exe" bench/startup/twin_window.cpp \
+  widgets/center_window.cpp widgets/dpi.cpp "$OUT/twin.res"
+# Metrova with timing marks at each start-up step (METROVA_STARTUP_MARKS).
+cmake --preset win64 -B "${PREFIX}win64-marks" -DMETROVA_TESTS=OFF -DMETROVA_STARTUP_MARKS=ON >/dev/null
+rm -f "$OUT/metrova-marks.exe" "$OUT/startup-marks.txt"
+if cmake --build "${PREFIX}win64-marks" --target metrova -j 2 >"$OUT/build-marks.log" 2>&1; then
+  cp "${PREFIX}win64-marks/shell/metrova.exe" "$OUT/metrova-marks.exe"
+else
+  echo "metrova with timing marks did not build: see $OUT/build-marks.log" >&2
+fi
 x86_64-w64-mingw32-g++-posix -O2 -static -s -o "$OUT/launch_timer.exe" bench/startup/launch_timer.cpp -lpsapi
 
 size() { stat -c %s "$1" 2>/dev/null || echo 0; }
@@ -53,19 +62,37 @@ measure_all() {  # exe... -> "ms kb" medians, one pair per program
   done
 }
 
-run_all() {
-  set -- $(measure_all "$OUT/metrova-win64.exe" "$OUT/minimal-win64.exe" "$OUT/themed-win64.exe")
-  m_ms=$1 m_kb=$2 b_ms=$3 b_kb=$4 t_ms=$5 t_kb=$6
-  ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a > 0 && b > 0) printf "%.2f", a / b; else printf "n/a" }'; }
-  echo "| | Metrova | minimal window | ratio |"
-  echo "|---|---|---|---|"
-  echo "| stripped x64 .exe (bytes) | $(size "$OUT/metrova-win64.exe") | $(size "$OUT/minimal-win64.exe") | $(ratio "$(size "$OUT/metrova-win64.exe")" "$(size "$OUT/minimal-win64.exe")") |"
-  echo "| stripped x86 .exe (bytes) | $(size "$OUT/metrova-win32.exe") | $(size "$OUT/minimal-win32.exe") | $(ratio "$(size "$OUT/metrova-win32.exe")" "$(size "$OUT/minimal-win32.exe")") |"
-  echo "| start to visible window, x64 under Wine (ms, median of $RUNS) | $m_ms | $b_ms | $(ratio "$m_ms" "$b_ms") |"
-  echo "| peak working set, x64 under Wine (KB, median of $RUNS) | $m_kb | $b_kb | $(ratio "$m_kb" "$b_kb") |"
+# The start-up steps of the marked build, in order: the median time at which
+# each ended (ms since the process began) and the median time it took.
+phases() {
+  [ -f "$OUT/metrova-marks.exe" ] || return 0
+  "$WINE" "$OUT/launch_timer.exe" "$RUNS" "$OUT/metrova-marks.exe" >/dev/null
   echo
-  echo "Minimal window with Metrova's manifest and an edit box and a drop-down list, x64 under Wine:"
-  echo "$t_ms ms to a visible window (Metrova: $(ratio "$m_ms" "$t_ms")x), $t_kb KB peak (Metrova: $(ratio "$m_kb" "$t_kb")x)."
+  echo "Metrova's start-up steps (marked build, median of $RUNS starts, ms):"
+  echo
+  echo "| step ended | at | took |"
+  echo "|---|---|---|"
+  awk '{ for (i = 1; i < NF; i += 2) print $i }' "$OUT/startup-marks.txt" | awk '!seen[$0]++' | while read -r step; do
+    at=$(awk -v s="$step" '{ for (i = 1; i < NF; i += 2) if ($i == s) print $(i + 1) }' "$OUT/startup-marks.txt" | median)
+    took=$(awk -v s="$step" '{ p = 0; for (i = 1; i < NF; i += 2) { if ($i == s) print $(i + 1) - p; p = $(i + 1) } }' \
+      "$OUT/startup-marks.txt" | median)
+    echo "| $step | $at | $took |"
+  done
+}
+
+run_all() {
+  set -- $(measure_all "$OUT/metrova-win64.exe" "$OUT/twin-win64.exe" "$OUT/minimal-win64.exe")
+  m_ms=$1 m_kb=$2 t_ms=$3 t_kb=$4 b_ms=$5 b_kb=$6
+  ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a > 0 && b > 0) printf "%.2f", a / b; else printf "n/a" }'; }
+  m64=$(size "$OUT/metrova-win64.exe") m32=$(size "$OUT/metrova-win32.exe")
+  b64=$(size "$OUT/minimal-win64.exe") b32=$(size "$OUT/minimal-win32.exe")
+  echo "| | Metrova | twin | Metrova / twin | minimal window | Metrova / minimal |"
+  echo "|---|---|---|---|---|---|"
+  echo "| stripped x64 .exe (bytes) | $m64 | $(size "$OUT/twin-win64.exe") | | $b64 | $(ratio "$m64" "$b64") |"
+  echo "| stripped x86 .exe (bytes) | $m32 | | | $b32 | $(ratio "$m32" "$b32") |"
+  echo "| start to visible window, x64 under Wine (ms, median of $RUNS) | $m_ms | $t_ms | $(ratio "$m_ms" "$t_ms") | $b_ms | $(ratio "$m_ms" "$b_ms") |"
+  echo "| peak working set, x64 under Wine (KB, median of $RUNS) | $m_kb | $t_kb | $(ratio "$m_kb" "$t_kb") | $b_kb | $(ratio "$m_kb" "$b_kb") |"
+  phases
 }
 
 run_all
