@@ -160,6 +160,8 @@ static SIZE MainWindowSizeForDpi(int dpi)
 static void SizeMainWindow(HWND window, int dpi)
 {
     SIZE size = MainWindowSizeForDpi(dpi);
+    RECT now;   // at 96 DPI the window was created at this size already
+    if (GetWindowRect(window, &now) && now.right - now.left == size.cx && now.bottom - now.top == size.cy) return;
     SetWindowPos(window, 0, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -39,8 +39,8 @@ static void WriteMarks()
     char path[MAX_PATH + 32];
     DWORD length = GetModuleFileNameA(0, path, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return;
-    while (length > 0 && path[length - 1] != '\\') --length;
-    lstrcpyA(path + length, "startup-marks.txt");
+    if (length > 4 && lstrcmpiA(path + length - 4, ".exe") == 0) length -= 4;
+    lstrcpyA(path + length, ".marks");
     HANDLE file = CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ, 0, OPEN_ALWAYS, 0, 0);
     if (file == INVALID_HANDLE_VALUE) return;
     char line[MARKS_MAX * 40 + 2];

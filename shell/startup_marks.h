@@ -1,7 +1,8 @@
 // Timing marks for the start-up benchmark (bench/startup). A build configured
 // with METROVA_STARTUP_MARKS notes when each step of the start-up ends and,
-// once the first paint is done, appends them to "startup-marks.txt" beside the
-// program; every other build compiles the marks to nothing.
+// once the first paint is done, appends them as one line to a file beside the
+// program named as the program with ".marks" for ".exe"; every other build
+// compiles the marks to nothing.
 #pragma once
 #include <windows.h>
 

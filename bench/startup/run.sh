@@ -1,9 +1,11 @@
 #!/bin/sh
-# Size and start-up of Metrova against a minimal Win32 window program built
-# the same way (static MinGW, -Os, no exceptions/RTTI, unused sections dropped,
-# stripped): stripped .exe sizes for x64 and x86, and under Wine (x64 only: this
+# Size and start-up of Metrova against its twin (bench/startup/twin_window.cpp:
+# the main window without its content) and a minimal Win32 window program, all
+# built the same way (static MinGW, -Os, no exceptions/RTTI, unused sections
+# dropped, stripped): stripped .exe sizes, and under Wine (x64 only: this
 # kernel runs no 32-bit code) the median time from CreateProcess to a visible
-# window and the median peak working set. Prints a Markdown table.
+# window and the median peak working set, the programs taking turns; then the
+# time of each start-up step, from builds with timing marks. Prints Markdown.
 #   bench/startup/run.sh [RUNS]      (default 15 runs per program)
 # METROVA_BUILD_PREFIX: where the win64/win32 builds live (default "build/").
 set -eu
@@ -37,14 +39,17 @@ G=${PREFIX}win64
 x86_64-w64-mingw32-windres -O coff -I. -I"$G/generated" -I"$G/shell/res" -o "$OUT/twin.res" res/metrova.rc
 x86_64-w64-mingw32-g++-posix $FLAGS -I. -s -o "$OUT/twin-win64.exe" bench/startup/twin_window.cpp \
   widgets/center_window.cpp widgets/dpi.cpp "$OUT/twin.res"
-# Metrova with timing marks at each start-up step (METROVA_STARTUP_MARKS).
+# Metrova and the twin with timing marks at each start-up step
+# (METROVA_STARTUP_MARKS): each start appends a line to NAME.marks.
 cmake --preset win64 -B "${PREFIX}win64-marks" -DMETROVA_TESTS=OFF -DMETROVA_STARTUP_MARKS=ON >/dev/null
-rm -f "$OUT/metrova-marks.exe" "$OUT/startup-marks.txt"
+rm -f "$OUT"/*-marked.exe "$OUT"/*.marks
 if cmake --build "${PREFIX}win64-marks" --target metrova -j 2 >"$OUT/build-marks.log" 2>&1; then
-  cp "${PREFIX}win64-marks/shell/metrova.exe" "$OUT/metrova-marks.exe"
+  cp "${PREFIX}win64-marks/shell/metrova.exe" "$OUT/metrova-marked.exe"
 else
   echo "metrova with timing marks did not build: see $OUT/build-marks.log" >&2
 fi
+x86_64-w64-mingw32-g++-posix $FLAGS -I. -DMETROVA_STARTUP_MARKS -s -o "$OUT/twin-marked.exe" \
+  bench/startup/twin_window.cpp shell/startup_marks.cpp widgets/center_window.cpp widgets/dpi.cpp "$OUT/twin.res"
 x86_64-w64-mingw32-g++-posix -O2 -static -s -o "$OUT/launch_timer.exe" bench/startup/launch_timer.cpp -lpsapi
 
 size() { stat -c %s "$1" 2>/dev/null || echo 0; }
@@ -62,21 +67,30 @@ measure_all() {  # exe... -> "ms kb" medians, one pair per program
   done
 }
 
-# The start-up steps of the marked build, in order: the median time at which
-# each ended (ms since the process began) and the median time it took.
+# The start-up steps of the marked builds, taking turns: for each step of
+# Metrova's (and the twin's, where it has it) the median time at which it
+# ended (ms since the process began) and the median time it took.
+step_at() {  # file step
+  awk -v s="$2" '{ for (i = 1; i < NF; i += 2) if ($i == s) print $(i + 1) }' "$1" | median
+}
+step_took() {  # file step
+  awk -v s="$2" '{ p = 0; for (i = 1; i < NF; i += 2) { if ($i == s) print $(i + 1) - p; p = $(i + 1) } }' "$1" | median
+}
 phases() {
-  [ -f "$OUT/metrova-marks.exe" ] || return 0
-  "$WINE" "$OUT/launch_timer.exe" "$RUNS" "$OUT/metrova-marks.exe" >/dev/null
+  [ -f "$OUT/metrova-marked.exe" ] || return 0
+  "$WINE" "$OUT/launch_timer.exe" "$RUNS" "$OUT/metrova-marked.exe" "$OUT/twin-marked.exe" >/dev/null
+  m="$OUT/metrova-marked.marks" t="$OUT/twin-marked.marks"
   echo
-  echo "Metrova's start-up steps (marked build, median of $RUNS starts, ms):"
+  echo "Start-up steps (marked builds, median of $RUNS starts each, ms since the process began):"
   echo
-  echo "| step ended | at | took |"
-  echo "|---|---|---|"
-  awk '{ for (i = 1; i < NF; i += 2) print $i }' "$OUT/startup-marks.txt" | awk '!seen[$0]++' | while read -r step; do
-    at=$(awk -v s="$step" '{ for (i = 1; i < NF; i += 2) if ($i == s) print $(i + 1) }' "$OUT/startup-marks.txt" | median)
-    took=$(awk -v s="$step" '{ p = 0; for (i = 1; i < NF; i += 2) { if ($i == s) print $(i + 1) - p; p = $(i + 1) } }' \
-      "$OUT/startup-marks.txt" | median)
-    echo "| $step | $at | $took |"
+  echo "| step ended | Metrova: at | took | twin: at | took |"
+  echo "|---|---|---|---|---|"
+  awk '{ for (i = 1; i < NF; i += 2) print $i }' "$m" | awk '!seen[$0]++' | while read -r step; do
+    if grep -q " $step \|^$step " "$t"; then
+      echo "| $step | $(step_at "$m" "$step") | $(step_took "$m" "$step") | $(step_at "$t" "$step") | $(step_took "$t" "$step") |"
+    else
+      echo "| $step | $(step_at "$m" "$step") | $(step_took "$m" "$step") | | |"
+    fi
   done
 }
 
@@ -92,6 +106,10 @@ run_all() {
   echo "| stripped x86 .exe (bytes) | $m32 | | | $b32 | $(ratio "$m32" "$b32") |"
   echo "| start to visible window, x64 under Wine (ms, median of $RUNS) | $m_ms | $t_ms | $(ratio "$m_ms" "$t_ms") | $b_ms | $(ratio "$m_ms" "$b_ms") |"
   echo "| peak working set, x64 under Wine (KB, median of $RUNS) | $m_kb | $t_kb | $(ratio "$m_kb" "$t_kb") | $b_kb | $(ratio "$m_kb" "$b_kb") |"
+  paired=$(awk '$1 == 0 { m[++a] = $2 } $1 == 1 { t[++b] = $2 } END { for (k = 1; k <= a; k++) print m[k] / t[k] }' \
+    "$OUT/runs.txt" | median)
+  echo
+  echo "Median of the $RUNS rounds' own ratios, Metrova / twin (started one after the other): $(ratio "$paired" 1)"
   phases
 }
 

@@ -4,12 +4,14 @@
 // the five controls and five labels at Metrova's places with Metrova's font,
 // all made while the window is created, as Metrova does. The choosers stay
 // empty; no settings, no caption link, no menus filled, no check marks.
-// Built with Metrova's widgets/center_window.cpp and widgets/dpi.cpp.
+// Built with Metrova's widgets/center_window.cpp and widgets/dpi.cpp, and for
+// the step table with its shell/startup_marks.cpp, marking the same steps.
 #include <windows.h>
 #include <commctrl.h>
 #include "res/resource.h"
 #include "widgets/center_window.h"
 #include "widgets/dpi.h"
+#include "shell/startup_marks.h"
 
 struct TwinChild {
     const wchar_t* className;
@@ -38,6 +40,7 @@ static const TwinChild Children[] = {
     { L"STATIC", L"To Unit:", IDC_TO_UNIT_LABEL, 250, 130, 200, 20, LABEL, 0 },
 };
 const int CHILD_COUNT = sizeof Children / sizeof Children[0];
+const int CONTROL_COUNT = 5;   // then the labels
 const int FROM_BOX_INDEX = 3;
 
 static HWND Handles[CHILD_COUNT];
@@ -45,8 +48,10 @@ static HWND Handles[CHILD_COUNT];
 // What Metrova's WM_CREATE does to the window's looks, and nothing more.
 static LRESULT OnTwinCreate(HWND window)
 {
+    StartupMark("window");
     const int dpi = WindowDpi(window);
     CenterWindowOver(window, GetDesktopWindow());
+    StartupMark("size-centre");
     HINSTANCE instance = GetModuleHandleA(0);
     for (int i = 0; i < CHILD_COUNT; ++i) {
         const TwinChild& c = Children[i];
@@ -57,9 +62,12 @@ static LRESULT OnTwinCreate(HWND window)
             SendMessageA(Handles[i], EM_LIMITTEXT, 20, 0);
         else if (c.style & CBS_DROPDOWNLIST)
             SendMessageA(Handles[i], CB_RESETCONTENT, 0, 0);
+        if (i == CONTROL_COUNT - 1) StartupMark("controls");
     }
+    StartupMark("labels");
     HFONT font = CreateGuiFontForDpi(dpi);
     for (HWND child : Handles) SendMessageA(child, WM_SETFONT, WPARAM(font), TRUE);
+    StartupMark("font");
     for (int i = 0; i < CHILD_COUNT; ++i) {
         if (!(Children[i].style & CBS_DROPDOWNLIST)) continue;
         int row = int(SendMessageA(Handles[i], CB_GETITEMHEIGHT, 0, 0));
@@ -89,6 +97,7 @@ static LRESULT CALLBACK TwinWindowProc(HWND window, UINT message, WPARAM wParam,
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
+    StartupMark("entry");
     HINSTANCE instance = GetModuleHandleA(0);
     WNDCLASSEXA wc = {};
     wc.cbSize = sizeof wc;
@@ -104,15 +113,18 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     wc.lpszMenuName = "MainAppMenu";
     wc.lpszClassName = "metrova-twin";
     RegisterClassExA(&wc);
+    StartupMark("class");
     HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, "metrova-twin", "Metrova [Desktop]",
                                   WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
                                   CW_USEDEFAULT, 470, 250, 0, 0, instance, 0);
     if (!window) return 1;
+    StartupMark("visible");
     ShowWindow(window, SW_SHOWDEFAULT);
     MSG message;
     while (GetMessageA(&message, 0, 0, 0) > 0) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
+        StartupMarkWhenPainted();
     }
     return int(message.wParam);
 }
