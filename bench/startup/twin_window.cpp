@@ -6,12 +6,17 @@
 // empty; no settings, no caption link, no menus filled, no check marks.
 // Built with Metrova's widgets/center_window.cpp and widgets/dpi.cpp, and for
 // the step table with its shell/startup_marks.cpp, marking the same steps.
+// Built with TWIN_IMPORTS_SHELL32 it also imports shell32, as Metrova does,
+// so that loading it is told apart from Metrova's own work.
 #include <windows.h>
 #include <commctrl.h>
 #include "res/resource.h"
 #include "widgets/center_window.h"
 #include "widgets/dpi.h"
 #include "shell/startup_marks.h"
+#ifdef TWIN_IMPORTS_SHELL32
+#include <shellapi.h>
+#endif
 
 struct TwinChild {
     const wchar_t* className;
@@ -117,7 +122,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, "metrova-twin", "Metrova [Desktop]",
                                   WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
                                   CW_USEDEFAULT, 470, 250, 0, 0, instance, 0);
-    if (!window) return 1;
+    if (!window) {
+#ifdef TWIN_IMPORTS_SHELL32
+        ShellExecuteA(0, "open", "about:blank", 0, 0, SW_SHOWNORMAL);   // never runs: the import is the point
+#endif
+        return 1;
+    }
     StartupMark("visible");
     ShowWindow(window, SW_SHOWDEFAULT);
     MSG message;
