@@ -55,7 +55,9 @@ void ListMenuSetId(WindowHandle window, int oldId, int newId)
     SetMenuItemInfoA(GetMenu(window), static_cast<UINT>(oldId), FALSE, &item);
 }
 
+// A hidden window (the main window while it is created) has no menu bar on
+// the screen yet: it is drawn whole when the window shows.
 void ListMenuRedraw(WindowHandle window)
 {
-    DrawMenuBar(window);
+    if (IsWindowVisible(window)) DrawMenuBar(window);
 }

@@ -95,7 +95,16 @@ void ViewBoxSetText(int box, const char* text)
     AnnounceAnswer(Box(box));
 }
 
+// While the main window is being created it is hidden and inactive, and
+// focusing a child would activate it there and then, an activation that the
+// showing repeats (under Wine the costliest step of the creation). Instead the
+// box is noted as the one that had the focus last, and the activation that
+// comes with the showing gives it the focus.
 void ViewBoxFocus(int box)
 {
+    if (!IsWindowVisible(MainWindow)) {
+        RememberFocusedControl(Box(box));
+        return;
+    }
     SetFocus(Box(box));
 }

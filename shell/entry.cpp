@@ -1,6 +1,7 @@
 // The program's entry: settings location, window class, main window, message loop.
 #include "shell/shell.h"
 #include "shell/all_units_window.h"
+#include "shell/startup_marks.h"
 #include "lists/settings_file.h"
 #include "res/resource.h"
 #include "res/version.h"
@@ -35,22 +36,26 @@ static int RunMessageLoop(HWND window)
 {
     MSG message;
     while (GetMessageA(&message, 0, 0, 0) > 0) {
-        if (TranslateMainWindowMessage(window, &message)) continue;
-        if (TranslateAllUnitsMessage(&message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
+        if (!TranslateMainWindowMessage(window, &message) && !TranslateAllUnitsMessage(&message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        StartupMarkWhenPainted();
     }
     return int(message.wParam);
 }
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
+    StartupMark("entry");
     // Accessibility tools reach the links' accessible objects, and the
     // live-region service is reached, through COM on this one thread.
     const HRESULT com = CoInitializeEx(0, COINIT_APARTMENTTHREADED);
     Instance = GetModuleHandleA(0);
     FindSettingsBase();
+    StartupMark("settings-folder");
     RegisterMainWindowClass();
+    StartupMark("class");
     Accelerators = LoadAcceleratorsA(Instance, MAKEINTRESOURCEA(IDA_MAIN));
 
     char title[64];
@@ -60,6 +65,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
                                   0, 0, Instance, 0);
     int exitCode = 0;   // no window: no quit message to wait for
     if (window) {
+        StartupMark("visible");
         ShowWindow(window, SW_SHOWDEFAULT);
         exitCode = RunMessageLoop(window);
     }

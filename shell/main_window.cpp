@@ -13,6 +13,7 @@
 #include "widgets/dpi.h"
 #include "res/maker.h"
 #include "res/resource.h"
+#include "shell/startup_marks.h"
 
 HINSTANCE Instance;
 HWND MainWindow;
@@ -114,6 +115,7 @@ static void CreateChildren(HWND window)
         else if (IsChooser(c))
             SendMessageA(child, CB_RESETCONTENT, 0, 0);
     }
+    StartupMark("controls");
     OnChooserChanged(0);
 }
 
@@ -165,6 +167,8 @@ static SIZE MainWindowSizeForDpi(int dpi)
 static void SizeMainWindow(HWND window, int dpi)
 {
     SIZE size = MainWindowSizeForDpi(dpi);
+    RECT now;   // at 96 DPI the window was created at this size already
+    if (GetWindowRect(window, &now) && now.right - now.left == size.cx && now.bottom - now.top == size.cy) return;
     SetWindowPos(window, 0, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -182,22 +186,32 @@ static void OnSettingChange()
 // re-applies the newest entry.
 static LRESULT OnCreate(HWND window)
 {
+    StartupMark("window");
     MainWindow = window;
     const int dpi = WindowDpi(window);
     LoadCatalogue();
     LoadSettings();
     HandDownNumberSymbols();
     ApplyAnswerOptions(window);
+    StartupMark("settings");
     AttachCaptionLink(window, MAKER_DOMAIN, MAKER_WEB_PAGE);
+    StartupMark("caption-link");
     SizeMainWindow(window, dpi);
     CenterWindowOver(window, GetDesktopWindow());
+    StartupMark("size-centre");
     CreateChildren(window);
+    StartupMark("children");
     CreateFormulaLine(window, dpi);
     LayOutChildren(dpi);
+    StartupMark("layout");
     MarkAnswerBoxes(FromBox, ToBox);
+    StartupMark("live-regions");
     BuildFavoritesMenu(window);
+    StartupMark("favourites-menu");
     BuildRecentMenu(window);
+    StartupMark("recent-menu");
     UpdateOptionChecks(window);
+    StartupMark("checks");
     return 0;
 }
 

@@ -33,9 +33,14 @@ static bool TimeOneStart(const char* program, int number, const LARGE_INTEGER& f
     PROCESS_INFORMATION process;
     LARGE_INTEGER begin, end;
     QueryPerformanceCounter(&begin);
+    // On a busy machine a start now and then fails for a moment: once more.
     if (!CreateProcessA(program, 0, 0, 0, FALSE, 0, 0, 0, &startup, &process)) {
-        std::fprintf(stderr, "cannot start %s\n", program);
-        return false;
+        Sleep(500);
+        QueryPerformanceCounter(&begin);
+        if (!CreateProcessA(program, 0, 0, 0, FALSE, 0, 0, 0, &startup, &process)) {
+            std::fprintf(stderr, "cannot start %s (error %lu)\n", program, (unsigned long)GetLastError());
+            return false;
+        }
     }
     Search search = { process.dwProcessId, 0 };
     for (int polls = 0; !search.found && polls < 20000; ++polls) {
@@ -66,8 +71,13 @@ int main(int argc, char** argv)
     int runs = std::atoi(argv[1]);
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
+    // Every other round in the opposite order, so that no program always
+    // follows the same one (and the traces of its exit).
+    const int programs = argc - 2;
     for (int run = 0; run < runs; ++run)
-        for (int program = 2; program < argc; ++program)
-            if (!TimeOneStart(argv[program], program - 2, frequency)) return 1;
+        for (int turn = 0; turn < programs; ++turn) {
+            const int number = run % 2 ? programs - 1 - turn : turn;
+            if (!TimeOneStart(argv[number + 2], number, frequency)) return 1;
+        }
     return 0;
 }
