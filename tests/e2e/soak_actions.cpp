@@ -8,7 +8,7 @@
 #include "res/resource.h"
 
 const char* const SOAK_KIND_CODES[ACT_KINDS] = { "C", "U", "KU", "KC", "T", "X", "TAB", "K", "S", "D",
-                                                 "N", "FA", "FR", "R", "F", "FIND", "SAVE", "RST", "M", "A", "V" };
+                                                 "N", "FA", "FR", "R", "F", "FIND", "SAVE", "RST", "M", "A", "V", "AU" };
 
 SoakAction SoakMake(SoakActionKind kind, int a, int b, int c, int d, const std::string& text)
 {
@@ -89,6 +89,9 @@ std::string SoakDescribe(const SoakAction& a)
     case ACT_SAVE_ON_EXIT: return "Save Settings Upon Exit";
     case ACT_RESTART: return std::string(a.a ? "close the window" : "Exit") + " and start again";
     case ACT_ABOUT: return std::string("About, closed by ") + (a.a ? "Escape" : "Enter");
+    case ACT_ALL_UNITS:
+        return std::string("All Units (") + (a.a ? "Ctrl+U" : "menu") + "), read row #" + std::to_string(a.b) +
+               ", closed by " + (a.c ? "the close box" : "Escape");
     default: return "?";
     }
 }
@@ -305,6 +308,7 @@ const Weighted WEIGHTS[] = {
     { ACT_FAVORITE_REMOVE, 2 }, { ACT_APPLY_RECENT, 5 },  { ACT_APPLY_FAVORITE, 5 }, { ACT_FIND_UNIT, 2 },
     { ACT_SAVE_ON_EXIT, 2 },  { ACT_RESTART, 1 },         { ACT_MOUSE_PICK, 4 },     { ACT_ABOUT, 1 },
     { ACT_CHOICE, 2 },
+    { ACT_ALL_UNITS, 2 },
 };
 
 SoakAction GenerateOne(const SoakModel& m, SoakRng& rng, SoakActionKind last)
@@ -381,6 +385,7 @@ SoakAction GenerateOne(const SoakModel& m, SoakRng& rng, SoakActionKind last)
         case ACT_SAVE_ON_EXIT: return SoakMake(ACT_SAVE_ON_EXIT);
         case ACT_RESTART: return SoakMake(ACT_RESTART, rng.Chance(30) ? 1 : 0);
         case ACT_ABOUT: return SoakMake(ACT_ABOUT, rng.Chance(50) ? 1 : 0);
+        case ACT_ALL_UNITS: return SoakMake(ACT_ALL_UNITS, rng.Below(2), rng.Below(400), rng.Below(2));
         default: continue;
         }
     }
@@ -401,9 +406,10 @@ struct Performer {
     std::vector<std::string> problems;
 
     bool Live() const { return app != 0; }
-    void Require(bool ok, const std::string& what)
+    bool Require(bool ok, const std::string& what)
     {
         if (!ok) problems.push_back(what);
+        return ok;
     }
     void Front()
     {
@@ -469,6 +475,7 @@ struct Performer {
     void About(const SoakAction& a);
     void Choice(const SoakAction& a);
 
+    void AllUnits(const SoakAction& a);
 };
 
 void Performer::Do(const SoakAction& a)
@@ -584,6 +591,7 @@ void Performer::Do(const SoakAction& a)
     case ACT_RESTART: Restart(a); break;
     case ACT_MOUSE_PICK: MousePick(a); break;
     case ACT_ABOUT: About(a); break;
+    case ACT_ALL_UNITS: AllUnits(a); break;
     default: break;
     }
 }
@@ -705,6 +713,39 @@ void Performer::About(const SoakAction& a)
     Require(WaitForClose(box), "the About box did not close");
 }
 
+// A window of its own and back: one row read, the window left at the model's
+// place and closed; the focus returns to where it was.
+void Performer::AllUnits(const SoakAction& a)
+{
+    Front();
+    if (a.a) SoakMenuOpens(m);   // the window taking the focus ends a browse, as the menu does
+    else OpenMenu();
+    SoakOpenAllUnits(m);
+    if (!Live()) return;
+    if (a.a) Key('U', KEY_CTRL);
+    else Require(PostCommand(app->window, IDM_VIEW_ALL_UNITS), "cannot post All Units");
+    HWND box = AllUnitsBox(*app);
+    if (!Require(box != 0, "the All Units window did not open")) return;
+    const int count = SoakUnitCount(m->category), unit = a.b % count;
+    std::string value;
+    const bool known = SoakAllUnitsValue(*m, unit, &value);
+    const std::string name = Utf8FromWide(WideFrom1252(SoakAllUnitsName(*m, unit)));
+    std::vector<ListRow> rows;
+    Require(WaitUntil([&] {
+                rows = ListRows(app, GetDlgItem(box, IDC_ALL_UNITS_LIST));
+                return int(rows.size()) == count && rows[unit].unit == name && (!known || rows[unit].value == value);
+            }),
+            "All Units row " + std::to_string(unit) + " of " + std::to_string(rows.size()) + " is not \"" + value +
+                "\" \"" + name + "\"");
+    const int* place = SOAK_ALL_UNITS_PLACE;
+    Require(SetWindowPos(box, 0, place[0], place[1], place[2], place[3], SWP_NOZORDER | SWP_NOACTIVATE) != 0,
+            "cannot move All Units");
+    if (a.c) PostMessageA(box, WM_CLOSE, 0, 0);
+    else if (Require(WaitUntil([&] { return GetForegroundWindow() == box; }), "All Units is not in front"))
+        Key(VK_ESCAPE);
+    Require(WaitForClose(box), "the All Units window did not close");
+}
+
 void Performer::Restart(const SoakAction& a)
 {
     if (!a.a) OpenMenu();
@@ -759,7 +800,7 @@ bool SoakUsesRealInput(const SoakAction& a)
 {
     switch (a.kind) {
     case ACT_KEY_UNIT: case ACT_KEY_CATEGORY: case ACT_TAB_KEYS: case ACT_TYPE_KEYS:
-    case ACT_FIND_UNIT: case ACT_RESTART: case ACT_MOUSE_PICK: case ACT_ABOUT: return true;
+    case ACT_FIND_UNIT: case ACT_RESTART: case ACT_MOUSE_PICK: case ACT_ABOUT: case ACT_ALL_UNITS: return true;
     case ACT_SWAP: return a.a != 0;
     case ACT_CHOICE: return a.b != 0;
     default: return false;

@@ -32,6 +32,8 @@ enum SoakActionKind {
     ACT_MOUSE_PICK,       // a: chooser (0 category, 1 from-unit, 2 to-unit), b: item; real clicks
     ACT_ABOUT,            // the About box from the menu, a: closed by 0 Enter, 1 Escape
     ACT_CHOICE,           // a: SoakChoice, b: 1 from the keys (else the command)
+    ACT_ALL_UNITS,        // a: opened by 0 the menu, 1 Ctrl+U; b: the row read (modulo the rows);
+                          // c: closed by 0 Escape, 1 the close box
     ACT_KINDS
 };
 

@@ -225,6 +225,7 @@ void SoakStart(SoakModel* m)
         m->onTop = m->file.onTop;
         m->windowsDecimal = m->file.windowsDecimal;
     }
+    m->allUnitsPlaced = m->fileExists && m->file.allUnitsPlaced;
     m->category = 0;
     m->fromUnit = m->toUnit = 0;
     m->activeSide = 1;
@@ -252,6 +253,7 @@ void SoakExit(SoakModel* m)
     m->file.decimals = m->decimals;
     m->file.onTop = m->onTop;
     m->file.windowsDecimal = m->windowsDecimal;
+    m->file.allUnitsPlaced = m->allUnitsPlaced;
 }
 
 // --- What the user does ------------------------------------------------------------
@@ -525,6 +527,33 @@ static void AddList(std::vector<std::string>* keys, const char* section, const c
     }
 }
 
+void SoakOpenAllUnits(SoakModel* m)
+{
+    m->allUnitsPlaced = true;
+}
+
+bool SoakAllUnitsValue(const SoakModel& m, int unit, std::string* value)
+{
+    const SoakBox& typed = m.box[m.activeSide - 1];
+    const int typedUnit = m.activeSide == 1 ? m.fromUnit : m.toUnit;
+    ExactNumber number;
+    value->clear();
+    if (!typed.known) return false;
+    if (!ReadQuantity(typed.text.c_str(), ".", ",", &number)) return true;   // no number, no value
+    if (!SoakAnswerText(typed.text, m.category, typedUnit, unit, m.decimals, m.numFormat, value)) return false;
+    if (*value == typed.text && !ExactIsZero(number)) value->clear();   // beyond the double range
+    value->erase(0, value->find_first_not_of(' '));
+    return true;
+}
+
+std::string SoakAllUnitsName(const SoakModel& m, int unit)
+{
+    std::string name = SoakUnitName(m.category, unit);
+    while (!name.empty() && name.back() == ' ') name.pop_back();
+    const char* const marks[4] = { "", " (from unit)", " (to unit)", " (from and to unit)" };
+    return name + marks[(unit == m.fromUnit ? 1 : 0) | (unit == m.toUnit ? 2 : 0)];
+}
+
 std::vector<std::string> SoakExpectedFileKeys(const SoakModel& m)
 {
     std::vector<std::string> keys;
@@ -535,6 +564,9 @@ std::vector<std::string> SoakExpectedFileKeys(const SoakModel& m)
     keys.push_back("Options: DEC_PLACE=" + std::to_string(m.file.decimals));
     if (m.file.windowsDecimal) keys.push_back("Options: WINDOWS_DECIMAL=1");
     if (m.file.onTop) keys.push_back("Options: ALWAYS_ON_TOP=1");
+    const char* const placeKeys[4] = { "LEFT", "TOP", "WIDTH", "HEIGHT" };
+    for (int i = 0; i < 4 && m.file.allUnitsPlaced; ++i)
+        keys.push_back(std::string("Options: ALL_UNITS_") + placeKeys[i] + "=" + std::to_string(SOAK_ALL_UNITS_PLACE[i]));
     std::sort(keys.begin(), keys.end());
     return keys;
 }

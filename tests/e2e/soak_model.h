@@ -38,6 +38,7 @@ struct SoakSettings {
     int numFormat;                    // 1 fixed, 0 scientific, 2 automatic
     int decimals;
     bool windowsDecimal, onTop;       // written only while on
+    bool allUnitsPlaced;              // the All Units window's place is kept
 };
 
 const int SOAK_BOX_LIMIT = 64;       // characters a user can type into a value box
@@ -60,6 +61,7 @@ struct SoakModel {
     SoakTriple slots[SOAK_RECENT_SLOTS];
     int nextSlot, recentCount;
     std::vector<SoakTriple> favorites;
+    bool allUnitsPlaced;              // the All Units window has a place to keep
     // The settings file between runs.
     bool fileExists;
     SoakSettings file;
@@ -142,6 +144,14 @@ void SoakApplyRecent(SoakModel* m, int position);
 void SoakApplyFavorite(SoakModel* m, int index);
 // Find Unit: the unit of a category chosen for a side.
 void SoakFindUnit(SoakModel* m, int category, int unit, int side);
+
+// The All Units window opens (it is always left at SOAK_ALL_UNITS_PLACE),
+// and what its row of `unit` shows: the value without leading blanks (false
+// when the model cannot say) and the name with its mark (Windows-1252).
+const int SOAK_ALL_UNITS_PLACE[4] = { 20, 30, 420, 400 };   // left, top, width, height at 96 DPI
+void SoakOpenAllUnits(SoakModel* m);
+bool SoakAllUnitsValue(const SoakModel& m, int unit, std::string* value);
+std::string SoakAllUnitsName(const SoakModel& m, int unit);
 
 // Whether any box holds a text the model cannot predict.
 bool SoakAllKnown(const SoakModel& m);
