@@ -170,7 +170,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (int i = 0; i < favorites.count; i++) Check(FavoritesList.entries[i] == favorites.entries[i]);
     Check(RecentList.count == recent.count);
     for (int k = 0; k < recent.count; k++) Check(RecentList.slots[NewestRecentSlot(k)] == recent.slots[NewestRecentSlot(k)]);
-    Check(Conversion.NumFormat == (numFormat != 0 ? 1 : 0));
+    // Scientific and automatic notation are kept as they are; any other number reads as fixed.
+    Check(Conversion.NumFormat ==
+          (numFormat == NUM_FORMAT_SCIENTIFIC || numFormat == NUM_FORMAT_AUTOMATIC ? numFormat : NUM_FORMAT_FIXED));
     Check(Conversion.DecimalPlaces == decimals);
     EndProgram();
     return 0;
