@@ -92,6 +92,13 @@ void Put1252(Utf8Text& t, const char* text)
     }
 }
 
+// A unit's name as UTF-8, whichever way the catalogue holds it.
+void PutUnitName(Utf8Text& t, int category, int unit)
+{
+    if (UnitNameIsUtf8(category, unit)) Put(t, UnitName(category, unit));
+    else Put1252(t, UnitName(category, unit));
+}
+
 const char kApprox[] = "\xE2\x89\x88";     // U+2248
 const char kTimes[] = "\xC3\x97";          // U+00D7
 const char kMinus[] = "\xE2\x88\x92";      // U+2212
@@ -173,9 +180,10 @@ bool QuotientDigits(int64_t num, int64_t den, DecimalDigits* d, bool* exact)
 // rows stand for (their double quotient where the exact path does not reach).
 void PutFactorRule(Utf8Text& t, int category, int from, int to)
 {
-    static const ScannedNumber kOne = { false, 1, 1, 1, 0 };
     const double fromFactor = UnitFactor(category, from), toFactor = UnitFactor(category, to);
-    const ExactAnswer factor = ExactByFactors(fromFactor, toFactor, kOne);
+    ExactNumber one;
+    ExactSetDecimal(one, false, 1, 0);
+    const ExactAnswer factor = ExactRationalByUnits(category, from, to, one);
     DecimalDigits d;
     bool exact = false;
     if (factor.kind == EXACT_DIGITS) {
@@ -185,11 +193,11 @@ void PutFactorRule(Utf8Text& t, int category, int from, int to)
         return;
     }
     Put(t, "1 ");
-    Put1252(t, UnitName(category, from));
+    PutUnitName(t, category, from);
     PutRelation(t, exact);
     PutFormulaNumber(t, d, exact);
     Put(t, " ");
-    Put1252(t, UnitName(category, to));
+    PutUnitName(t, category, to);
 }
 
 // The temperature scales' symbols by code, as TemperatureConvert knows them.
@@ -314,7 +322,7 @@ AnswerExactness ShownAnswerExactness(const char* typed, const char* shown, int c
         return ANSWER_NOT_A_NUMBER;
     const double from = UnitFactor(category, typedUnit), to = UnitFactor(category, answerUnit);
     const ExactAnswer answer = FindExactConverter(category) ? ExactRationalTemperature(from, to, value)
-                                                            : ExactRationalByFactors(from, to, value);
+                                                            : ExactRationalByUnits(category, typedUnit, answerUnit, value);
     if (answer.kind == EXACT_ZERO) return ANSWER_EXACT;
     if (answer.kind != EXACT_DIGITS || answer.rounded) return ANSWER_ROUNDED;
 
@@ -342,11 +350,11 @@ int ComposeCopiedConversion(const char* typed, const char* shown, int category, 
     if (exactness == ANSWER_NOT_A_NUMBER) return 0;
     Put(t, typed);
     Put(t, " ");
-    Put1252(t, UnitName(category, typedUnit));
+    PutUnitName(t, category, typedUnit);
     PutRelation(t, exactness == ANSWER_EXACT);
     Put(t, AnswerNumber(shown));
     Put(t, " ");
-    Put1252(t, UnitName(category, answerUnit));
+    PutUnitName(t, category, answerUnit);
     return t.length;
 }
 
@@ -359,5 +367,20 @@ int ComposeFormulaText(int category, int fromUnit, int toUnit, char* out, int ou
         Put(t, "\n");
         PutRule(t, category, toUnit, fromUnit);
     }
+    return t.length;
+}
+
+int UnitNameUtf8(int category, int unit, char* out, int size)
+{
+    Utf8Text t = BeginText(out, size);
+    PutUnitName(t, category, unit);
+    return t.length;
+}
+
+int CategoryNameUtf8(int category, char* out, int size)
+{
+    Utf8Text t = BeginText(out, size);
+    if (CategoryNameIsUtf8(category)) Put(t, CategoryName(category));
+    else Put1252(t, CategoryName(category));
     return t.length;
 }

@@ -27,7 +27,7 @@ const int BOX_READ_SIZE = 255;
 // text and both stored values come from that one reading. A text that is no
 // number, or an answer beyond the double range, is not converted, so the
 // typed text passes through; the typed box itself is never rewritten.
-static void ConvertBox(int typedBox, double fromFactor, double toFactor, double* typedValue, double* answerValue)
+static void ConvertBox(int typedBox, int fromUnit, int toUnit, double* typedValue, double* answerValue)
 {
     char buffer[WORK_BUFFER_SIZE];
     int length = ViewBoxGetText(typedBox, buffer, BOX_READ_SIZE);
@@ -35,7 +35,7 @@ static void ConvertBox(int typedBox, double fromFactor, double toFactor, double*
     if (length > BOX_READ_SIZE - 1) length = BOX_READ_SIZE - 1;
     buffer[length] = '\0';
     TypedConversion result;
-    ConvertTyped(buffer, Conversion.currentCategory, fromFactor, toFactor, Conversion.DecimalPlaces,
+    ConvertTyped(buffer, Conversion.currentCategory, fromUnit, toUnit, Conversion.DecimalPlaces,
                  Conversion.NumFormat, &result);
     *typedValue = result.typedValue;
     *answerValue = result.answerValue;
@@ -142,9 +142,9 @@ void Recompute(int side)
 {
     ConversionState& c = Conversion;
     if (side == BOX_FROM && c.ActiveSide == BOX_FROM)
-        ConvertBox(BOX_FROM, c.fromFactor, c.toFactor, &c.fromValue, &c.toValue);
+        ConvertBox(BOX_FROM, c.fromUnit, c.toUnit, &c.fromValue, &c.toValue);
     else if (side == BOX_TO && c.ActiveSide == BOX_TO)
-        ConvertBox(BOX_TO, c.toFactor, c.fromFactor, &c.toValue, &c.fromValue);
+        ConvertBox(BOX_TO, c.toUnit, c.fromUnit, &c.toValue, &c.fromValue);
     // The passive side's own change notification ends here: no echo.
 }
 

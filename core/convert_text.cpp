@@ -37,9 +37,10 @@ int ReadTypedNumber(const char* typed, ExactNumber* value)
     return ReadQuantity(typed, g_decimalSymbol, g_groupingSymbol, value);
 }
 
-void ConvertTyped(const char* typed, int category, double fromFactor, double toFactor, int decimals, int numFormat,
+void ConvertTyped(const char* typed, int category, int fromUnit, int toUnit, int decimals, int numFormat,
                   TypedConversion* result)
 {
+    const double fromFactor = UnitFactor(category, fromUnit), toFactor = UnitFactor(category, toUnit);
     // Step 1: read the text once. No number stores the default NaN, as ParseReal does.
     ExactNumber value;
     result->shown = 0;
@@ -54,7 +55,7 @@ void ConvertTyped(const char* typed, int category, double fromFactor, double toF
     // Step 2: the exact answer, by the category's rule.
     ExactConverter special = FindExactConverter(category);
     ExactAnswer answer = special ? ExactRationalTemperature(fromFactor, toFactor, value)
-                                 : ExactRationalByFactors(fromFactor, toFactor, value);
+                                 : ExactRationalByUnits(category, fromUnit, toUnit, value);
 
     // Step 3: the answer as a double: the shown 16 digits rounded once, or,
     // where the exact path shows the double path's answer, that answer.
@@ -91,8 +92,7 @@ int ConvertTypedText(const char* typed, int category, int fromUnit, int toUnit, 
 {
     if (!UnitExists(category, fromUnit) || !UnitExists(category, toUnit) || !typed || !out) return 0;
     TypedConversion result;
-    ConvertTyped(typed, category, UnitFactor(category, fromUnit), UnitFactor(category, toUnit),
-                 Conversion.DecimalPlaces, Conversion.NumFormat, &result);
+    ConvertTyped(typed, category, fromUnit, toUnit, Conversion.DecimalPlaces, Conversion.NumFormat, &result);
     size_t length = result.shown ? std::strlen(result.text) : 0;
     if (!result.shown || length >= (size_t)outSize) return 0;
     std::memcpy(out, result.text, length + 1);
