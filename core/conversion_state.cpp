@@ -43,12 +43,26 @@ static void ConvertBox(int typedBox, int fromUnit, int toUnit, double* typedValu
     ViewBoxSetText(typedBox == BOX_FROM ? BOX_TO : BOX_FROM, result.shown ? result.text : buffer);
 }
 
-// Fills the category chooser and makes category 0, units 0 and 0 current.
-static void InitialiseChoosers()
+static void FillCategoryChooser()
 {
     ViewChooserClear(CHOOSER_CATEGORY);
     for (int i = 0; i < CategoryCount(); ++i)
-        ViewChooserAppend(CHOOSER_CATEGORY, CategoryName(i));
+        if (CategoryNameIsUtf8(i)) ViewChooserAppendUtf8(CHOOSER_CATEGORY, CategoryName(i));
+        else ViewChooserAppend(CHOOSER_CATEGORY, CategoryName(i));
+}
+
+void ReshowCatalogue(int category, int fromUnit, int toUnit)
+{
+    FillCategoryChooser();
+    Conversion.currentCategory = -1;
+    if (!UnitExists(category, fromUnit) || !UnitExists(category, toUnit)) category = fromUnit = toUnit = 0;
+    SelectConversion(category, fromUnit, toUnit);
+}
+
+// Fills the category chooser and makes category 0, units 0 and 0 current.
+static void InitialiseChoosers()
+{
+    FillCategoryChooser();
     ViewChooserSelect(CHOOSER_CATEGORY, 0);
     Conversion.currentCategory = -1;
     Conversion.toValue = 0.0;
@@ -107,8 +121,9 @@ static void FillUnitChoosers(int category)
     ViewChooserClear(CHOOSER_FROM_UNIT);
     ViewChooserClear(CHOOSER_TO_UNIT);
     for (int i = 0; i < UnitCount(category); ++i) {
-        ViewChooserAppend(CHOOSER_FROM_UNIT, UnitName(category, i));
-        ViewChooserAppend(CHOOSER_TO_UNIT, UnitName(category, i));
+        void (*append)(int, const char*) = UnitNameIsUtf8(category, i) ? ViewChooserAppendUtf8 : ViewChooserAppend;
+        append(CHOOSER_FROM_UNIT, UnitName(category, i));
+        append(CHOOSER_TO_UNIT, UnitName(category, i));
     }
 }
 

@@ -496,3 +496,49 @@ void ShowCustomUnits(const CustomUnitSet& set)
         row.factor = DoubleOfSize(size);
     }
 }
+
+const char* UnitProblemText(UnitProblem problem)
+{
+    switch (problem) {
+    case UNIT_OK: return "";
+    case UNIT_NAME_EMPTY: return "Type a name.";
+    case UNIT_NAME_TOO_LONG: return "At most 39 characters.";
+    case UNIT_NAME_TAKEN: return "This category has that name.";
+    case UNIT_QUANTITY_BAD: return "Type a positive number.";
+    case UNIT_THROUGH_ITSELF: return "It would be defined through itself.";
+    case UNIT_OF_UNKNOWN: return "Choose a unit.";
+    case UNIT_CATEGORY_BAD: return "Choose or name a category.";
+    case UNIT_TOO_MANY_UNITS: return "There are 200 units already.";
+    case UNIT_TOO_MANY_CATEGORIES: return "There are 16 categories already.";
+    case UNIT_SIZE_BEYOND: return "Too large or too fine to hold.";
+    }
+    return "";
+}
+
+int UnitProblemField(UnitProblem problem)
+{
+    switch (problem) {
+    case UNIT_CATEGORY_BAD:
+    case UNIT_TOO_MANY_CATEGORIES: return 1;
+    case UNIT_QUANTITY_BAD:
+    case UNIT_SIZE_BEYOND: return 2;
+    case UNIT_THROUGH_ITSELF:
+    case UNIT_OF_UNKNOWN: return 3;
+    default: return 0;
+    }
+}
+
+void DescribeCustomUnit(const UnitDefinition& unit, char* out, int size)
+{
+    char quantity[64];
+    WriteUnitQuantity(unit.quantity, quantity, sizeof quantity);
+    if (size <= 0) return;
+    const int length = std::snprintf(out, (size_t)size, "%s (%s): 1 %s = %s %s", unit.name, unit.category, unit.name,
+                                     quantity, unit.of);
+    // snprintf cuts by bytes: step back to a character boundary.
+    if (length >= size) {
+        int end = size - 1;
+        while (end > 0 && ((unsigned char)out[end] & 0xC0) == 0x80) --end;
+        out[end] = '\0';
+    }
+}

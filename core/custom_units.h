@@ -83,3 +83,10 @@ int CategoryOfName(const CustomUnitSet& set, const char* name);
 int UnitsDefinedThrough(const CustomUnitSet& set, int index, bool marks[CUSTOM_UNIT_MAX]);
 // Removes the marked units, keeping the order of the others.
 void RemoveMarkedUnits(CustomUnitSet* set, const bool marks[CUSTOM_UNIT_MAX]);
+
+// What the dialog says next to a field about a problem, and which field:
+// 0 the name, 1 the category, 2 the quantity, 3 the unit.
+const char* UnitProblemText(UnitProblem problem);
+int UnitProblemField(UnitProblem problem);
+// "stride (Common Length): 1 stride = 0.78 meter", UTF-8, cut to size - 1.
+void DescribeCustomUnit(const UnitDefinition& unit, char* out, int size);

@@ -1,0 +1,154 @@
+// The user's own units in the running program: defined through the Custom
+// Units box with real keystrokes, converted with, found again after a
+// restart, and a damaged units file.
+#include "tests/e2e/driver.h"
+#include "catalogue/units.h"
+#include "res/resource.h"
+
+#include <cstdio>
+
+namespace {
+
+std::string UnitsFilePath()
+{
+    return AppDataFolder() + "\\Brisklane\\Metrova\\metrova-units.ini";
+}
+
+std::string UnitsFileText()
+{
+    std::string text;
+    FILE* f = _wfopen(WideFromUtf8(UnitsFilePath()).c_str(), L"rb");
+    if (!f) return "<no file>";
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) text.append(buffer, n);
+    std::fclose(f);
+    return text;
+}
+
+class CustomUnits : public MetrovaTest {
+protected:
+    void SetUp() override
+    {
+        MetrovaTest::SetUp();
+        ASSERT_TRUE(BringToFront(&app));
+    }
+
+    HWND OpenBox()
+    {
+        if (!PostCommand(app.window, IDM_OPTIONS_CUSTOM_UNITS)) return 0;
+        return WaitForDialog(app, "Custom Units");
+    }
+
+    // Alt+A in the box, then the fields with the keyboard: the name, the
+    // category typed over the one shown, and (unless empty) the quantity
+    // and, with a unitKey, the next unit whose name starts with it (the
+    // category's base is chosen first). Enter confirms.
+    bool AddWithKeys(const char* name, const char* category, const char* quantity, char unitKey)
+    {
+        HWND entry = 0;
+        if (!PressKey('A', KEY_ALT) ||
+            !WaitUntil([&] { return (entry = FindWindowA("#32770", "Custom Unit")) != 0 && IsWindowVisible(entry); }))
+            return false;
+        if (!PressKeys(name) || !PressKey(VK_TAB) || !PressKey('A', KEY_CTRL) || !PressKeys(category)) return false;
+        if (quantity[0]) {
+            if (!PressKey(VK_TAB) || !PressKey('A', KEY_CTRL) || !PressKeys(quantity) || !PressKey(VK_TAB)) return false;
+            if (unitKey && !PressKey(VkKeyScanA(unitKey) & 0xFF)) return false;
+        }
+        return PressKey(VK_RETURN) && WaitForClose(entry);
+    }
+};
+
+TEST_F(CustomUnits, DefinedWithKeysTheyConvertAndComeBackAfterARestart)
+{
+    HWND box = OpenBox();
+    ASSERT_NE(box, HWND(0));
+    ASSERT_TRUE(AddWithKeys("stride", "Common Length", "0.78", 0));
+    ASSERT_TRUE(AddWithKeys("euro", "Money", "", 0));
+    ASSERT_TRUE(AddWithKeys("dollar", "Money", "1/4", 0));
+    ASSERT_TRUE(AddWithKeys("league-ish", "Common Length", "2", 'l'));   // league, after the base meter
+    HWND list = GetDlgItem(box, IDC_CUSTOM_LIST);
+    ASSERT_EQ(ListBoxCount(list), 4);
+    EXPECT_EQ(ListBoxItem(list, 3), L"league-ish (Common Length): 1 league-ish = 2 league");
+    EXPECT_EQ(ListBoxItem(list, 0), L"stride (Common Length): 1 stride = 0.78 meter");
+    EXPECT_EQ(ListBoxItem(list, 2), L"dollar (Money): 1 dollar = 0.25 euro");
+    const std::string file = UnitsFileText();   // written at once
+    EXPECT_NE(file.find("Name=stride\r\nEquals=0.78\r\nOf=meter"), std::string::npos) << file;
+
+    ASSERT_TRUE(PressKey(VK_ESCAPE));
+    ASSERT_TRUE(WaitForClose(box));
+
+    const int money = BuiltInCategoryCount();
+    ASSERT_EQ(ComboCount(CategoryChooser(app)), money + 1);
+    EXPECT_EQ(ComboItemWide(CategoryChooser(app), money), L"Money");
+    ASSERT_TRUE(PickItem(CategoryChooser(app), CATEGORY_COMMON_LENGTH));
+    const int stride = BuiltInUnitCount(CATEGORY_COMMON_LENGTH), meter = 6;
+    ASSERT_TRUE(PickItem(FromUnitChooser(app), stride));
+    ASSERT_TRUE(PickItem(ToUnitChooser(app), meter));
+    ASSERT_TRUE(TypeText(FromBox(app), "10"));
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(ToBox(app)) == " 7.800000"; })) << WindowText(ToBox(app));
+
+    // After a restart the units are there again, and Find Unit finds them.
+    StopMetrova(&app);
+    std::string why;
+    ASSERT_TRUE(StartMetrova(&app, &why)) << why;
+    ASSERT_TRUE(BringToFront(&app));
+    EXPECT_EQ(ComboCount(CategoryChooser(app)), money + 1);
+    ASSERT_TRUE(PickItem(CategoryChooser(app), money));
+    EXPECT_EQ(ComboItemWide(FromUnitChooser(app), 1), L"dollar");
+    ASSERT_TRUE(PressKey('F', KEY_CTRL));
+    HWND find = FindUnitBox(app);
+    ASSERT_NE(find, HWND(0));
+    ASSERT_TRUE(PressKeys("stride"));
+    HWND rows = GetDlgItem(find, IDC_FIND_LIST);
+    EXPECT_TRUE(WaitUntil([&] {
+        for (int i = 0; i < ListBoxCount(rows); ++i)
+            if (ListBoxItem(rows, i) == L"stride \u00B7 Common Length \u00B7 0.78 meter") return true;
+        return false;
+    })) << Utf8FromWide(ListBoxItem(rows, 0));
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitForClose(find));
+}
+
+TEST_F(CustomUnits, ADefinitionWithAProblemIsRefusedNextToItsField)
+{
+    HWND box = OpenBox();
+    ASSERT_NE(box, HWND(0));
+    ASSERT_TRUE(PressKey('A', KEY_ALT));
+    HWND entry = 0;
+    ASSERT_TRUE(WaitUntil([&] { return (entry = FindWindowA("#32770", "Custom Unit")) != 0 && IsWindowVisible(entry); }));
+    ASSERT_TRUE(PressKey(VK_RETURN));   // no name
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(GetDlgItem(entry, IDC_UNIT_NAME_PROBLEM)) == "Type a name."; }));
+    ASSERT_TRUE(PressKeys("x") && PressKey(VK_TAB) && PressKey('A', KEY_CTRL) && PressKeys("Common Length"));
+    ASSERT_TRUE(PressKey(VK_TAB) && PressKey('A', KEY_CTRL) && PressKeys("-3") && PressKey(VK_RETURN));
+    EXPECT_TRUE(WaitUntil([&] {
+        return WindowText(GetDlgItem(entry, IDC_UNIT_QUANTITY_PROBLEM)) == "Type a positive number." &&
+               WindowText(GetDlgItem(entry, IDC_UNIT_NAME_PROBLEM)).empty();
+    }));
+    EXPECT_TRUE(IsWindow(entry));
+    EXPECT_EQ(UnitsFileText(), "<no file>");   // nothing stored
+    ASSERT_TRUE(PressKey(VK_ESCAPE) && WaitForClose(entry));
+    ASSERT_TRUE(PressKey(VK_ESCAPE) && WaitForClose(box));
+}
+
+TEST_F(CustomUnits, ADamagedFileKeepsWhatCanBeReadAndIsNotRewritten)
+{
+    StopMetrova(&app);
+    const std::string damaged = "[Unit]\r\nCategory=Common Length\r\nName=stride\r\nEquals=0.78\r\nOf=meter\r\n"
+                                "[Unit]\r\nCategory=Common Length\r\nName=broken\r\nEquals=zero\r\n"
+                                "\xFF\xFE garbage\r\n[Unit]\r\nCategory=Common Length\r\nName=pace\r\nEquals=2\r\nOf=stride\r\n";
+    ASSERT_TRUE(WriteSettingsFile(""));
+    FILE* f = _wfopen(WideFromUtf8(UnitsFilePath()).c_str(), L"wb");
+    ASSERT_NE(f, nullptr);
+    std::fwrite(damaged.data(), 1, damaged.size(), f);
+    std::fclose(f);
+    std::string why;
+    ASSERT_TRUE(StartMetrova(&app, &why)) << why;
+    ASSERT_TRUE(PickItem(CategoryChooser(app), CATEGORY_COMMON_LENGTH));
+    const int stride = BuiltInUnitCount(CATEGORY_COMMON_LENGTH);
+    ASSERT_EQ(ComboCount(FromUnitChooser(app)), stride + 2);
+    EXPECT_EQ(ComboItemWide(FromUnitChooser(app), stride + 1), L"pace");
+    StopMetrova(&app);
+    EXPECT_EQ(UnitsFileText(), damaged);
+}
+
+}  // namespace
