@@ -5,6 +5,7 @@
 // can be read and is never rewritten until the user changes a unit.
 #pragma once
 #include "core/custom_units.h"
+#include "lists/list_menu.h"
 
 const char UNITS_FILE_NAME[] = "metrova-units.ini";
 // More than any file of CUSTOM_UNIT_MAX units; the rest of a longer one is not read.
@@ -38,5 +39,19 @@ enum UnitSaveResult {
 };
 
 // Applies change to the file as it stands and writes it; on success the
-// catalogue shows the new set. problem receives the reason of a refusal.
+// catalogue shows the new set, and the recent and favourite lists, in
+// memory and in the settings file, keep pointing at the same units: entries
+// whose units are gone are dropped, the others' indexes follow their units.
+// problem receives the reason of a refusal.
 UnitSaveResult SaveUnitChange(const UnitChange& change, UnitProblem* problem);
+
+// The catalogue index of a custom unit the list entries name after a change
+// from `before` to the catalogue as it is now: the same category and unit
+// names. False when the unit is gone; built-in units never move.
+bool FollowUnit(const CustomCatalogue& before, int* category, int* unit);
+// The entries of both lists in memory brought in line by FollowUnit.
+void FollowListEntries(const CustomCatalogue& before);
+// How many favourites and recent conversions use the custom unit of set.
+int ListEntriesUsing(const CustomUnitSet& set, const bool marks[CUSTOM_UNIT_MAX]);
+// The favourites and recent menus made again from the lists.
+void ShowListMenusAgain(WindowHandle window);

@@ -221,13 +221,11 @@ static void FillUnitList(HWND dialog)
     SendMessageW(list, LB_SETHORIZONTALEXTENT, 1200, 0);
 }
 
-// The catalogue changed: the window shows it, keeping its conversion where it can.
+// The catalogue changed (SaveUnitChange showed it in the window): the box and the lists' menus follow.
 static void AfterChange(HWND dialog)
 {
     FillUnitList(dialog);
-    int category, from, to;
-    if (!ShownConversion(&category, &from, &to)) category = from = to = 0;
-    ReshowCatalogue(category, from, to);
+    ShowListMenusAgain(GetParent(dialog));
 }
 
 static void RunEntry(HWND dialog, int editing)
@@ -254,8 +252,13 @@ static void DeleteUnit(HWND dialog, int index)
     int length = std::snprintf(question, sizeof question, "Delete \"%s\"?", CustomUnits.units[index].name);
     for (int i = 0; i < CustomUnits.count && length < 900; ++i)
         if (marks[i] && i != index)
-            length += std::snprintf(question + length, sizeof question - size_t(length), "\n\"%s\" is defined through it and goes too.",
-                                    CustomUnits.units[i].name);
+            length += std::snprintf(question + length, sizeof question - size_t(length),
+                                    "\n\"%s\" is defined through it and goes too.", CustomUnits.units[i].name);
+    const int uses = ListEntriesUsing(CustomUnits, marks);
+    if (uses > 0)
+        std::snprintf(question + length, sizeof question - size_t(length),
+                      "\n%d favorite or recent conversion%s use%s it and go%s too.", uses, uses == 1 ? "" : "s",
+                      uses == 1 ? "s" : "", uses == 1 ? "es" : "");
     wchar_t wide[1024];
     if (!MultiByteToWideChar(CP_UTF8, 0, question, -1, wide, 1024)) wide[0] = L'\0';
     if (MessageBoxW(dialog, wide, L"Custom Units", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) return;

@@ -25,6 +25,15 @@ std::string UnitsFileText()
     return text;
 }
 
+bool WriteUnitsFile(const std::string& text)
+{
+    if (!WriteSettingsFile("")) return false;   // makes the folders
+    FILE* f = _wfopen(WideFromUtf8(UnitsFilePath()).c_str(), L"wb");
+    if (!f) return false;
+    const bool whole = std::fwrite(text.data(), 1, text.size(), f) == text.size();
+    return std::fclose(f) == 0 && whole;
+}
+
 class CustomUnits : public MetrovaTest {
 protected:
     void SetUp() override
@@ -136,11 +145,7 @@ TEST_F(CustomUnits, ADamagedFileKeepsWhatCanBeReadAndIsNotRewritten)
     const std::string damaged = "[Unit]\r\nCategory=Common Length\r\nName=stride\r\nEquals=0.78\r\nOf=meter\r\n"
                                 "[Unit]\r\nCategory=Common Length\r\nName=broken\r\nEquals=zero\r\n"
                                 "\xFF\xFE garbage\r\n[Unit]\r\nCategory=Common Length\r\nName=pace\r\nEquals=2\r\nOf=stride\r\n";
-    ASSERT_TRUE(WriteSettingsFile(""));
-    FILE* f = _wfopen(WideFromUtf8(UnitsFilePath()).c_str(), L"wb");
-    ASSERT_NE(f, nullptr);
-    std::fwrite(damaged.data(), 1, damaged.size(), f);
-    std::fclose(f);
+    ASSERT_TRUE(WriteUnitsFile(damaged));
     std::string why;
     ASSERT_TRUE(StartMetrova(&app, &why)) << why;
     ASSERT_TRUE(PickItem(CategoryChooser(app), CATEGORY_COMMON_LENGTH));
@@ -149,6 +154,46 @@ TEST_F(CustomUnits, ADamagedFileKeepsWhatCanBeReadAndIsNotRewritten)
     EXPECT_EQ(ComboItemWide(FromUnitChooser(app), stride + 1), L"pace");
     StopMetrova(&app);
     EXPECT_EQ(UnitsFileText(), damaged);
+}
+
+TEST_F(CustomUnits, DeletingOneAFavoriteUsesAsksAndTheOtherFavoritesFollowTheirUnits)
+{
+    StopMetrova(&app);
+    ASSERT_TRUE(WriteUnitsFile("[Unit]\r\nCategory=Common Length\r\nName=stride\r\nEquals=0.78\r\nOf=meter\r\n"
+                               "[Unit]\r\nCategory=Common Length\r\nName=span\r\nEquals=9\r\nOf=inch\r\n"));
+    std::string why;
+    ASSERT_TRUE(StartMetrova(&app, &why)) << why;
+    ASSERT_TRUE(BringToFront(&app));
+    ASSERT_TRUE(PickItem(CategoryChooser(app), CATEGORY_COMMON_LENGTH));
+    const int stride = BuiltInUnitCount(CATEGORY_COMMON_LENGTH), meter = 6;
+    AddFavoriteOf(app, stride, meter);
+    AddFavoriteOf(app, stride + 1, meter);
+    ASSERT_EQ(ListItems(&app, FAVORITES_MENU).size(), 2u);
+
+    HWND box = OpenBox();
+    ASSERT_NE(box, HWND(0));
+    ASSERT_TRUE(SendBounded(GetDlgItem(box, IDC_CUSTOM_LIST), LB_SETCURSEL, 0, 0));
+    ASSERT_TRUE(PressKey('D', KEY_ALT));
+    HWND question = 0;
+    ASSERT_TRUE(WaitUntil([&] {
+        question = FindWindowA("#32770", "Custom Units");
+        return question && question != box && IsWindowVisible(question);
+    }));
+    ASSERT_TRUE(PressKey('Y'));
+    ASSERT_TRUE(WaitForClose(question));
+    EXPECT_TRUE(WaitUntil([&] { return ListBoxCount(GetDlgItem(box, IDC_CUSTOM_LIST)) == 1; }));
+    ASSERT_TRUE(PressKey(VK_ESCAPE) && WaitForClose(box));
+
+    // The favourite of stride went; the one of span now names span's new index.
+    const std::vector<std::string> favorites = ListItems(&app, FAVORITES_MENU);
+    ASSERT_EQ(favorites.size(), 1u);
+    EXPECT_NE(favorites[0].find("span"), std::string::npos) << favorites[0];
+    EXPECT_EQ(ComboCount(FromUnitChooser(app)), stride + 1);
+    StopMetrova(&app);
+    std::string settings;
+    ASSERT_TRUE(ReadSettingsFile(&settings));
+    EXPECT_NE(settings.find("FAVORITE_FR_1=" + std::to_string(stride)), std::string::npos) << settings;
+    EXPECT_EQ(settings.find("FAVORITE_FR_2"), std::string::npos) << settings;
 }
 
 }  // namespace
