@@ -1,6 +1,7 @@
 // Answers as the user reads and takes them away: the regional decimal
 // symbol, the copied texts and the formula line, all in UTF-8.
 #include "core/answer_text.h"
+#include "core/name_text.h"
 
 #include <cstdint>
 #include <cstring>
@@ -76,19 +77,11 @@ void PutCodePoint(Utf8Text& t, unsigned code)
     }
 }
 
-// Windows-1252 bytes 0x80..0x9F; the five the code page leaves undefined map
-// to the same code point, as the system's own conversion does.
-const unsigned short kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
 void Put1252(Utf8Text& t, const char* text)
 {
     for (; *text && !t.full; ++text) {
         const unsigned char byte = (unsigned char)*text;
-        PutCodePoint(t, byte >= 0x80 && byte < 0xA0 ? kCp1252High[byte - 0x80] : byte);
+        PutCodePoint(t, byte >= 0x80 && byte < 0xA0 ? CP1252_HIGH[byte - 0x80] : byte);
     }
 }
 
@@ -384,3 +377,4 @@ int CategoryNameUtf8(int category, char* out, int size)
     else Put1252(t, CategoryName(category));
     return t.length;
 }
+

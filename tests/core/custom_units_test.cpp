@@ -3,6 +3,7 @@
 // answers through custom units.
 #include "core/custom_units.h"
 #include "core/answer_text.h"
+#include "core/name_text.h"
 #include "core/conversion_state.h"
 #include "core/convert_text.h"
 
@@ -189,6 +190,8 @@ TEST(CustomUnitsExact, AnswersThroughTheChain)
     char formula[256];
     ComposeFormulaText(length, third, inch, formula, sizeof formula);
     EXPECT_NE(std::string(formula).find("1 third = 4 inch"), std::string::npos) << formula;
+    char name[UNIT_NAME_MAX + 1];   // in the code page of the menus: what it holds
+    EXPECT_STREQ(UnitName1252(money, 2, name, sizeof name), "? yen");
     Conversion = saved;
     ShowCustomUnits(CustomUnitSet{});
     EXPECT_EQ(CategoryCount(), money);
