@@ -42,10 +42,11 @@ protected:
         ASSERT_TRUE(BringToFront(&app));
     }
 
-    HWND OpenBox()
+    HWND OpenBox(MetrovaApp* program = nullptr)
     {
-        if (!PostCommand(app.window, IDM_OPTIONS_CUSTOM_UNITS)) return 0;
-        return WaitForDialog(app, "Custom Units");
+        const MetrovaApp& on = program ? *program : app;
+        if (!PostCommand(on.window, IDM_OPTIONS_CUSTOM_UNITS)) return 0;
+        return WaitForDialog(on, "Custom Units");
     }
 
     // Alt+A in the box, then the fields with the keyboard: the name, the
@@ -194,6 +195,30 @@ TEST_F(CustomUnits, DeletingOneAFavoriteUsesAsksAndTheOtherFavoritesFollowTheirU
     ASSERT_TRUE(ReadSettingsFile(&settings));
     EXPECT_NE(settings.find("FAVORITE_FR_1=" + std::to_string(stride)), std::string::npos) << settings;
     EXPECT_EQ(settings.find("FAVORITE_FR_2"), std::string::npos) << settings;
+}
+
+TEST_F(CustomUnits, TwoProgramsAddingUnitsAtOnceLoseNothing)
+{
+    MetrovaApp other = {};
+    std::string why;
+    ASSERT_TRUE(StartMetrova(&other, &why)) << why;
+    HWND box = OpenBox();
+    ASSERT_NE(box, HWND(0));
+    HWND otherBox = OpenBox(&other);   // both boxes open, each on the units as they were
+    ASSERT_NE(otherBox, HWND(0));
+    ASSERT_TRUE(BringToFront(&app) && SetForegroundWindow(box));
+    ASSERT_TRUE(AddWithKeys("stride", "Common Length", "0.78", 0));
+    ASSERT_TRUE(SetForegroundWindow(otherBox));
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == otherBox; }));
+    ASSERT_TRUE(AddWithKeys("pace", "Common Length", "1.5", 0));
+    EXPECT_TRUE(WaitUntil([&] { return ListBoxCount(GetDlgItem(otherBox, IDC_CUSTOM_LIST)) == 2; }));
+    const std::string file = UnitsFileText();
+    EXPECT_NE(file.find("Name=stride"), std::string::npos) << file;
+    EXPECT_NE(file.find("Name=pace"), std::string::npos) << file;
+    PostMessageA(otherBox, WM_COMMAND, IDCANCEL, 0);
+    PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(WaitForClose(otherBox) && WaitForClose(box));
+    StopMetrova(&other);
 }
 
 }  // namespace
