@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 namespace {
@@ -107,11 +108,9 @@ TEST(CustomUnitsFile, LimitsOfUnitsAndCategories)
     }
     EXPECT_EQ(Read(categories).count, CUSTOM_CATEGORY_MAX);
     static char text[UNITS_TEXT_MAX];
-    static CustomUnitSet full;
-    Read(many);
-    full = Read(many);
-    for (int i = 0; i < full.count; ++i) std::string(CUSTOM_NAME_SIZE - 1, 'x').copy(full.units[i].name, CUSTOM_NAME_SIZE - 1);
-    EXPECT_GT(WriteUnitsText(full, text, sizeof text), 0);   // the largest set fits its buffer
+    CustomUnitSet& full = Read(many);   // the largest set fits its buffer
+    for (int i = 0; i < full.count; ++i) std::memset(full.units[i].name, 'x', CUSTOM_NAME_SIZE - 1);
+    EXPECT_GT(WriteUnitsText(full, text, sizeof text), 0);
 }
 
 UnitDefinition Definition(const char* category, const char* name, const char* quantity, const char* of)

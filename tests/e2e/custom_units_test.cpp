@@ -5,7 +5,8 @@
 #include "catalogue/units.h"
 #include "res/resource.h"
 
-#include <cstdio>
+#include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -16,22 +17,20 @@ std::string UnitsFilePath()
 
 std::string UnitsFileText()
 {
-    std::string text;
-    FILE* f = _wfopen(WideFromUtf8(UnitsFilePath()).c_str(), L"rb");
-    if (!f) return "<no file>";
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) text.append(buffer, n);
-    std::fclose(f);
-    return text;
+    std::ifstream in(UnitsFilePath(), std::ios::binary);
+    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<no file>";
 }
 
 bool WriteUnitsFile(const std::string& text)
 {
-    if (!WriteSettingsFile("")) return false;   // makes the folders
-    FILE* f = _wfopen(WideFromUtf8(UnitsFilePath()).c_str(), L"wb");
-    if (!f) return false;
-    const bool whole = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-    return std::fclose(f) == 0 && whole;
+    return WriteSettingsFile("") && bool(std::ofstream(UnitsFilePath(), std::ios::binary) << text);
+}
+
+HWND WaitForEntry()
+{
+    HWND entry = 0;
+    WaitUntil([&] { return (entry = FindWindowA("#32770", "Custom Unit")) != 0 && IsWindowVisible(entry); });
+    return entry;
 }
 
 class CustomUnits : public MetrovaTest {
@@ -50,20 +49,14 @@ protected:
     }
 
     // Alt+A in the box, then the fields with the keyboard: the name, the
-    // category typed over the one shown, and (unless empty) the quantity
-    // and, with a unitKey, the next unit whose name starts with it (the
-    // category's base is chosen first). Enter confirms.
-    bool AddWithKeys(const char* name, const char* category, const char* quantity, char unitKey)
+    // category typed over the one shown, and (unless empty) the quantity of
+    // the unit chosen, the category's base. Enter confirms.
+    bool AddWithKeys(const char* name, const char* category, const char* quantity)
     {
-        HWND entry = 0;
-        if (!PressKey('A', KEY_ALT) ||
-            !WaitUntil([&] { return (entry = FindWindowA("#32770", "Custom Unit")) != 0 && IsWindowVisible(entry); }))
+        HWND entry = PressKey('A', KEY_ALT) ? WaitForEntry() : 0;
+        if (!entry || !PressKeys(name) || !PressKey(VK_TAB) || !PressKey('A', KEY_CTRL) || !PressKeys(category))
             return false;
-        if (!PressKeys(name) || !PressKey(VK_TAB) || !PressKey('A', KEY_CTRL) || !PressKeys(category)) return false;
-        if (quantity[0]) {
-            if (!PressKey(VK_TAB) || !PressKey('A', KEY_CTRL) || !PressKeys(quantity) || !PressKey(VK_TAB)) return false;
-            if (unitKey && !PressKey(VkKeyScanA(unitKey) & 0xFF)) return false;
-        }
+        if (quantity[0] && (!PressKey(VK_TAB) || !PressKey('A', KEY_CTRL) || !PressKeys(quantity))) return false;
         return PressKey(VK_RETURN) && WaitForClose(entry);
     }
 };
@@ -72,20 +65,16 @@ TEST_F(CustomUnits, DefinedWithKeysTheyConvertAndComeBackAfterARestart)
 {
     HWND box = OpenBox();
     ASSERT_NE(box, HWND(0));
-    ASSERT_TRUE(AddWithKeys("stride", "Common Length", "0.78", 0));
-    ASSERT_TRUE(AddWithKeys("euro", "Money", "", 0));
-    ASSERT_TRUE(AddWithKeys("dollar", "Money", "1/4", 0));
-    ASSERT_TRUE(AddWithKeys("league-ish", "Common Length", "2", 'l'));   // league, after the base meter
+    ASSERT_TRUE(AddWithKeys("stride", "Common Length", "0.78"));
+    ASSERT_TRUE(AddWithKeys("euro", "Money", ""));
+    ASSERT_TRUE(AddWithKeys("dollar", "Money", "1/4"));
     HWND list = GetDlgItem(box, IDC_CUSTOM_LIST);
-    ASSERT_EQ(ListBoxCount(list), 4);
-    EXPECT_EQ(ListBoxItem(list, 3), L"league-ish (Common Length): 1 league-ish = 2 league");
+    ASSERT_EQ(ListBoxCount(list), 3);
     EXPECT_EQ(ListBoxItem(list, 0), L"stride (Common Length): 1 stride = 0.78 meter");
     EXPECT_EQ(ListBoxItem(list, 2), L"dollar (Money): 1 dollar = 0.25 euro");
     const std::string file = UnitsFileText();   // written at once
     EXPECT_NE(file.find("Name=stride\r\nEquals=0.78\r\nOf=meter"), std::string::npos) << file;
-
-    ASSERT_TRUE(PressKey(VK_ESCAPE));
-    ASSERT_TRUE(WaitForClose(box));
+    ASSERT_TRUE(PressKey(VK_ESCAPE) && WaitForClose(box));
 
     const int money = BuiltInCategoryCount();
     ASSERT_EQ(ComboCount(CategoryChooser(app)), money + 1);
@@ -123,10 +112,8 @@ TEST_F(CustomUnits, ADefinitionWithAProblemIsRefusedNextToItsField)
 {
     HWND box = OpenBox();
     ASSERT_NE(box, HWND(0));
-    ASSERT_TRUE(PressKey('A', KEY_ALT));
-    HWND entry = 0;
-    ASSERT_TRUE(WaitUntil([&] { return (entry = FindWindowA("#32770", "Custom Unit")) != 0 && IsWindowVisible(entry); }));
-    ASSERT_TRUE(PressKey(VK_RETURN));   // no name
+    HWND entry = PressKey('A', KEY_ALT) ? WaitForEntry() : 0;
+    ASSERT_TRUE(entry && PressKey(VK_RETURN));   // no name
     EXPECT_TRUE(WaitUntil([&] { return WindowText(GetDlgItem(entry, IDC_UNIT_NAME_PROBLEM)) == "Type a name."; }));
     ASSERT_TRUE(PressKeys("x") && PressKey(VK_TAB) && PressKey('A', KEY_CTRL) && PressKeys("Common Length"));
     ASSERT_TRUE(PressKey(VK_TAB) && PressKey('A', KEY_CTRL) && PressKeys("-3") && PressKey(VK_RETURN));
@@ -175,13 +162,9 @@ TEST_F(CustomUnits, DeletingOneAFavoriteUsesAsksAndTheOtherFavoritesFollowTheirU
     ASSERT_NE(box, HWND(0));
     ASSERT_TRUE(SendBounded(GetDlgItem(box, IDC_CUSTOM_LIST), LB_SETCURSEL, 0, 0));
     ASSERT_TRUE(PressKey('D', KEY_ALT));
-    HWND question = 0;
-    ASSERT_TRUE(WaitUntil([&] {
-        question = FindWindowA("#32770", "Custom Units");
-        return question && question != box && IsWindowVisible(question);
-    }));
-    ASSERT_TRUE(PressKey('Y'));
-    ASSERT_TRUE(WaitForClose(question));
+    HWND question = 0;   // the question has the box's caption
+    ASSERT_TRUE(WaitUntil([&] { return (question = FindWindowA("#32770", "Custom Units")) != box && question; }));
+    ASSERT_TRUE(PressKey('Y') && WaitForClose(question));
     EXPECT_TRUE(WaitUntil([&] { return ListBoxCount(GetDlgItem(box, IDC_CUSTOM_LIST)) == 1; }));
     ASSERT_TRUE(PressKey(VK_ESCAPE) && WaitForClose(box));
 
@@ -207,14 +190,12 @@ TEST_F(CustomUnits, TwoProgramsAddingUnitsAtOnceLoseNothing)
     HWND otherBox = OpenBox(&other);   // both boxes open, each on the units as they were
     ASSERT_NE(otherBox, HWND(0));
     ASSERT_TRUE(BringToFront(&app) && SetForegroundWindow(box));
-    ASSERT_TRUE(AddWithKeys("stride", "Common Length", "0.78", 0));
-    ASSERT_TRUE(SetForegroundWindow(otherBox));
-    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == otherBox; }));
-    ASSERT_TRUE(AddWithKeys("pace", "Common Length", "1.5", 0));
+    ASSERT_TRUE(AddWithKeys("stride", "Common Length", "0.78"));
+    ASSERT_TRUE(SetForegroundWindow(otherBox) && WaitUntil([&] { return GetForegroundWindow() == otherBox; }));
+    ASSERT_TRUE(AddWithKeys("pace", "Common Length", "1.5"));
     EXPECT_TRUE(WaitUntil([&] { return ListBoxCount(GetDlgItem(otherBox, IDC_CUSTOM_LIST)) == 2; }));
     const std::string file = UnitsFileText();
-    EXPECT_NE(file.find("Name=stride"), std::string::npos) << file;
-    EXPECT_NE(file.find("Name=pace"), std::string::npos) << file;
+    EXPECT_TRUE(file.find("Name=stride") != std::string::npos && file.find("Name=pace") != std::string::npos) << file;
     PostMessageA(otherBox, WM_COMMAND, IDCANCEL, 0);
     PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
     EXPECT_TRUE(WaitForClose(otherBox) && WaitForClose(box));

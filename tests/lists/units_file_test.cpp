@@ -1,7 +1,6 @@
 // The units file over the fake file system: each change applied to the file
-// as it stands (another program's units kept), a file that cannot be written
-// left whole, and the lists following their units after a deletion, in
-// memory and in the settings file.
+// as it stands (another program's units kept), and the lists following their
+// units after a deletion, in memory and in the settings file.
 #include "lists/units_file.h"
 #include "tests/lists/lists_fixture.h"
 
@@ -70,12 +69,6 @@ TEST_F(UnitsFile, EachChangeIsAppliedToTheFileAsItStands)
     UnitProblem problem;
     EXPECT_EQ(SaveUnitChange(Change(UNIT_CHANGE_ADD, "Common Length", "foot-ish"), &problem), UNIT_REFUSED);
     EXPECT_EQ(problem, UNIT_NAME_TAKEN);
-    // A file that cannot be written stays as it was, and so does the catalogue.
-    Fake.files[LowerPath(kUnitsFile)].readOnly = true;
-    const std::string before = FakeFileText(kUnitsFile);
-    EXPECT_EQ(Save(Change(UNIT_CHANGE_ADD, "Common Length", "ell", "45", "inch")), UNIT_NOT_WRITTEN);
-    EXPECT_EQ(FakeFileText(kUnitsFile), before);
-    EXPECT_EQ(UnitCount(LENGTH), BuiltInUnitCount(LENGTH) + 5);
 }
 
 TEST_F(UnitsFile, AfterADeletionTheListsKeepPointingAtTheSameUnits)
