@@ -108,25 +108,6 @@ TEST_F(CustomUnits, DefinedWithKeysTheyConvertAndComeBackAfterARestart)
     EXPECT_TRUE(WaitForClose(find));
 }
 
-TEST_F(CustomUnits, ADefinitionWithAProblemIsRefusedNextToItsField)
-{
-    HWND box = OpenBox();
-    ASSERT_NE(box, HWND(0));
-    HWND entry = PressKey('A', KEY_ALT) ? WaitForEntry() : 0;
-    ASSERT_TRUE(entry && PressKey(VK_RETURN));   // no name
-    EXPECT_TRUE(WaitUntil([&] { return WindowText(GetDlgItem(entry, IDC_UNIT_NAME_PROBLEM)) == "Type a name."; }));
-    ASSERT_TRUE(PressKeys("x") && PressKey(VK_TAB) && PressKey('A', KEY_CTRL) && PressKeys("Common Length"));
-    ASSERT_TRUE(PressKey(VK_TAB) && PressKey('A', KEY_CTRL) && PressKeys("-3") && PressKey(VK_RETURN));
-    EXPECT_TRUE(WaitUntil([&] {
-        return WindowText(GetDlgItem(entry, IDC_UNIT_QUANTITY_PROBLEM)) == "Type a positive number." &&
-               WindowText(GetDlgItem(entry, IDC_UNIT_NAME_PROBLEM)).empty();
-    }));
-    EXPECT_TRUE(IsWindow(entry));
-    EXPECT_EQ(UnitsFileText(), "<no file>");   // nothing stored
-    ASSERT_TRUE(PressKey(VK_ESCAPE) && WaitForClose(entry));
-    ASSERT_TRUE(PressKey(VK_ESCAPE) && WaitForClose(box));
-}
-
 TEST_F(CustomUnits, ADamagedFileKeepsWhatCanBeReadAndIsNotRewritten)
 {
     StopMetrova(&app);
