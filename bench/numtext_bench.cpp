@@ -149,15 +149,17 @@ void ParseFromChars(benchmark::State& state, int decimals, bool scientific)
 struct Conversion {
     double from, to;
     std::string text;
+    int category, fromUnit, toUnit;   // the same pair as the typed box sees it
 };
 
-double Factor(int category, const char* name)
+int Unit(int category, const char* name)
 {
     for (int u = 0; u < UnitCount(category); ++u)
-        if (std::string(UnitName(category, u)) == name) return UnitFactor(category, u);
+        if (std::string(UnitName(category, u)) == name) return u;
     std::fprintf(stderr, "no unit \"%s\"\n", name);
     std::abort();
 }
+
 
 // What users type (whole numbers and short decimals, a few negative) between
 // units picked across the length, weight, speed, cooking, area, volume,
@@ -178,9 +180,9 @@ std::vector<Conversion> MakeTyped(int perPair)
     for (int i = 0; i < kCount; i += perPair) {
         const int c = kCategories[i / perPair % 10];
         const unsigned count = unsigned(UnitCount(c));
-        double from = UnitFactor(c, int(random() % count));
-        double to = UnitFactor(c, int(random() % count));
-        for (int k = 0; k < perPair; ++k) v.push_back({from, to, kTexts[random() % 16]});
+        const int from = int(random() % count), to = int(random() % count);
+        for (int k = 0; k < perPair; ++k)
+            v.push_back({UnitFactor(c, from), UnitFactor(c, to), kTexts[random() % 16], c, from, to});
     }
     return v;
 }
@@ -195,14 +197,19 @@ const std::vector<Conversion>& UnitChanges()
     return conversions;
 }
 
+Conversion Typed(int category, const char* from, const char* to, const char* text)
+{
+    const int f = Unit(category, from), t = Unit(category, to);
+    return Conversion{UnitFactor(category, f), UnitFactor(category, t), text, category, f, t};
+}
 // The worst inputs: 18 digits with a four-digit exponent between the
 // catalogue's largest and smallest factors (both stand for decimals), and
 // between the widest-spread pair of rows that stand for their doubles.
 const std::vector<Conversion>& WorstConversions()
 {
     static std::vector<Conversion> conversions = {
-        {Factor(9, "square yottameter"), Factor(9, "shed"), "123456789012345678E-0300"},
-        {Factor(9, "square parsec"), Factor(9, "square link [Gunter, survey]"), "123456789012345678E-0300"},
+        Typed(CATEGORY_AREA, "square yottameter", "shed", "123456789012345678E-0300"),
+        Typed(CATEGORY_AREA, "square parsec", "square link [Gunter, survey]", "123456789012345678E-0300"),
     };
     return conversions;
 }
@@ -215,14 +222,15 @@ const std::vector<Conversion>& TemperatureConversions()
     static std::vector<Conversion> conversions = [] {
         const char* kTexts[] = {"-49.7", "100", "37", "0", "-40", "451", "20.5", "-273.15"};
         std::vector<Conversion> v;
-        for (int i = 0; i < kCount; ++i) v.push_back({(double)(1 + i % 5), (double)(1 + i / 5 % 5), kTexts[i % 8]});
+        for (int i = 0; i < kCount; ++i)
+            v.push_back({(double)(1 + i % 5), (double)(1 + i / 5 % 5), kTexts[i % 8], CATEGORY_TEMPERATURE, i % 5, i / 5 % 5});
         return v;
     }();
     return conversions;
 }
 const std::vector<Conversion>& TemperatureWorst()
 {
-    static std::vector<Conversion> conversions = {{1.0, 5.0, "123456789012345678e290"}};
+    static std::vector<Conversion> conversions = {{1.0, 5.0, "123456789012345678e290", CATEGORY_TEMPERATURE, 0, 4}};
     return conversions;
 }
 
@@ -297,18 +305,17 @@ CONVERSION_CASES(ConvertKeystroke);
 // ConvertKeystroke above; then fractions, arithmetic, a German grouped
 // decimal, and the slowest 64-character texts found (sums that align
 // 18-digit numbers 40 decades apart, products of such sums).
-const int kMetricLength = 24;  // any category without a special rule
-std::vector<Conversion> Repeated(double from, double to, const char* text)
+std::vector<Conversion> Repeated(const Conversion& c)
 {
-    return std::vector<Conversion>(kCount, Conversion{from, to, text});
+    return std::vector<Conversion>(kCount, c);
 }
-const std::vector<Conversion> kMixed = Repeated(0.0002365882375, 1e-6, "3 1/2");
-const std::vector<Conversion> kSum = Repeated(0.0254, 0.3048, "(2+1/2)*3");
-const std::vector<Conversion> kGroupedComma = Repeated(1.0, 0.01, "1.234,5");
+const std::vector<Conversion> kMixed = Repeated(Typed(CATEGORY_COOKING, "cup [US]", "milliliter", "3 1/2"));
+const std::vector<Conversion> kSum = Repeated(Typed(CATEGORY_COMMON_LENGTH, "inch", "feet", "(2+1/2)*3"));
+const std::vector<Conversion> kGroupedComma = Repeated(Typed(CATEGORY_METRIC_LENGTH, "meter", "centimeter", "1.234,5"));
 const std::vector<Conversion> kWorst64 = {
-    {0.3048, 1e-9, "(123456789012345678e-30+1/7)*(987654321098765432e9-1/3)/(11/13)"},
-    {0.3048, 1e-9, "(1/3+1/7e-40)*(1/11+1/13e-40)*(1/17+1/19e-40)*(1/23+1/29e-39)"},
-    {0.3048, 1e-9, "123456789012345678e-20/7+987654321098765432/9-1/11+3/13*17/19"},
+    Typed(CATEGORY_METRIC_LENGTH, "meter", "nanometer", "(123456789012345678e-30+1/7)*(987654321098765432e9-1/3)/(11/13)"),
+    Typed(CATEGORY_METRIC_LENGTH, "meter", "nanometer", "(1/3+1/7e-40)*(1/11+1/13e-40)*(1/17+1/19e-40)*(1/23+1/29e-39)"),
+    Typed(CATEGORY_METRIC_LENGTH, "meter", "nanometer", "123456789012345678e-20/7+987654321098765432/9-1/11+3/13*17/19"),
 };
 
 void ConvertTypedQuantity(benchmark::State& state, const std::vector<Conversion>* conversions, bool german)
@@ -317,7 +324,7 @@ void ConvertTypedQuantity(benchmark::State& state, const std::vector<Conversion>
     TypedConversion result;
     for (auto _ : state) {
         for (const Conversion& c : *conversions) {
-            ConvertTyped(c.text.c_str(), kMetricLength, c.from, c.to, 6, 1, &result);
+            ConvertTyped(c.text.c_str(), c.category, c.fromUnit, c.toUnit, 6, 1, &result);
             benchmark::DoNotOptimize(result);
         }
     }

@@ -9,9 +9,52 @@ void LoadCatalogue()
 {
 }
 
+CustomCatalogue CustomRows;
+
 int CategoryCount()
 {
+    return BUILT_IN_CATEGORY_COUNT + CustomRows.categoryCount;
+}
+
+int BuiltInCategoryCount()
+{
     return BUILT_IN_CATEGORY_COUNT;
+}
+
+int BuiltInUnitCount(int category)
+{
+    return static_cast<unsigned>(category) < static_cast<unsigned>(BUILT_IN_CATEGORY_COUNT)
+               ? UnitCatalog[category].count : 0;
+}
+
+bool CategoryNameIsUtf8(int category)
+{
+    return IsCategoryIndex(category) && category >= BUILT_IN_CATEGORY_COUNT;
+}
+
+bool UnitNameIsUtf8(int category, int unit)
+{
+    return CustomRowOf(category, unit) >= 0;
+}
+
+int CustomRowOf(int category, int unit)
+{
+    int k = unit - BuiltInUnitCount(category);
+    if (k < 0 || !IsCategoryIndex(category))
+        return -1;
+    for (int r = 0; r < CustomRows.unitCount; ++r)
+        if (CustomRows.units[r].category == category && k-- == 0)
+            return r;
+    return -1;
+}
+
+bool UnitExactSize(int category, int unit, UnitSize* size)
+{
+    const int row = CustomRowOf(category, unit);
+    if (row < 0)
+        return false;
+    *size = CustomRows.units[row].size;
+    return true;
 }
 
 // Compared unsigned, so negative indexes fail as well as those past the end.
@@ -22,12 +65,20 @@ bool IsCategoryIndex(int category)
 
 const char* CategoryName(int category)
 {
-    return IsCategoryIndex(category) ? UnitCatalog[category].name : "";
+    if (!IsCategoryIndex(category))
+        return "";
+    return category < BUILT_IN_CATEGORY_COUNT ? UnitCatalog[category].name
+                                              : CustomRows.categoryNames[category - BUILT_IN_CATEGORY_COUNT];
 }
 
 int UnitCount(int category)
 {
-    return IsCategoryIndex(category) ? UnitCatalog[category].count : 0;
+    if (!IsCategoryIndex(category))
+        return 0;
+    int count = BuiltInUnitCount(category);
+    for (int r = 0; r < CustomRows.unitCount; ++r)
+        count += CustomRows.units[r].category == category;
+    return count;
 }
 
 bool UnitExists(int category, int unit)
@@ -37,16 +88,24 @@ bool UnitExists(int category, int unit)
 
 const char* UnitName(int category, int unit)
 {
-    return UnitExists(category, unit) ? UnitCatalog[category].units[unit].name : "";
+    if (unit < BuiltInUnitCount(category) && unit >= 0)
+        return UnitCatalog[category].units[unit].name;
+    const int row = CustomRowOf(category, unit);
+    return row >= 0 ? CustomRows.units[row].name : "";
 }
 
 double UnitFactor(int category, int unit)
 {
-    return UnitExists(category, unit) ? UnitCatalog[category].units[unit].factor : std::nan("");
+    if (unit < BuiltInUnitCount(category) && unit >= 0)
+        return UnitCatalog[category].units[unit].factor;
+    const int row = CustomRowOf(category, unit);
+    return row >= 0 ? CustomRows.units[row].factor : std::nan("");
 }
 
 UnitKind UnitKindOf(int category, int unit)
 {
+    if (CustomRowOf(category, unit) >= 0)
+        return UNIT_CUSTOM;
     return UnitExists(category, unit) && category == CATEGORY_TEMPERATURE ? UNIT_TEMPERATURE : UNIT_FACTOR;
 }
 

@@ -5,6 +5,7 @@
 // file. Indexes that name nothing are answered, not trusted: a count of 0, an
 // empty name, a NaN factor, -1 for an index.
 #pragma once
+#include <cstdint>
 
 // The categories, in stored order.
 const int CATEGORY_ALL_LENGTH = 0, CATEGORY_ALL_SPEED = 1, CATEGORY_ALL_MASS = 2, CATEGORY_COOKING = 3,
@@ -23,6 +24,7 @@ const int UNIT_NAME_MAX = 39;   // characters in the longest unit name
 enum UnitKind {
     UNIT_FACTOR,        // by its factor, its size in the category's base unit
     UNIT_TEMPERATURE,   // by the temperature converter; the factor is its code
+    UNIT_CUSTOM,        // a user's unit: its exact size (UnitExactSize), the factor that rounded
 };
 
 // Makes every unit known that the settings may name. The built-in tables
@@ -48,3 +50,44 @@ int BaseUnitIndex(int category);
 
 // The units of all categories together.
 int TotalUnitCount();
+
+// ---- The user's own units, after every built-in row and category ----------
+
+const int CUSTOM_CATEGORY_MAX = 16;
+const int CUSTOM_UNIT_MAX = 200;
+// A custom name: at most UNIT_NAME_MAX characters of UTF-8 (4 bytes each), NUL.
+const int CUSTOM_NAME_SIZE = 4 * UNIT_NAME_MAX + 1;
+
+// A custom unit's size in its category's base unit, exactly: num / den *
+// 10^exponent, both below 10^18.
+struct UnitSize {
+    uint64_t num, den;
+    int exponent;
+};
+
+struct CustomUnitRow {
+    int category;                   // a built-in category or BUILT_IN + a custom one
+    char name[CUSTOM_NAME_SIZE];    // UTF-8
+    UnitSize size;
+    double factor;                  // size rounded to a double
+};
+
+// The custom rows as the catalogue shows them; the units of one category
+// come in the order they have here. Filled by core/custom_units.h.
+struct CustomCatalogue {
+    int categoryCount;
+    char categoryNames[CUSTOM_CATEGORY_MAX][CUSTOM_NAME_SIZE];   // UTF-8
+    int unitCount;
+    CustomUnitRow units[CUSTOM_UNIT_MAX];
+};
+extern CustomCatalogue CustomRows;
+
+int BuiltInCategoryCount();
+int BuiltInUnitCount(int category);     // 0 for a custom category or none
+// Whether a name is UTF-8 (a custom one) rather than Windows-1252.
+bool CategoryNameIsUtf8(int category);
+bool UnitNameIsUtf8(int category, int unit);
+// The custom row a unit is, or -1 for a built-in unit or none.
+int CustomRowOf(int category, int unit);
+// The exact size of a UNIT_CUSTOM unit; false for every other unit.
+bool UnitExactSize(int category, int unit, UnitSize* size);

@@ -1,6 +1,7 @@
 // Answers as the user reads and takes them away: the regional decimal
 // symbol, the copied texts and the formula line, all in UTF-8.
 #include "core/answer_text.h"
+#include "core/name_text.h"
 
 #include <cstdint>
 #include <cstring>
@@ -76,20 +77,19 @@ void PutCodePoint(Utf8Text& t, unsigned code)
     }
 }
 
-// Windows-1252 bytes 0x80..0x9F; the five the code page leaves undefined map
-// to the same code point, as the system's own conversion does.
-const unsigned short kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
 void Put1252(Utf8Text& t, const char* text)
 {
     for (; *text && !t.full; ++text) {
         const unsigned char byte = (unsigned char)*text;
-        PutCodePoint(t, byte >= 0x80 && byte < 0xA0 ? kCp1252High[byte - 0x80] : byte);
+        PutCodePoint(t, byte >= 0x80 && byte < 0xA0 ? CP1252_HIGH[byte - 0x80] : byte);
     }
+}
+
+// A unit's name as UTF-8, whichever way the catalogue holds it.
+void PutUnitName(Utf8Text& t, int category, int unit)
+{
+    if (UnitNameIsUtf8(category, unit)) Put(t, UnitName(category, unit));
+    else Put1252(t, UnitName(category, unit));
 }
 
 const char kApprox[] = "\xE2\x89\x88";     // U+2248
@@ -173,9 +173,10 @@ bool QuotientDigits(int64_t num, int64_t den, DecimalDigits* d, bool* exact)
 // rows stand for (their double quotient where the exact path does not reach).
 void PutFactorRule(Utf8Text& t, int category, int from, int to)
 {
-    static const ScannedNumber kOne = { false, 1, 1, 1, 0 };
     const double fromFactor = UnitFactor(category, from), toFactor = UnitFactor(category, to);
-    const ExactAnswer factor = ExactByFactors(fromFactor, toFactor, kOne);
+    ExactNumber one;
+    ExactSetDecimal(one, false, 1, 0);
+    const ExactAnswer factor = ExactRationalByUnits(category, from, to, one);
     DecimalDigits d;
     bool exact = false;
     if (factor.kind == EXACT_DIGITS) {
@@ -185,11 +186,11 @@ void PutFactorRule(Utf8Text& t, int category, int from, int to)
         return;
     }
     Put(t, "1 ");
-    Put1252(t, UnitName(category, from));
+    PutUnitName(t, category, from);
     PutRelation(t, exact);
     PutFormulaNumber(t, d, exact);
     Put(t, " ");
-    Put1252(t, UnitName(category, to));
+    PutUnitName(t, category, to);
 }
 
 // The temperature scales' symbols by code, as TemperatureConvert knows them.
@@ -314,7 +315,7 @@ AnswerExactness ShownAnswerExactness(const char* typed, const char* shown, int c
         return ANSWER_NOT_A_NUMBER;
     const double from = UnitFactor(category, typedUnit), to = UnitFactor(category, answerUnit);
     const ExactAnswer answer = FindExactConverter(category) ? ExactRationalTemperature(from, to, value)
-                                                            : ExactRationalByFactors(from, to, value);
+                                                            : ExactRationalByUnits(category, typedUnit, answerUnit, value);
     if (answer.kind == EXACT_ZERO) return ANSWER_EXACT;
     if (answer.kind != EXACT_DIGITS || answer.rounded) return ANSWER_ROUNDED;
 
@@ -342,11 +343,11 @@ int ComposeCopiedConversion(const char* typed, const char* shown, int category, 
     if (exactness == ANSWER_NOT_A_NUMBER) return 0;
     Put(t, typed);
     Put(t, " ");
-    Put1252(t, UnitName(category, typedUnit));
+    PutUnitName(t, category, typedUnit);
     PutRelation(t, exactness == ANSWER_EXACT);
     Put(t, AnswerNumber(shown));
     Put(t, " ");
-    Put1252(t, UnitName(category, answerUnit));
+    PutUnitName(t, category, answerUnit);
     return t.length;
 }
 
@@ -361,3 +362,19 @@ int ComposeFormulaText(int category, int fromUnit, int toUnit, char* out, int ou
     }
     return t.length;
 }
+
+int UnitNameUtf8(int category, int unit, char* out, int size)
+{
+    Utf8Text t = BeginText(out, size);
+    PutUnitName(t, category, unit);
+    return t.length;
+}
+
+int CategoryNameUtf8(int category, char* out, int size)
+{
+    Utf8Text t = BeginText(out, size);
+    if (CategoryNameIsUtf8(category)) Put(t, CategoryName(category));
+    else Put1252(t, CategoryName(category));
+    return t.length;
+}
+

@@ -44,3 +44,9 @@ int ComposeCopiedConversion(const char* typed, const char* shown, int category, 
 // length written, 0 (out empty) for rows that do not exist.
 const int FORMULA_TEXT_SIZE = 640;   // two lines of the longest names, UTF-8
 int ComposeFormulaText(int category, int fromUnit, int toUnit, char* out, int outSize);
+
+// A unit's or a category's name as UTF-8 into out (cut at a character
+// boundary to size - 1 bytes), whether the catalogue holds it as
+// Windows-1252 or, for the user's own, as UTF-8; its length.
+int UnitNameUtf8(int category, int unit, char* out, int size);
+int CategoryNameUtf8(int category, char* out, int size);

@@ -27,7 +27,7 @@ const int BOX_READ_SIZE = 255;
 // text and both stored values come from that one reading. A text that is no
 // number, or an answer beyond the double range, is not converted, so the
 // typed text passes through; the typed box itself is never rewritten.
-static void ConvertBox(int typedBox, double fromFactor, double toFactor, double* typedValue, double* answerValue)
+static void ConvertBox(int typedBox, int fromUnit, int toUnit, double* typedValue, double* answerValue)
 {
     char buffer[WORK_BUFFER_SIZE];
     int length = ViewBoxGetText(typedBox, buffer, BOX_READ_SIZE);
@@ -35,7 +35,7 @@ static void ConvertBox(int typedBox, double fromFactor, double toFactor, double*
     if (length > BOX_READ_SIZE - 1) length = BOX_READ_SIZE - 1;
     buffer[length] = '\0';
     TypedConversion result;
-    ConvertTyped(buffer, Conversion.currentCategory, fromFactor, toFactor, Conversion.DecimalPlaces,
+    ConvertTyped(buffer, Conversion.currentCategory, fromUnit, toUnit, Conversion.DecimalPlaces,
                  Conversion.NumFormat, &result);
     *typedValue = result.typedValue;
     *answerValue = result.answerValue;
@@ -44,12 +44,26 @@ static void ConvertBox(int typedBox, double fromFactor, double toFactor, double*
     ViewConversionChanged();
 }
 
-// Fills the category chooser and makes category 0, units 0 and 0 current.
-static void InitialiseChoosers()
+static void FillCategoryChooser()
 {
     ViewChooserClear(CHOOSER_CATEGORY);
     for (int i = 0; i < CategoryCount(); ++i)
-        ViewChooserAppend(CHOOSER_CATEGORY, CategoryName(i));
+        if (CategoryNameIsUtf8(i)) ViewChooserAppendUtf8(CHOOSER_CATEGORY, CategoryName(i));
+        else ViewChooserAppend(CHOOSER_CATEGORY, CategoryName(i));
+}
+
+void ReshowCatalogue(int category, int fromUnit, int toUnit)
+{
+    FillCategoryChooser();
+    Conversion.currentCategory = -1;
+    if (!UnitExists(category, fromUnit) || !UnitExists(category, toUnit)) category = fromUnit = toUnit = 0;
+    SelectConversion(category, fromUnit, toUnit);
+}
+
+// Fills the category chooser and makes category 0, units 0 and 0 current.
+static void InitialiseChoosers()
+{
+    FillCategoryChooser();
     ViewChooserSelect(CHOOSER_CATEGORY, 0);
     Conversion.currentCategory = -1;
     Conversion.toValue = 0.0;
@@ -108,8 +122,9 @@ static void FillUnitChoosers(int category)
     ViewChooserClear(CHOOSER_FROM_UNIT);
     ViewChooserClear(CHOOSER_TO_UNIT);
     for (int i = 0; i < UnitCount(category); ++i) {
-        ViewChooserAppend(CHOOSER_FROM_UNIT, UnitName(category, i));
-        ViewChooserAppend(CHOOSER_TO_UNIT, UnitName(category, i));
+        void (*append)(int, const char*) = UnitNameIsUtf8(category, i) ? ViewChooserAppendUtf8 : ViewChooserAppend;
+        append(CHOOSER_FROM_UNIT, UnitName(category, i));
+        append(CHOOSER_TO_UNIT, UnitName(category, i));
     }
 }
 
@@ -143,9 +158,9 @@ void Recompute(int side)
 {
     ConversionState& c = Conversion;
     if (side == BOX_FROM && c.ActiveSide == BOX_FROM)
-        ConvertBox(BOX_FROM, c.fromFactor, c.toFactor, &c.fromValue, &c.toValue);
+        ConvertBox(BOX_FROM, c.fromUnit, c.toUnit, &c.fromValue, &c.toValue);
     else if (side == BOX_TO && c.ActiveSide == BOX_TO)
-        ConvertBox(BOX_TO, c.toFactor, c.fromFactor, &c.toValue, &c.fromValue);
+        ConvertBox(BOX_TO, c.toUnit, c.fromUnit, &c.toValue, &c.fromValue);
     // The passive side's own change notification ends here: no echo.
 }
 

@@ -30,6 +30,9 @@ void OnChooserChanged(int which);      // 0 initialise, 1 category, 2 from unit,
 void SelectConversion(int category, int fromIndex, int toIndex);
 void Recompute(int side);
 void SwapUnits();
+// After the user's own units changed: fills the choosers again and shows
+// that conversion, or the first category's first units when it is gone.
+void ReshowCatalogue(int category, int fromUnit, int toUnit);
 // The conversion the window shows, as the state holds it: false during
 // start-up and while a unit chooser shows no row at all, when there is no
 // conversion on screen to record or swap.

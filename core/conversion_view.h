@@ -14,6 +14,8 @@ const int BOX_TO = 2;
 
 void ViewChooserClear(int chooser);
 void ViewChooserAppend(int chooser, const char* text);
+// The same for a name in UTF-8 (the user's own units and categories).
+void ViewChooserAppendUtf8(int chooser, const char* text);
 void ViewChooserSelect(int chooser, int index);
 int ViewChooserSelection(int chooser);  // -1 when nothing is selected
 

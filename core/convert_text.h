@@ -22,10 +22,10 @@ struct TypedConversion {
     char text[FORMAT_MAX_TEXT];
 };
 
-// Reads typed (UTF-8) and converts it from fromFactor to toFactor by the
-// rule of the category (its temperature rule, or factors), showing
+// Reads typed (UTF-8) and converts it from fromUnit to toUnit by the rule
+// of the category (its temperature rule, or the units' sizes), showing
 // decimals in numFormat as FormatReal does.
-void ConvertTyped(const char* typed, int category, double fromFactor, double toFactor, int decimals, int numFormat,
+void ConvertTyped(const char* typed, int category, int fromUnit, int toUnit, int decimals, int numFormat,
                   TypedConversion* result);
 
 // The text a value box shows for typed on (category, fromUnit) converted

@@ -255,9 +255,11 @@ int TypedPowerOfTen(const ScannedNumber& value)
 const double kFactorMin = 1e-60;
 const double kFactorMax = 1e60;
 
-// A factor as m * 2^twos * 5^fives.
+// A factor as m / den * 2^twos * 5^fives: den is 1 for a row's factor, and
+// below 10^18, as m is, for a custom unit's size (catalogue/units.h), which
+// keeps the bounds above within 134 bits more on either side.
 struct ExactFactor {
-    uint64_t mantissa;
+    uint64_t mantissa, den;
     int twos, fives;
 };
 
@@ -298,10 +300,12 @@ bool ComputeFactor(double factor, ExactFactor* exact)
             ++s;
         }
         exact->mantissa = candidate;
+        exact->den = 1;
         exact->twos = s;
         exact->fives = s;
     } else {
         exact->mantissa = m;
+        exact->den = 1;
         exact->twos = e;
         exact->fives = 0;
     }
@@ -440,31 +444,82 @@ TemperatureMap TemperatureRule(double fromCode, double toCode)
     return map;
 }
 
-ExactAnswer ExactRationalByFactors(double fromFactor, double toFactor, const ExactNumber& value)
+namespace {
+
+// The exact size a unit stands for: a custom unit's own, else its row's factor.
+bool UnitFactorValue(int category, int unit, ExactFactor* exact)
+{
+    UnitSize size;
+    if (!UnitExactSize(category, unit, &size)) return FactorValue(UnitFactor(category, unit), exact);
+    exact->mantissa = size.num;
+    exact->den = size.den;
+    exact->twos = exact->fives = size.exponent;
+    return true;
+}
+
+// R = num / den * 10^e * from / to = (num * m1 * d2) / (den * m2 * d1) *
+// 2^twos * 5^fives, classified, divided and rounded once.
+ExactAnswer ByExactFactors(const ExactFactor& from, const ExactFactor& to, const ExactNumber& value)
 {
     ExactAnswer answer;
     answer.rounded = false;
-    // Step 1: both factors as the numbers their rows stand for.
-    ExactFactor from, to;
-    if (!FactorValue(fromFactor, &from) || !FactorValue(toFactor, &to)) {
-        answer.kind = EXACT_NOT_COVERED;
-        return answer;
-    }
-    // Step 2: R = num / den * 10^e * from / to = (num * m1) / (den * m2) *
-    // 2^twos * 5^fives. Zero is zero whatever its exponent.
-    if (ExactIsZero(value)) {
+    if (ExactIsZero(value)) {   // zero is zero whatever its exponent
         answer.kind = EXACT_ZERO;
         return answer;
     }
     ExactRatio r;
     RatioOf(value, &r);
     BigMultiplyWord(r.num, from.mantissa);
+    if (to.den != 1) BigMultiplyWord(r.num, to.den);   // a custom unit's size
     if (r.den.used == 1 && r.den.limb[0] == 1) BigSetWord(r.den, to.mantissa);  // a typed decimal's
     else BigMultiplyWord(r.den, to.mantissa);
+    if (from.den != 1) BigMultiplyWord(r.den, from.den);
     r.twos += from.twos - to.twos;
     r.fives += from.fives - to.fives;
-    // Steps 3 and on: classify, divide, round once.
     return RoundRatio(r);
+}
+
+ExactAnswer NotCovered()
+{
+    ExactAnswer answer;
+    answer.rounded = false;
+    answer.kind = EXACT_NOT_COVERED;
+    return answer;
+}
+
+}  // namespace
+
+ExactAnswer ExactRationalByFactors(double fromFactor, double toFactor, const ExactNumber& value)
+{
+    ExactFactor from, to;
+    if (!FactorValue(fromFactor, &from) || !FactorValue(toFactor, &to)) return NotCovered();
+    return ByExactFactors(from, to, value);
+}
+
+ExactAnswer ExactRationalByUnits(int category, int fromUnit, int toUnit, const ExactNumber& value)
+{
+    if (UnitKindOf(category, fromUnit) == UNIT_TEMPERATURE)
+        return ExactRationalTemperature(UnitFactor(category, fromUnit), UnitFactor(category, toUnit), value);
+    ExactFactor from, to;
+    if (!UnitFactorValue(category, fromUnit, &from) || !UnitFactorValue(category, toUnit, &to)) return NotCovered();
+    return ByExactFactors(from, to, value);
+}
+
+bool FactorAsSize(double factor, UnitSize* size)
+{
+    ExactFactor exact;
+    if (!FactorValue(factor, &exact)) return false;
+    size->num = exact.mantissa;
+    size->den = 1;
+    size->exponent = exact.fives;
+    // m * 2^twos * 5^fives = m * 2^(twos - fives) * 10^fives: the power of
+    // two goes to the side where it multiplies, when it fits there.
+    const int twos = exact.twos - exact.fives;
+    uint64_t& side = twos >= 0 ? size->num : size->den;
+    const int shift = twos >= 0 ? twos : -twos;
+    if (shift >= 60 || side >= (1ull << (60 - shift))) return false;
+    side <<= shift;
+    return side < 1000000000000000000ull;
 }
 
 ExactAnswer ExactRationalTemperature(double fromCode, double toCode, const ExactNumber& value)

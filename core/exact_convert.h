@@ -3,6 +3,7 @@
 // once to the 16 significant digits the box shows, instead of rounded to a
 // double on the way.
 #pragma once
+#include "catalogue/units.h"
 #include "numtext/decimal_digits.h"
 #include "numtext/exact_number.h"
 
@@ -29,6 +30,13 @@ typedef ExactAnswer (*ExactConverter)(double fromFactor, double toFactor, const 
 typedef ExactAnswer (*ExactRationalConverter)(double fromFactor, double toFactor, const ExactNumber& value);
 ExactAnswer ExactRationalByFactors(double fromFactor, double toFactor, const ExactNumber& value);
 ExactAnswer ExactRationalTemperature(double fromCode, double toCode, const ExactNumber& value);
+// value from one unit of the catalogue to another by the rule of its kind:
+// the temperature rule, a row's factor as ExactByFactors counts it, or a
+// custom unit's exact size.
+ExactAnswer ExactRationalByUnits(int category, int fromUnit, int toUnit, const ExactNumber& value);
+// A row's factor as the exact size ExactByFactors counts it; false when it
+// is not covered or a side would reach 10^18.
+bool FactorAsSize(double factor, UnitSize* size);
 
 // The text a value box shows for an exact answer, laid out as FormatReal
 // lays out a double; 0 (out untouched) for an answer beyond the range or

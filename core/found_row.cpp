@@ -2,6 +2,7 @@
 // its size in the category's base unit, written with the program's own
 // number text.
 #include "core/unit_search.h"
+#include "core/name_text.h"
 
 #include "core/bounded_text.h"
 #include "numtext/decimal_digits.h"
@@ -122,17 +123,18 @@ int FormatFoundRow(int category, int unit, char* out, int outSize)
     out[0] = '\0';
     if (!UnitExists(category, unit))
         return 0;
-    AppendName(out, outSize, &length, UnitName(category, unit));
+    char own[UNIT_NAME_MAX + 1];
+    AppendName(out, outSize, &length, UnitName1252(category, unit, own, sizeof own));
     AppendText(out, outSize, &length, ROW_SEPARATOR);
-    AppendText(out, outSize, &length, CategoryName(category));
+    AppendText(out, outSize, &length, CategoryName1252(category, own, sizeof own));
     int base = BaseUnitIndex(category);
-    if (UnitKindOf(category, unit) == UNIT_FACTOR && base >= 0) {
+    if (UnitKindOf(category, unit) != UNIT_TEMPERATURE && base >= 0) {
         char size[SHORT_NUMBER_MAX];
         if (FormatShortNumber(UnitFactor(category, unit), size) > 0) {
             AppendText(out, outSize, &length, ROW_SEPARATOR);
             AppendText(out, outSize, &length, size);
             AppendText(out, outSize, &length, " ");
-            AppendName(out, outSize, &length, UnitName(category, base));
+            AppendName(out, outSize, &length, UnitName1252(category, base, own, sizeof own));
         }
     }
     return length;

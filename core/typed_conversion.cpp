@@ -6,6 +6,7 @@
 
 #include <cstring>
 
+#include "catalogue/units.h"
 #include "core/convert.h"
 #include "core/exact_convert.h"
 #include "numtext/read_quantity.h"
@@ -37,9 +38,10 @@ int ReadTypedNumber(const char* typed, ExactNumber* value)
     return ReadQuantity(typed, g_decimalSymbol, g_groupingSymbol, value);
 }
 
-void ConvertTyped(const char* typed, int category, double fromFactor, double toFactor, int decimals, int numFormat,
+void ConvertTyped(const char* typed, int category, int fromUnit, int toUnit, int decimals, int numFormat,
                   TypedConversion* result)
 {
+    const double fromFactor = UnitFactor(category, fromUnit), toFactor = UnitFactor(category, toUnit);
     // Step 1: read the text once. No number stores the default NaN, as ParseReal does.
     ExactNumber value;
     result->shown = 0;
@@ -54,7 +56,7 @@ void ConvertTyped(const char* typed, int category, double fromFactor, double toF
     // Step 2: the exact answer, by the category's rule.
     ExactConverter special = FindExactConverter(category);
     ExactAnswer answer = special ? ExactRationalTemperature(fromFactor, toFactor, value)
-                                 : ExactRationalByFactors(fromFactor, toFactor, value);
+                                 : ExactRationalByUnits(category, fromUnit, toUnit, value);
 
     // Step 3: the answer as a double: the rule on doubles applied to the
     // typed value, as the conversion state always kept it (zero where the

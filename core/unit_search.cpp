@@ -4,6 +4,7 @@
 // names of at most 39 bytes are a few tens of thousands of table look-ups,
 // well under a millisecond, and nothing has to be built, cached or freed.
 #include "core/unit_search.h"
+#include "core/name_text.h"
 
 #include <cassert>
 #include <vector>
@@ -275,8 +276,8 @@ int FindUnits(const char* query, UnitMatch* results, int capacity)
         for (int u = 0; u < UnitCount(c); ++u, ++row) {
             unsigned char r = RANK_OTHER;   // a query without words finds every row
             if (folded.words > 0) {
-                char name[FOLDED_NAME_MAX + 1];
-                int nameLength = FoldUnitText(UnitName(c, u), UNIT_NAME_MAX, name, sizeof name);
+                char name[FOLDED_NAME_MAX + 1], own[UNIT_NAME_MAX + 1];
+                int nameLength = FoldUnitText(UnitName1252(c, u, own, sizeof own), UNIT_NAME_MAX, name, sizeof name);
                 r = RankName(name, nameLength, folded);
             }
             rank[row] = r;

@@ -1,6 +1,7 @@
 // What both lists do with a conversion: compare, check against the catalogue,
 // name it in a menu item and read the one the choosers show.
 #include "lists/conversion_triple.h"
+#include "core/name_text.h"
 
 #include "catalogue/units.h"
 #include "core/conversion_state.h"
@@ -30,9 +31,10 @@ void FormatConversionText(const ConversionTriple& entry, char* buffer, int size)
     if (!IsConversionInCatalog(entry))
         return;
     int length = 0;   // "%s ~ %s", cut when it does not fit
-    if (AppendText(buffer, size, &length, UnitName(entry.category, entry.fromIndex)) &&
+    char own[UNIT_NAME_MAX + 1];
+    if (AppendText(buffer, size, &length, UnitName1252(entry.category, entry.fromIndex, own, sizeof own)) &&
         AppendText(buffer, size, &length, " ~ "))
-        AppendText(buffer, size, &length, UnitName(entry.category, entry.toIndex));
+        AppendText(buffer, size, &length, UnitName1252(entry.category, entry.toIndex, own, sizeof own));
 }
 
 bool ReadChosenConversion(ConversionTriple* chosen)

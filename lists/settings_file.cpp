@@ -10,6 +10,7 @@
 #include "lists/favorites_list.h"
 #include "lists/recent_list.h"
 #include "lists/settings_profile.h"
+#include "lists/units_file.h"
 
 // Any base that fits SettingsBase fits the folder and file paths too, so
 // only the platform's own limit ever refuses one.
@@ -296,4 +297,45 @@ void SaveSettings()
     for (int i = 0; i < 4; i++)
         if (!WriteInt(path, SECTION_OPTIONS, keys[i], place[i]))
             return;
+}
+
+// One stored list read as it stands (entries until the first incomplete
+// one), followed to the units' new indexes, and written back.
+static bool FollowStoredList(const char* path, const CustomCatalogue& before, const char* section,
+                             const char* catFormat, const char* fromFormat, const char* toFormat, int limit,
+                             int* removalsLeft)
+{
+    ConversionTriple kept[FAVORITES_MAX > RECENT_SLOTS ? FAVORITES_MAX : RECENT_SLOTS];
+    const ConversionTriple* entries[FAVORITES_MAX > RECENT_SLOTS ? FAVORITES_MAX : RECENT_SLOTS];
+    const char* formats[3] = { catFormat, fromFormat, toFormat };
+    int count = 0;
+    for (int n = 1; n <= limit; n++) {
+        int values[3];
+        char key[32];
+        for (int field = 0; field < 3; field++) {
+            FormatNumberedKey(key, sizeof key, formats[field], n);
+            values[field] = ProfileReadInt(section, key, -1, path);
+        }
+        if (values[0] < 0 || values[1] < 0 || values[2] < 0) break;
+        int fromCategory = values[0], toCategory = values[0];
+        if (!FollowUnit(before, &fromCategory, &values[1]) || !FollowUnit(before, &toCategory, &values[2]) ||
+            fromCategory != toCategory)
+            continue;
+        kept[count] = ConversionTriple{ fromCategory, values[1], values[2] };
+        entries[count] = &kept[count];
+        count++;
+    }
+    return WriteList(path, section, catFormat, fromFormat, toFormat, entries, count, limit, removalsLeft);
+}
+
+void FollowStoredLists(const CustomCatalogue& before)
+{
+    char path[SETTINGS_PATH_SIZE];
+    if (!BuildSettingsPath(path, sizeof path) || !ProfileFileOpenable(path))
+        return;
+    int removalsLeft = KEY_REMOVALS_PER_SAVE;
+    if (FollowStoredList(path, before, SECTION_FAVORITES, KEY_FAVORITE_CAT, KEY_FAVORITE_FR, KEY_FAVORITE_TO,
+                         FAVORITES_MAX, &removalsLeft))
+        FollowStoredList(path, before, SECTION_RECENT, KEY_RECENT_CAT, KEY_RECENT_FR, KEY_RECENT_TO, RECENT_SLOTS,
+                         &removalsLeft);
 }

@@ -68,6 +68,11 @@ int IsOnRemovableDrive();
 // units exist (UnitExists), so the catalogue is complete first (LoadCatalogue).
 void LoadSettings();
 void SaveSettings();
+// After the user's own units changed from `before`: the lists in the file,
+// if there is one, keep pointing at the same units (FollowUnit); nothing
+// else in it changes.
+struct CustomCatalogue;
+void FollowStoredLists(const CustomCatalogue& before);
 // Creates base\maker and base\maker\product; 1 when both exist afterwards.
 // A path that does not fit its buffer, or is longer than the system takes,
 // counts as a folder that cannot be made.

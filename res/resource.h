@@ -9,6 +9,20 @@
 #define IDC_MAILLINK             130   // About box: the support mail link
 #define IDC_ABOUT_ICON           131   // About box: the program's icon
 #define IDD_FIND_UNIT            5     // the Find Unit box (res/find_dialog.rc)
+#define IDD_CUSTOM_UNITS         10    // the user's own units (res/custom_units_dialog.rc)
+#define IDD_CUSTOM_UNIT          11    // one of them, added or edited
+#define IDC_CUSTOM_LIST          301   // Custom Units: the units
+#define IDC_CUSTOM_ADD           302
+#define IDC_CUSTOM_EDIT          303
+#define IDC_CUSTOM_DELETE        304
+#define IDC_UNIT_NAME            311   // a unit: its name, and what is wrong with it
+#define IDC_UNIT_NAME_PROBLEM    312
+#define IDC_UNIT_CATEGORY        313
+#define IDC_UNIT_CATEGORY_PROBLEM 314
+#define IDC_UNIT_QUANTITY        315
+#define IDC_UNIT_QUANTITY_PROBLEM 316
+#define IDC_UNIT_OF              317
+#define IDC_UNIT_OF_PROBLEM      318
 #define IDC_FIND_QUERY           201   // Find Unit: the query
 #define IDC_FIND_LIST            202   // Find Unit: the rows found
 #define IDC_FIND_COUNT           203   // Find Unit: "N of 1780 units"
@@ -38,6 +52,7 @@
 #define IDM_OPTIONS_SCIENTIFIC   65
 #define IDM_OPTIONS_AUTOMATIC    66
 #define IDM_OPTIONS_WINDOWS_DECIMAL 67
+#define IDM_OPTIONS_CUSTOM_UNITS 68
 #define IDM_DECIMALS_FIRST       80    // "0" .. "15": 80 + decimal places
 #define IDM_DECIMALS_LAST        95
 #define IDM_RECENT_FIRST         96    // 96 + ring slot

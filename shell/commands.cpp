@@ -6,6 +6,7 @@
 #include "lists/recent_list.h"
 #include "lists/settings_file.h"
 #include "shell/answer_commands.h"
+#include "shell/custom_units_dialog.h"
 #include "shell/find_dialog.h"
 #include "shell/all_units_window.h"
 #include "widgets/about_dialog.h"
@@ -144,6 +145,7 @@ static void OnMenuCommand(HWND window, WPARAM id)
         case IDM_OPTIONS_SCIENTIFIC:   FlipScientific(window); break;
         case IDM_OPTIONS_AUTOMATIC:    FlipAutomatic(window); break;
         case IDM_OPTIONS_WINDOWS_DECIMAL: FlipWindowsDecimalSymbol(window); break;
+        case IDM_OPTIONS_CUSTOM_UNITS: RunCustomUnitsDialog(window); break;
         case IDM_VIEW_COPY_ANSWER:     CopyAnswer(window); break;
         case IDM_VIEW_COPY_CONVERSION: CopyConversion(window); break;
         case IDM_VIEW_FORMULA:         FlipFormula(window); break;

@@ -52,6 +52,13 @@ void ViewChooserAppend(int chooser, const char* text)
     SendMessageW(Chooser(chooser), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
 }
 
+void ViewChooserAppendUtf8(int chooser, const char* text)
+{
+    wchar_t name[CUSTOM_NAME_SIZE];
+    if (!MultiByteToWideChar(CP_UTF8, 0, text, -1, name, CUSTOM_NAME_SIZE)) name[0] = L'\0';
+    SendMessageW(Chooser(chooser), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+}
+
 void ViewChooserSelect(int chooser, int index)
 {
     HWND control = Chooser(chooser);

@@ -8,6 +8,7 @@
 #include "lists/favorites_list.h"
 #include "lists/recent_list.h"
 #include "lists/settings_file.h"
+#include "lists/units_file.h"
 #include "shell/answer_commands.h"
 #include "widgets/caption_link.h"
 #include "widgets/dpi.h"
@@ -190,6 +191,7 @@ static LRESULT OnCreate(HWND window)
     MainWindow = window;
     const int dpi = WindowDpi(window);
     LoadCatalogue();
+    LoadUnitsFile();
     LoadSettings();
     HandDownNumberSymbols();
     ApplyAnswerOptions(window);

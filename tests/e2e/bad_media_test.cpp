@@ -128,8 +128,42 @@ TEST_F(WriteProtectedMedia, SettingsOnTheDriveAreReadAndLeftAsTheyWere)
     std::string after;
     ASSERT_TRUE(ReadWhole(file, &after));
     EXPECT_EQ(after, before);
-    EXPECT_EQ(FolderNames(root + "Brisklane\\Metrova"), (std::vector<std::string>{ ".", "..", "metrova.ini" }));
+    EXPECT_EQ(FolderNames(root + "Brisklane\\Metrova"),
+              (std::vector<std::string>{ ".", "..", "metrova-units.ini", "metrova.ini" }));
     EXPECT_FALSE(Exists(AppDataFolder() + "\\Brisklane"));   // nothing went anywhere else either
+}
+
+// The user's own units on the medium are read; a new one cannot be written,
+// which the Custom Units box says, and nothing changes.
+TEST_F(WriteProtectedMedia, CustomUnitsAreReadAndANewOneIsRefusedWhole)
+{
+    const std::string file = root + "Brisklane\\Metrova\\metrova-units.ini";
+    std::string before;
+    ASSERT_TRUE(ReadWhole(file, &before));
+    std::string why;
+    ASSERT_TRUE(StartMetrova(&app, &why, (root + "metrova.exe").c_str(), root.c_str())) << why;
+    ASSERT_TRUE(BringToFront(&app));
+    ASSERT_TRUE(PickItem(CategoryChooser(app), CATEGORY_COMMON_LENGTH));
+    const int units = ComboCount(FromUnitChooser(app));
+    EXPECT_EQ(ComboItemWide(FromUnitChooser(app), units - 1), L"stride");
+    ASSERT_TRUE(PostCommand(app.window, IDM_OPTIONS_CUSTOM_UNITS));
+    HWND box = WaitForDialog(app, "Custom Units");
+    ASSERT_NE(box, HWND(0));
+    ASSERT_TRUE(PressKey('A', KEY_ALT));
+    HWND entry = 0;
+    ASSERT_TRUE(WaitUntil([&] { return (entry = FindWindowA("#32770", "Custom Unit")) != 0 && IsWindowVisible(entry); }));
+    ASSERT_TRUE(PressKeys("pace") && PressKey(VK_RETURN));
+    HWND warning = 0;
+    ASSERT_TRUE(WaitUntil([&] {
+        warning = FindWindowA("#32770", "Custom Units");
+        return warning && warning != box && IsWindowVisible(warning);
+    }));
+    ASSERT_TRUE(PressKey(VK_RETURN) && WaitForClose(warning) && WaitForClose(entry));
+    ASSERT_TRUE(PressKey(VK_ESCAPE) && WaitForClose(box));
+    EXPECT_EQ(ComboCount(FromUnitChooser(app)), units);
+    std::string after;
+    ASSERT_TRUE(ReadWhole(file, &after));
+    EXPECT_EQ(after, before);
 }
 
 TEST_F(WriteProtectedMedia, SavingSwitchedOnWritesNothingAndEndsCleanly)

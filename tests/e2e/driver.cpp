@@ -786,6 +786,7 @@ void ClearSettings()
     std::string base = AppDataFolder();
     if (base.empty()) return;
     DeleteFileW(WideFromUtf8(SettingsFilePath()).c_str());
+    DeleteFileW(WideFromUtf8(base + "\\Brisklane\\Metrova\\metrova-units.ini").c_str());
     RemoveDirectoryW(WideFromUtf8(base + "\\Brisklane\\Metrova").c_str());
     RemoveDirectoryW(WideFromUtf8(base + "\\Brisklane").c_str());
 }

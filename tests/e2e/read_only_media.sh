@@ -27,6 +27,9 @@ mkdir -p "$media/Brisklane/Metrova" "$media/fresh"
 # What bad_media_test.cpp expects to find: favourite 0,1,2; recent 0,3,4; 3 decimals.
 printf '[Favorites List]\r\nFAVORITE_CAT_1=0\r\nFAVORITE_FR_1=1\r\nFAVORITE_TO_1=2\r\n\r\n[Recent List]\r\nRECENT_CAT_1=0\r\nRECENT_FR_1=3\r\nRECENT_TO_1=4\r\n\r\n[Options]\r\nNUM_FORMAT=1\r\nDEC_PLACE=3\r\n' \
   >"$media/Brisklane/Metrova/metrova.ini"
+# And one unit of the user's own: stride = 0.78 meter.
+printf '[Unit]\r\nCategory=Common Length\r\nName=stride\r\nEquals=0.78\r\nOf=meter\r\n' \
+  >"$media/Brisklane/Metrova/metrova-units.ini"
 mount -o remount,ro "$media"
 status=0
 METROVA_READ_ONLY_MEDIA="$media" "$WINE" "$program" --gtest_filter='WriteProtectedMedia.*' || status=$?

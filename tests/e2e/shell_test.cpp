@@ -334,22 +334,23 @@ TEST_F(MainWindow, MenuAsBuilt)
     EXPECT_TRUE(bar[2].items[2].separator);
 
     const std::vector<MenuEntry>& options = bar[3].items;
-    ASSERT_EQ(options.size(), 6u);
+    ASSERT_EQ(options.size(), 7u);
     EXPECT_EQ(options[0].text, "Save Settings Upon Exit");
     EXPECT_EQ(options[0].id, 50);
-    EXPECT_TRUE(options[1].separator);
-    EXPECT_EQ(options[2].text, "Select Decimal Place");
-    EXPECT_TRUE(options[2].popup);
-    EXPECT_EQ(options[3].text, "Scientific Notation");
-    EXPECT_EQ(options[3].id, 65);
-    EXPECT_FALSE(options[3].checked);                           // fixed notation at first
-    EXPECT_TRUE(options[4].text == "Automatic Notation" && options[4].id == 66 && !options[4].checked);
-    EXPECT_TRUE(options[5].text == "Windows Decimal Symbol" && options[5].id == 67 && !options[5].checked);
-    ASSERT_EQ(options[2].items.size(), 16u);
+    EXPECT_TRUE(options[1].text == "Custom &Units..." && options[1].id == 68);
+    EXPECT_TRUE(options[2].separator);
+    EXPECT_EQ(options[3].text, "Select Decimal Place");
+    EXPECT_TRUE(options[3].popup);
+    EXPECT_EQ(options[4].text, "Scientific Notation");
+    EXPECT_EQ(options[4].id, 65);
+    EXPECT_FALSE(options[4].checked);                           // fixed notation at first
+    EXPECT_TRUE(options[5].text == "Automatic Notation" && options[5].id == 66 && !options[5].checked);
+    EXPECT_TRUE(options[6].text == "Windows Decimal Symbol" && options[6].id == 67 && !options[6].checked);
+    ASSERT_EQ(options[3].items.size(), 16u);
     for (int i = 0; i < 16; ++i) {
-        EXPECT_EQ(options[2].items[i].text, std::to_string(i));
-        EXPECT_EQ(options[2].items[i].id, 80 + i);
-        EXPECT_EQ(options[2].items[i].checked, i == 6);         // 6 decimals at first
+        EXPECT_EQ(options[3].items[i].text, std::to_string(i));
+        EXPECT_EQ(options[3].items[i].id, 80 + i);
+        EXPECT_EQ(options[3].items[i].checked, i == 6);         // 6 decimals at first
     }
 
     ASSERT_EQ(bar[4].items.size(), 2u);

@@ -478,6 +478,7 @@ std::vector<SoakMenuItem> SoakExpectedMenu(const SoakModel& m)
         item(1, SOAK_FAVORITE_FIRST_ID + int(i), ItemText(m.favorites[i]));
     popup(0, "&Options");
     item(1, 50, "Save Settings Upon Exit", m.saveOnExit != 0);
+    item(1, 68, "Custom &Units...");
     separator(1);
     popup(1, "Select Decimal Place");
     for (int d = 0; d <= 15; ++d) item(2, 80 + d, std::to_string(d), d == std::min(m.decimals, 15));

@@ -3,6 +3,10 @@
 #include <string.h>
 
 #include "lists/settings_profile.h"
+#include "lists/units_file.h"
+
+#include <algorithm>
+#include <cstring>
 
 FakePlatform Fake;
 
@@ -586,4 +590,31 @@ std::vector<std::string> FakeKeys(const std::string& path, const std::string& se
         for (const FakeIniKey& key : found->keys)
             if (!key.removed) names.push_back(key.name);
     return names;
+}
+
+// The units file's seam: the same files, read and replaced whole. A
+// replacement fails like the system's when the folder is missing, the file
+// is read-only or locked, or the write (counted with the profile's) is the
+// one set to fail; the old text then stays.
+int UnitsFileRead(const char* path, char* buffer, int size)
+{
+    bool tooLong;
+    FakeFile* file = FindFile(path, &tooLong);
+    if (tooLong || !file || file->locked) return -1;
+    const std::string text = Text(*file);
+    const int length = static_cast<int>(std::min(text.size(), static_cast<size_t>(size)));
+    std::memcpy(buffer, text.data(), static_cast<size_t>(length));
+    return length;
+}
+
+int UnitsFileReplace(const char* path, const char* text, int length)
+{
+    Log("replace", path, "", "");
+    Fake.writes++;
+    bool tooLong;
+    FakeFile* file = FindFile(path, &tooLong);
+    if (Fake.writes == Fake.failWrite || tooLong || !Fake.folders.count(ParentFolder(path))) return 0;
+    if (file && (file->readOnly || file->locked)) return 0;
+    PutFakeFile(path, std::string(text, static_cast<size_t>(length)));
+    return 1;
 }

@@ -55,6 +55,11 @@ void ViewChooserClear(int chooser)
     FakeView.choosers[chooser].selection = -1;
 }
 
+void ViewChooserAppendUtf8(int chooser, const char* text)
+{
+    ViewChooserAppend(chooser, text);
+}
+
 void ViewChooserAppend(int chooser, const char* text)
 {
     if (!IsChooser(chooser)) return;
