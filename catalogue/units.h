@@ -23,6 +23,7 @@ const int UNIT_NAME_MAX = 39;   // characters in the longest unit name
 enum UnitKind {
     UNIT_FACTOR,        // by its factor, its size in the category's base unit
     UNIT_TEMPERATURE,   // by the temperature converter; the factor is its code
+    UNIT_COMPOUND,      // by the factor of its first part, written in parts ("5 ft 7 in")
 };
 
 // Makes every unit known that the settings may name. The built-in tables

@@ -35,8 +35,14 @@ static void ConvertBox(int typedBox, double fromFactor, double toFactor, double*
     if (length > BOX_READ_SIZE - 1) length = BOX_READ_SIZE - 1;
     buffer[length] = '\0';
     TypedConversion result;
-    ConvertTyped(buffer, Conversion.currentCategory, fromFactor, toFactor, Conversion.DecimalPlaces,
-                 Conversion.NumFormat, &result);
+    const int typedUnit = typedBox == BOX_FROM ? Conversion.fromUnit : Conversion.toUnit;
+    const int answerUnit = typedBox == BOX_FROM ? Conversion.toUnit : Conversion.fromUnit;
+    if (UnitExists(Conversion.currentCategory, typedUnit) && UnitExists(Conversion.currentCategory, answerUnit))
+        ConvertTypedRows(buffer, Conversion.currentCategory, typedUnit, answerUnit, Conversion.DecimalPlaces,
+                         Conversion.NumFormat, &result);
+    else
+        ConvertTyped(buffer, Conversion.currentCategory, fromFactor, toFactor, Conversion.DecimalPlaces,
+                     Conversion.NumFormat, &result);
     *typedValue = result.typedValue;
     *answerValue = result.answerValue;
     if (result.shown) UseAnswerDecimalSymbol(result.text);   // an answer, not the typed text passing through

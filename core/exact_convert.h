@@ -29,6 +29,11 @@ typedef ExactAnswer (*ExactConverter)(double fromFactor, double toFactor, const 
 typedef ExactAnswer (*ExactRationalConverter)(double fromFactor, double toFactor, const ExactNumber& value);
 ExactAnswer ExactRationalByFactors(double fromFactor, double toFactor, const ExactNumber& value);
 ExactAnswer ExactRationalTemperature(double fromCode, double toCode, const ExactNumber& value);
+// The same answer before its rounding: exact (or with the sticky mark of its
+// sum), for layouts that round elsewhere than at 16 digits. False where the
+// exact path gives no number or does not cover the factors.
+bool ExactRationalValue(double fromFactor, double toFactor, bool temperature, const ExactNumber& value,
+                        ExactNumber* answer);
 
 // The text a value box shows for an exact answer, laid out as FormatReal
 // lays out a double; 0 (out untouched) for an answer beyond the range or

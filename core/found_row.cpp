@@ -126,7 +126,7 @@ int FormatFoundRow(int category, int unit, char* out, int outSize)
     AppendText(out, outSize, &length, ROW_SEPARATOR);
     AppendText(out, outSize, &length, CategoryName(category));
     int base = BaseUnitIndex(category);
-    if (UnitKindOf(category, unit) == UNIT_FACTOR && base >= 0) {
+    if (UnitKindOf(category, unit) != UNIT_TEMPERATURE && base >= 0) {
         char size[SHORT_NUMBER_MAX];
         if (FormatShortNumber(UnitFactor(category, unit), size) > 0) {
             AppendText(out, outSize, &length, ROW_SEPARATOR);

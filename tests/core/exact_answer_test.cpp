@@ -384,6 +384,12 @@ protected:
             for (int decimals : {0, 2, 6, 15}) {
                 Options(decimals, scientific != 0);
                 std::string want = RefLayout(shown, decimals, scientific != 0);
+                const int answerUnit = box == BOX_FROM ? to : from;
+                RefParts parts = RefPartsOf(UnitName(category, answerUnit));
+                if (!parts.ratio.empty()) {   // in parts, or the first part alone from 10^15 up
+                    std::string inParts = RefPartsText(expected, parts, decimals, 0);
+                    want = inParts.empty() ? want + parts.mark[0] : inParts;
+                }
                 std::string got = Box(OtherBox(box));
                 if (got != want) {
                     ADD_FAILURE() << CategoryName(category) << ": \"" << value.text << "\" typed in box " << box
