@@ -36,6 +36,7 @@ const char KEY_DEC_PLACE[] = "DEC_PLACE";
 // Written only while on ("1"): with both off the file is what it always was.
 const char KEY_WINDOWS_DECIMAL[] = "WINDOWS_DECIMAL";
 const char KEY_ALWAYS_ON_TOP[] = "ALWAYS_ON_TOP";
+const char KEY_FRACTIONS[] = "FRACTIONS";   // the denominator of fixed answers; no key for decimals
 
 const int EXECUTABLE_PATH_SIZE = PATH_UTF8_SIZE;   // the executable's path, cut by the system at MAX_PATH
 // Each folder's path: the longest base and "\Brisklane\Metrova" (18 bytes;

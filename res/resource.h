@@ -38,6 +38,8 @@
 #define IDM_RECENT_LAST          105
 #define IDM_FAVORITE_FIRST       112   // 112 + list index
 #define IDM_FAVORITE_LAST        131
+#define IDM_FRACTIONS_FIRST      140   // "Off", then "1/2" .. "1/64": 140 + log2 of the denominator
+#define IDM_FRACTIONS_LAST       146
 
 // Main window children. Kinds share ids; notifications tell them apart.
 #define IDC_FROM_BOX             1
