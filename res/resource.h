@@ -11,7 +11,7 @@
 #define IDD_FIND_UNIT            5     // the Find Unit box (res/find_dialog.rc)
 #define IDC_FIND_QUERY           201   // Find Unit: the query
 #define IDC_FIND_LIST            202   // Find Unit: the rows found
-#define IDC_FIND_COUNT           203   // Find Unit: "N of 1780 units"
+#define IDC_FIND_COUNT           203   // Find Unit: "N of 1788 units"
 #define IDC_FIND_SET_FROM        204   // Find Unit: "Set &From", the default button
 #define IDC_FIND_SET_TO          205   // Find Unit: "Set &To"
 #define IDA_MAIN                 1     // the main window's accelerators: Ctrl+F, Ctrl+Shift+C

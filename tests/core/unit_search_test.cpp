@@ -522,6 +522,8 @@ TEST(FoundRow, NameCategorySizeAndBaseUnit)
 TEST(FoundRow, BlanksThatEndANameAreLeftOut)
 {
     EXPECT_EQ(RowText(CATEGORY_TIME, Unit(CATEGORY_TIME, "millisecond ")), "millisecond \xB7 Time \xB7 0.001 second");
+    EXPECT_EQ(RowText(CATEGORY_TIME, Unit(CATEGORY_TIME, "hour + minute + second")),
+              "hour + minute + second \xB7 Time \xB7 3600 second");   // the size of its first part
     EXPECT_EQ(RowText(CATEGORY_KINEMATIC_VISCOSITY, Unit(CATEGORY_KINEMATIC_VISCOSITY, "poise cm\xB3/gram  ")),
               "poise cm\xB3/gram \xB7 Kinematic Viscosity \xB7 0.0001 m\xB2/second");
 }
