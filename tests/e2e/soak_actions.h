@@ -32,6 +32,7 @@ enum SoakActionKind {
     ACT_MOUSE_PICK,       // a: chooser (0 category, 1 from-unit, 2 to-unit), b: item; real clicks
     ACT_ABOUT,            // the About box from the menu, a: closed by 0 Enter, 1 Escape
     ACT_CHOICE,           // a: SoakChoice, b: 1 from the keys (else the command)
+    ACT_FRACTIONS,        // a: item of the Fractions pop-up (0 "Off", k "1/2^k")
     ACT_KINDS
 };
 

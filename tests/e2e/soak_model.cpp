@@ -70,13 +70,23 @@ static const RefRational& StandsFor(double factor)
     return known.emplace(factor, RefStandsFor(factor)).first->second;
 }
 
+// Whether a text the model reads as no number may still be one to the
+// program: a fraction, or parts with their marks in a compound row.
+static bool MayBeFractionOrParts(const std::string& typed, bool compound)
+{
+    if (typed.find_first_of("/'\":") != std::string::npos || typed.find("\xE2\x89\x88") != std::string::npos)
+        return true;
+    return compound && typed.find_first_of("0123456789") != std::string::npos &&
+           std::any_of(typed.begin(), typed.end(), [](char c) { return std::isalpha((unsigned char)c) != 0; });
+}
+
 bool SoakAnswerText(const std::string& typed, int category, int fromUnit, int toUnit, int decimals, int numFormat,
-                    std::string* shown)
+                    int denominator, std::string* shown)
 {
     SoakNumber number;
     if (!SoakParse(typed, &number)) {   // no number: the typed text passes through
         *shown = typed;
-        return true;
+        return !MayBeFractionOrParts(typed, !RefPartsOf(UnitName(category, fromUnit)).ratio.empty());
     }
     const RefRational value = RefDecimal(number.negative, number.digits, number.exponent10);
     const double from = UnitFactor(category, fromUnit), to = UnitFactor(category, toUnit);
@@ -89,12 +99,24 @@ bool SoakAnswerText(const std::string& typed, int category, int fromUnit, int to
         return true;
     case REF_BELOW_RANGE:
         return false;   // what double arithmetic shows: not modelled
-    default:
+    default: {
         *shown = RefBoxText(answer, std::min(decimals, 15), numFormat == 0);
         // Automatic: scientific when fixed notation shows no digit of it.
         if (numFormat == 2 && shown->find_first_of("123456789") == std::string::npos)
             *shown = RefBoxText(answer, std::min(decimals, 15), true);
+        // In parts (the first part alone from 10^15 up), or a fixed answer as a fraction.
+        const RefParts parts = RefPartsOf(UnitName(category, toUnit));
+        const int fraction = numFormat == 0 ? 0 : denominator;
+        const std::string laidOut = parts.ratio.empty() && fraction == 0
+                                        ? ""
+                                        : RefPartsText(answer, parts, std::min(decimals, 15), fraction);
+        if (!laidOut.empty() && !(parts.ratio.empty() && numFormat == 2 && laidOut == "\xE2\x89\x88 0" &&
+                                  RefRangeOf(answer) != REF_ZERO))
+            *shown = laidOut;
+        else if (!parts.ratio.empty())
+            *shown += parts.mark[0];
         return true;
+    }
     }
 }
 
@@ -131,7 +153,8 @@ static void Recompute(SoakModel* m)
     }
     const int from = m->activeSide == 1 ? m->fromUnit : m->toUnit;
     const int to = m->activeSide == 1 ? m->toUnit : m->fromUnit;
-    passive.known = SoakAnswerText(active.text, m->category, from, to, m->decimals, m->numFormat, &passive.text);
+    passive.known = SoakAnswerText(active.text, m->category, from, to, m->decimals, m->numFormat, m->denominator,
+                                   &passive.text);
 }
 
 static SoakTriple Current(const SoakModel& m) { return { m.category, m.fromUnit, m.toUnit }; }
@@ -205,6 +228,7 @@ void SoakStart(SoakModel* m)
     m->decimals = 6;
     m->saveOnExit = m->fileExists ? 1 : 0;
     m->formula = m->onTop = m->windowsDecimal = false;
+    m->denominator = 0;
     if (m->fileExists) {
         m->favorites = m->file.favorites;
         // Entry 1 (the newest) lands in slot 9, entry 2 in slot 8, ...
@@ -215,6 +239,7 @@ void SoakStart(SoakModel* m)
         m->decimals = m->file.decimals;
         m->onTop = m->file.onTop;
         m->windowsDecimal = m->file.windowsDecimal;
+        m->denominator = m->file.denominator;
     }
     m->category = 0;
     m->fromUnit = m->toUnit = 0;
@@ -243,6 +268,7 @@ void SoakExit(SoakModel* m)
     m->file.decimals = m->decimals;
     m->file.onTop = m->onTop;
     m->file.windowsDecimal = m->windowsDecimal;
+    m->file.denominator = m->denominator;
 }
 
 // --- What the user does ------------------------------------------------------------
@@ -311,10 +337,14 @@ static void TypeOne(SoakModel* m, char c)
     if (c == '\b') {
         if (box.known && box.text.empty()) return;
         if (all) box.text.clear();
-        else if (box.known) box.text.pop_back();
+        else if (box.known) {
+            while (!box.text.empty() && (box.text.back() & 0xC0) == 0x80) box.text.pop_back();   // UTF-8 "≈", "°"
+            box.text.pop_back();
+        }
     } else {
         if (all) box.text.clear();
-        if (box.text.size() < size_t(SOAK_BOX_LIMIT)) box.text += c;
+        const size_t characters = std::count_if(box.text.begin(), box.text.end(), [](char b) { return (b & 0xC0) != 0x80; });
+        if (characters < size_t(SOAK_BOX_LIMIT)) box.text += c;
     }
     Recompute(m);
 }
@@ -369,6 +399,12 @@ void SoakFlipNotation(SoakModel* m)
 void SoakFlipAutomatic(SoakModel* m)
 {
     m->numFormat = m->numFormat == 2 ? 1 : 2;
+    Recompute(m);
+}
+
+void SoakSetDenominator(SoakModel* m, int denominator)
+{
+    m->denominator = denominator;
     Recompute(m);
 }
 
@@ -470,6 +506,9 @@ std::vector<SoakMenuItem> SoakExpectedMenu(const SoakModel& m)
     popup(1, "Select Decimal Place");
     for (int d = 0; d <= 15; ++d) item(2, 80 + d, std::to_string(d), d == std::min(m.decimals, 15));
     item(1, 65, "Scientific Notation", m.numFormat == 0);
+    popup(1, "Fractions");
+    item(2, 140, "Off", m.denominator == 0);
+    for (int k = 1; k <= 6; ++k) item(2, 140 + k, "1/" + std::to_string(1 << k), m.denominator == 1 << k);
     item(1, 66, "Automatic Notation", m.numFormat == 2);
     item(1, 67, "Windows Decimal Symbol", m.windowsDecimal);
     popup(0, "&Help");
@@ -525,6 +564,7 @@ std::vector<std::string> SoakExpectedFileKeys(const SoakModel& m)
     keys.push_back("Options: DEC_PLACE=" + std::to_string(m.file.decimals));
     if (m.file.windowsDecimal) keys.push_back("Options: WINDOWS_DECIMAL=1");
     if (m.file.onTop) keys.push_back("Options: ALWAYS_ON_TOP=1");
+    if (m.file.denominator) keys.push_back("Options: FRACTIONS=" + std::to_string(m.file.denominator));
     std::sort(keys.begin(), keys.end());
     return keys;
 }

@@ -38,6 +38,7 @@ struct SoakSettings {
     int numFormat;                    // 1 fixed, 0 scientific, 2 automatic
     int decimals;
     bool windowsDecimal, onTop;       // written only while on
+    int denominator;                  // Fractions: 0 decimals (no key), else 2 .. 64
 };
 
 const int SOAK_BOX_LIMIT = 20;       // characters a user can type into a value box
@@ -56,6 +57,7 @@ struct SoakModel {
     // Options.
     int numFormat, decimals, saveOnExit;
     bool formula, onTop, windowsDecimal;   // View and Options choices (the formula is not kept)
+    int denominator;                  // Fractions: 0 decimals, else 2 .. 64
     // The recent ring and the favourites.
     SoakTriple slots[SOAK_RECENT_SLOTS];
     int nextSlot, recentCount;
@@ -77,9 +79,12 @@ struct SoakNumber {
 bool SoakParse(const std::string& text, SoakNumber* number);
 
 // The other box's text for `typed` converted from unit `fromUnit` to `toUnit`
-// of `category`, or false when the model cannot say (below the double range).
+// of `category`, or false when the model cannot say (below the double range,
+// or a text that only a fraction or a compound row's parts would make a
+// number of: an answer in parts or fractions edited by hand). An answer in a
+// compound row is laid out in its parts; a fixed one in `denominator`ths.
 bool SoakAnswerText(const std::string& typed, int category, int fromUnit, int toUnit, int decimals, int numFormat,
-                    std::string* shown);
+                    int denominator, std::string* shown);
 
 // --- The catalogue as the model needs it ----------------------------------------
 int SoakCategoryCount();
@@ -128,6 +133,7 @@ void SoakSwap(SoakModel* m);
 void SoakSetDecimals(SoakModel* m, int decimals);
 void SoakFlipNotation(SoakModel* m);
 void SoakFlipAutomatic(SoakModel* m);
+void SoakSetDenominator(SoakModel* m, int denominator);        // an item of the Fractions pop-up
 // "&Formula", "Always on &Top" or "Windows Decimal Symbol" (the locale's
 // symbol is '.' where the soak runs, so the boxes stay as they are).
 enum SoakChoice { CHOICE_FORMULA, CHOICE_ON_TOP, CHOICE_WINDOWS_DECIMAL, CHOICE_COUNT };

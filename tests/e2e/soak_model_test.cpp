@@ -51,7 +51,7 @@ TEST(SoakModel, ReadsExactlyTheAcceptedForm)
 std::string Answer(const char* typed, int category, int from, int to, int decimals = 6, int numFormat = 1)
 {
     std::string shown;
-    if (!SoakAnswerText(typed, category, from, to, decimals, numFormat, &shown)) return "<below the range>";
+    if (!SoakAnswerText(typed, category, from, to, decimals, numFormat, 0, &shown)) return "<below the range>";
     return shown;
 }
 
