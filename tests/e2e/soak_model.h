@@ -41,7 +41,7 @@ struct SoakSettings {
     int denominator;                  // Fractions: 0 decimals (no key), else 2 .. 64
 };
 
-const int SOAK_BOX_LIMIT = 20;       // characters a user can type into a value box
+const int SOAK_BOX_LIMIT = 64;       // characters a user can type into a value box
 const int SOAK_RECENT_SLOTS = 10;
 const int SOAK_FAVORITES_MAX = 20;
 const int SOAK_RECENT_FIRST_ID = 96;
