@@ -17,9 +17,9 @@ static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool SoakParse(const std::string& text, SoakNumber* number)
 {
-    size_t i = 0;
-    const size_t n = text.size();
+    size_t i = 0, n = text.size();
     while (i < n && text[i] == ' ') ++i;
+    while (n > i && text[n - 1] == ' ') --n;   // blanks around the number, as the value boxes read it
     if (i == n) return false;
     bool negative = false;
     if (text[i] == '+' || text[i] == '-') negative = text[i++] == '-';
@@ -71,11 +71,16 @@ static const RefRational& StandsFor(double factor)
 }
 
 // Whether a text the model reads as no number may still be one to the
-// program: a fraction, or parts with their marks in a compound row.
+// program: a fraction, a sum ("0+00756"), grouped digits ("0 572"), or parts with their marks in a
+// compound row.
 static bool MayBeFractionOrParts(const std::string& typed, bool compound)
 {
-    if (typed.find_first_of("/'\":") != std::string::npos || typed.find("\xE2\x89\x88") != std::string::npos)
+    if (typed.find_first_of("/'\":*()") != std::string::npos || typed.find("\xE2\x89\x88") != std::string::npos)
         return true;
+    const size_t first = typed.find_first_not_of(' ');
+    if (first != std::string::npos && typed.find_first_of("+-,", first + 1) != std::string::npos) return true;
+    const size_t blank = first == std::string::npos ? first : typed.find(' ', first);   // digits grouped by blanks
+    if (blank != std::string::npos && typed.find_first_of("0123456789", blank) != std::string::npos) return true;
     return compound && typed.find_first_of("0123456789") != std::string::npos &&
            std::any_of(typed.begin(), typed.end(), [](char c) { return std::isalpha((unsigned char)c) != 0; });
 }
