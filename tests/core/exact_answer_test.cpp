@@ -598,60 +598,46 @@ TEST_F(ExactAnswerTest, AnswersInPartsAndFractions)
 {
     struct Row {
         int category;
-        const char* from;
-        const char* to;
-        const char* typed;
+        const char *from, *to;
         int decimals, denominator, numFormat;
-        const char* shown;
+        std::vector<std::pair<const char*, const char*>> typedAndShown;
     };
     const int FIX = NUM_FORMAT_FIXED, SCI = NUM_FORMAT_SCIENTIFIC, AUTO = NUM_FORMAT_AUTOMATIC;
-    const char* FT_IN = "foot + inch";
-    const char* HMS = "hour + minute + second";
-    const char* DMS = "degree + minute + second";
+    const char *FT_IN = "foot + inch", *HMS = "hour + minute + second", *DMS = "degree + minute + second";
     const Row rows[] = {
-        {CATEGORY_COMMON_LENGTH, "inch", FT_IN, "67.5", 6, 0, FIX, "5 ft 7.500000 in"},
-        {CATEGORY_COMMON_LENGTH, "inch", FT_IN, "11.9999999", 6, 0, FIX, "1 ft 0.000000 in"},
-        {CATEGORY_COMMON_LENGTH, "inch", FT_IN, "-67.5", 2, 0, SCI, "-5 ft 7.50 in"},
-        {CATEGORY_COMMON_LENGTH, "inch", FT_IN, "7.5", 6, 0, FIX, "7.500000 in"},
-        {CATEGORY_COMMON_LENGTH, "inch", FT_IN, "-0.0000001", 6, 0, FIX, "0.000000 in"},
-        {CATEGORY_COMMON_LENGTH, "feet", FT_IN, "999999999999999", 0, 0, FIX, "999999999999999 ft 0 in"},
-        {CATEGORY_COMMON_LENGTH, "feet", FT_IN, "999999999999999.99", 0, 0, FIX, " 1000000000000000 ft"},
-        {CATEGORY_COMMON_LENGTH, "feet", FT_IN, "-2e20", 2, 0, FIX, "-2.00E+0020 ft"},
-        {CATEGORY_COMMON_WEIGHT, "ounce", "pound + ounce", "35.5", 6, 0, FIX, "2 lb 3.500000 oz"},
-        {CATEGORY_COMMON_WEIGHT, "ounce", "pound + ounce", "15.9999999", 3, 0, FIX, "1 lb 0.000 oz"},
-        {CATEGORY_COMMON_WEIGHT, "pound", "stone + pound", "158", 6, 0, FIX, "11 st 4.000000 lb"},
-        {CATEGORY_COMMON_WEIGHT, "pound", "stone + pound", "13.9999999", 1, 0, FIX, "1 st 0.0 lb"},
-        {CATEGORY_TIME, "second", HMS, "5415", 6, 0, FIX, "1 h 30 min 15.000000 s"},
-        {CATEGORY_TIME, "second", HMS, "3599.9999999", 6, 0, FIX, "1 h 0 min 0.000000 s"},
-        {CATEGORY_TIME, "second", HMS, "59.9999999", 6, 0, FIX, "1 min 0.000000 s"},
-        {CATEGORY_TIME, "second", HMS, "-90", 0, 0, AUTO, "-1 min 30 s"},
-        {CATEGORY_ANGLE, DMS, DMS, "10.75083333333", 3, 0, FIX, "10\xC2\xB0 45' 3.000\""},
-        {CATEGORY_ANGLE, DMS, DMS, "0.99999999", 2, 0, FIX, "1\xC2\xB0 0' 0.00\""},
-        // Fractions: the nearest multiple, reduced; "≈ " when not exact.
-        {CATEGORY_COMMON_LENGTH, "inch", "inch", "3.4375", 6, 16, FIX, "3 7/16"},
-        {CATEGORY_COMMON_LENGTH, "inch", "inch", "0.4375", 6, 16, FIX, "7/16"},
-        {CATEGORY_COMMON_LENGTH, "inch", "inch", "-1.5", 6, 64, FIX, "-1 1/2"},
-        {CATEGORY_COMMON_LENGTH, "inch", "inch", "5", 6, 2, FIX, "5"},
-        {CATEGORY_COMMON_LENGTH, "inch", "inch", "5.01", 6, 16, FIX, "\xE2\x89\x88 5"},
-        {CATEGORY_COMMON_LENGTH, "inch", "inch", "0.03125", 6, 16, FIX, "\xE2\x89\x88 0"},      // a tie, to even
-        {CATEGORY_COMMON_LENGTH, "inch", "inch", "0.09375", 6, 16, FIX, "\xE2\x89\x88 1/8"},    // a tie, to even
-        {CATEGORY_COMMON_LENGTH, "inch", "inch", "-0.99", 6, 4, FIX, "\xE2\x89\x88 -1"},       // carries
-        {CATEGORY_COMMON_LENGTH, "inch", "inch", "3.4375", 2, 16, SCI, " 3.43E+0000"},          // not scientific
-        {CATEGORY_COMMON_LENGTH, "inch", "inch", "1e-9", 2, 16, AUTO, " 1.00E-0009"},           // nor automatic's
-        {CATEGORY_COMMON_LENGTH, "inch", FT_IN, "67.4", 6, 8, FIX, "\xE2\x89\x88 5 ft 7 3/8 in"},
-        {CATEGORY_COMMON_LENGTH, "inch", FT_IN, "11.99", 6, 16, FIX, "\xE2\x89\x88 1 ft 0 in"},
-        {CATEGORY_TEMPERATURE, "degree Celsius", "degree Fahrenheit", "37.5", 6, 4, FIX, "99 1/2"},
+        {CATEGORY_COMMON_LENGTH, "inch", FT_IN, 6, 0, FIX, {{"67.5", "5 ft 7.500000 in"}, {"11.9999999", "1 ft 0.000000 in"},
+                                                            {"7.5", "7.500000 in"}, {"-0.0000001", "0.000000 in"}}},
+        {CATEGORY_COMMON_LENGTH, "feet", FT_IN, 0, 0, SCI, {{"999999999999999", "999999999999999 ft 0 in"},
+                                                            {"-999999999999999.99", "-1.E+0015 ft"}}},
+        {CATEGORY_COMMON_LENGTH, "feet", FT_IN, 2, 0, FIX, {{"-67.5", "-67 ft 6.00 in"}, {"-2e20", "-2.00E+0020 ft"}}},
+        {CATEGORY_COMMON_WEIGHT, "ounce", "pound + ounce", 3, 0, FIX, {{"35.5", "2 lb 3.500 oz"}, {"15.9999999", "1 lb 0.000 oz"}}},
+        {CATEGORY_COMMON_WEIGHT, "pound", "stone + pound", 1, 0, FIX, {{"158", "11 st 4.0 lb"}, {"13.9999999", "1 st 0.0 lb"}}},
+        {CATEGORY_TIME, "second", HMS, 6, 0, FIX, {{"5415", "1 h 30 min 15.000000 s"}, {"3599.9999999", "1 h 0 min 0.000000 s"},
+                                                   {"59.9999999", "1 min 0.000000 s"}}},
+        {CATEGORY_TIME, "second", HMS, 0, 0, AUTO, {{"-90", "-1 min 30 s"}}},
+        {CATEGORY_ANGLE, DMS, DMS, 2, 0, FIX, {{"10.7508333333333", "10\xC2\xB0 45' 3.00\""}, {"0.99999999", "1\xC2\xB0 0' 0.00\""}}},
+        // Fractions: the nearest multiple, reduced, "≈ " when not exact; ties to even.
+        {CATEGORY_COMMON_LENGTH, "inch", "inch", 6, 16, FIX, {{"3.4375", "3 7/16"}, {"0.4375", "7/16"}, {"5", "5"},
+                                                              {"5.01", "\xE2\x89\x88 5"}, {"0.03125", "\xE2\x89\x88 0"},
+                                                              {"0.09375", "\xE2\x89\x88 1/8"}}},
+        {CATEGORY_COMMON_LENGTH, "inch", "inch", 6, 4, FIX, {{"-1.5", "-1 1/2"}, {"-0.99", "\xE2\x89\x88 -1"}}},
+        {CATEGORY_COMMON_LENGTH, "inch", "inch", 2, 16, SCI, {{"3.4375", " 3.43E+0000"}}},   // not in scientific
+        {CATEGORY_COMMON_LENGTH, "inch", "inch", 2, 16, AUTO, {{"1e-9", " 1.00E-0009"}, {"1.5", "1 1/2"}}},
+        {CATEGORY_COMMON_LENGTH, "inch", FT_IN, 6, 8, FIX, {{"67.4", "\xE2\x89\x88 5 ft 7 3/8 in"}, {"11.99", "\xE2\x89\x88 1 ft 0 in"}}},
+        {CATEGORY_TEMPERATURE, "degree Celsius", "degree Fahrenheit", 6, 64, FIX, {{"37.5", "99 1/2"}, {"-300", "0"}}},
     };
     for (const Row& row : rows) {
         Conversion.NumFormat = row.numFormat;
         SetDecimalPlaces(row.decimals);
         SetAnswerDenominator(row.denominator);
-        char out[TYPED_ANSWER_MAX_TEXT] = "";
-        ConvertTypedText(row.typed, row.category, UnitIndex(row.category, row.from), UnitIndex(row.category, row.to),
-                         out, sizeof out);
-        EXPECT_STREQ(out, row.shown) << row.typed << " " << row.from << " -> " << row.to;
+        for (const auto& pair : row.typedAndShown) {
+            char out[TYPED_ANSWER_MAX_TEXT] = "";
+            ConvertTypedText(pair.first, row.category, UnitIndex(row.category, row.from), UnitIndex(row.category, row.to),
+                             out, sizeof out);
+            EXPECT_STREQ(out, pair.second) << pair.first << " " << row.from << " -> " << row.to;
+        }
     }
-    // A fixed answer in sixteenths against the reference, both ways through every common length.
+    // Sixteenths against the reference, from every common length into feet.
     SetDecimalPlaces(6);
     Conversion.NumFormat = FIX;
     SetAnswerDenominator(16);
@@ -659,9 +645,9 @@ TEST_F(ExactAnswerTest, AnswersInPartsAndFractions)
     for (int from = 0; from < UnitCount(CATEGORY_COMMON_LENGTH) - 1; ++from) {
         TypedValue value = RandomTyped(random);
         RefRational answer = RefOver(RefTimes(value.exact, RefStandsFor(UnitFactor(CATEGORY_COMMON_LENGTH, from))),
-                                     RefStandsFor(UnitFactor(CATEGORY_COMMON_LENGTH, 2)));
+                                     RefStandsFor(UnitFactor(CATEGORY_COMMON_LENGTH, 1)));
         char out[TYPED_ANSWER_MAX_TEXT] = "";
-        ConvertTypedText(value.text.c_str(), CATEGORY_COMMON_LENGTH, from, 2, out, sizeof out);
+        ConvertTypedText(value.text.c_str(), CATEGORY_COMMON_LENGTH, from, 1, out, sizeof out);
         EXPECT_EQ(out, RefPartsText(answer, RefParts(), 6, 16)) << value.text;
     }
     SetAnswerDenominator(0);
@@ -673,64 +659,36 @@ TEST_F(ExactAnswerTest, TextReadInParts)
 {
     struct Row {
         int category;
-        const char* from;
-        const char* to;
-        const char* typed;
+        const char *from, *to;
+        std::vector<const char*> typed;
         const char* shown;   // 0: no number
     };
-    const char* FT_IN = "foot + inch";
-    const char* HMS = "hour + minute + second";
-    const char* DMS = "degree + minute + second";
+    const char *FT_IN = "foot + inch", *HMS = "hour + minute + second", *DMS = "degree + minute + second";
     const Row rows[] = {
-        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", "5 ft 7 in", " 67.000000"},
-        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", "5' 7\"", " 67.000000"},
-        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", "5'7", " 67.000000"},
-        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", "5 ft", " 60.000000"},
-        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", "5", " 60.000000"},
-        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", "7 in", " 7.000000"},
-        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", "5' 7 1/2\"", " 67.500000"},
-        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", "5 foot 7 inches", " 67.000000"},
-        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", "5\xE2\x80\xB2 7\xE2\x80\xB3", " 67.000000"},
-        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", "1 FEET 1 INCH", " 13.000000"},
-        {CATEGORY_COMMON_LENGTH, FT_IN, FT_IN, "5 ft 14 in", "6 ft 2.000000 in"},
-        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", "-5 ft 7 in", "-67.000000"},
-        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", "1e1 ft", " 120.000000"},
-        {CATEGORY_COMMON_WEIGHT, "stone + pound", "pound", "11 st 4 lb", " 158.000000"},
-        {CATEGORY_COMMON_WEIGHT, "stone + pound", "pound", "11 stone 4", " 158.000000"},
-        {CATEGORY_COMMON_WEIGHT, "stone + pound", "pound", "1 stones 2 pounds", " 16.000000"},
-        {CATEGORY_COMMON_WEIGHT, "pound + ounce", "ounce", "2 lb 3.5 oz", " 35.500000"},
-        {CATEGORY_COMMON_WEIGHT, "pound + ounce", "ounce", "2 lbs 1 ounce", " 33.000000"},
-        {CATEGORY_COMMON_WEIGHT, "pound + ounce", "ounce", "1 pound 2 ounces", " 18.000000"},
-        {CATEGORY_TIME, HMS, "minute", "1:30", " 90.000000"},
-        {CATEGORY_TIME, HMS, "second", "1:30:15", " 5415.000000"},
-        {CATEGORY_TIME, HMS, "minute", "1 h 30 min", " 90.000000"},
-        {CATEGORY_TIME, HMS, "hour", "90 min", " 1.500000"},
-        {CATEGORY_TIME, HMS, "second", "1 hr 2 minute 3 sec", " 3723.000000"},
-        {CATEGORY_TIME, HMS, "second", "1 hours 2 minutes 3 seconds", " 3723.000000"},
-        {CATEGORY_TIME, HMS, "second", "2 hour 1 s", " 7201.000000"},
-        {CATEGORY_ANGLE, DMS, DMS, "10\xC2\xB0" "45'3\"", "10\xC2\xB0 45' 3.000000\""},
-        {CATEGORY_ANGLE, DMS, DMS, "10\xC2\xB0 45' 3\"", "10\xC2\xB0 45' 3.000000\""},
-        {CATEGORY_ANGLE, DMS, DMS, "10 deg 45\xE2\x80\xB2 3\xE2\x80\xB3", "10\xC2\xB0 45' 3.000000\""},
-        {CATEGORY_ANGLE, DMS, DMS, "1 degree 30'", "1\xC2\xB0 30' 0.000000\""},
-        {CATEGORY_ANGLE, DMS, DMS, "2 degrees", "2\xC2\xB0 0' 0.000000\""},
-        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", "7 in 5 ft", 0},
-        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", "5 ft 7 in 3", 0},
-        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", "5 ft ft", 0},
-        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", "5 ft -7 in", 0},
-        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", "5 kg", 0},
-        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", "ft", 0},
-        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", "5 fts", 0},
-        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", "1:30", 0},
-        {CATEGORY_TIME, HMS, "second", "1:30:15:2", 0},
-        {CATEGORY_TIME, HMS, "second", "1::2", 0},
-        {CATEGORY_TIME, HMS, "second", "1:", 0},
-        {CATEGORY_ANGLE, DMS, "degree", "10 ft", 0},
+        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", {"5 ft 7 in", "5' 7\"", "5'7", "5 foot 7 inches", "5 FEET 7 INCH",
+                                                 "5\xE2\x80\xB2 7\xE2\x80\xB3", "4 ft 19 in", "67 in"}, " 67.000000"},
+        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", {"5 ft", "5", "10/2"}, " 60.000000"},
+        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", {"5' 7 1/2\"", "0 ft 67.5 in"}, " 67.500000"},
+        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", {"-5 ft 7 in"}, "-67.000000"},
+        {CATEGORY_COMMON_WEIGHT, "stone + pound", "pound", {"11 st 4 lb", "11 stone 4", "11 stones 4 pounds"}, " 158.000000"},
+        {CATEGORY_COMMON_WEIGHT, "pound + ounce", "ounce", {"2 lb 3.5 oz", "2 lbs 3 1/2 ounces", "1 pound 19.5 ounce"}, " 35.500000"},
+        {CATEGORY_TIME, HMS, "second", {"1:30", "1 h 30 min", "90 min", "1 hr 30 minutes", "1 hours 1800 sec",
+                                        "5400 seconds", "1 hour 29 minute 60 s"}, " 5400.000000"},
+        {CATEGORY_TIME, HMS, "second", {"1:30:15"}, " 5415.000000"},
+        {CATEGORY_ANGLE, DMS, DMS, {"10\xC2\xB0" "45'3\"", "10\xC2\xB0 45' 3\"", "10 deg 45\xE2\x80\xB2 3\xE2\x80\xB3",
+                                    "10 degree 45.05'", "10.7508333333333 degrees"}, "10\xC2\xB0 45' 3.000000\""},
+        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", {"7 in 5 ft", "5 ft 7 in 3", "5 ft ft", "5 ft -7 in", "5 kg", "ft",
+                                                 "5 fts", "1:30", ""}, 0},
+        {CATEGORY_TIME, HMS, "second", {"1:30:15:2", "1::2", "1:", "1 s 2 h"}, 0},
+        {CATEGORY_ANGLE, DMS, "degree", {"10 ft", "10\xC2\xB0\xC2\xB0"}, 0},
     };
     for (const Row& row : rows) {
-        char out[TYPED_ANSWER_MAX_TEXT] = "";
-        int shown = ConvertTypedText(row.typed, row.category, UnitIndex(row.category, row.from),
-                                     UnitIndex(row.category, row.to), out, sizeof out);
-        EXPECT_EQ(shown, row.shown != 0) << row.typed;
-        if (row.shown) EXPECT_STREQ(out, row.shown) << row.typed;
+        for (const char* typed : row.typed) {
+            char out[TYPED_ANSWER_MAX_TEXT] = "";
+            int shown = ConvertTypedText(typed, row.category, UnitIndex(row.category, row.from),
+                                         UnitIndex(row.category, row.to), out, sizeof out);
+            EXPECT_EQ(shown, row.shown != 0) << typed;
+            if (row.shown) EXPECT_STREQ(out, row.shown) << typed;
+        }
     }
 }
