@@ -4,7 +4,6 @@
 // that reaches 12 in carries into the feet.
 #include "core/compound.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include "catalogue/units.h"
@@ -203,20 +202,48 @@ uint64_t PowerOfTen(int n)
     return p;
 }
 
+// An answer's text as it is built; 128 bytes hold the longest ("≈ ", a sign,
+// three parts of at most 16 digits, 15 decimals or a fraction, the marks).
+struct AnswerText {
+    char text[128];
+    int length;
+};
+
+void Put(AnswerText& t, const char* piece)
+{
+    while (*piece) t.text[t.length++] = *piece++;
+}
+
+// value in decimal digits, at least `digits` of them (zeros in front).
+void PutNumber(AnswerText& t, uint64_t value, int digits = 1)
+{
+    char reversed[20];
+    int count = 0;
+    do {
+        reversed[count++] = char('0' + value % 10);
+        value /= 10;
+    } while (value != 0 || count < digits);
+    while (count > 0) t.text[t.length++] = reversed[--count];
+}
+
 // The last part: its whole number and `below` in units of 1 / unit, as
-// decimals or a fraction.
-int WriteLastPart(char* out, int outSize, unsigned long long whole, uint64_t below, uint64_t unit, int decimals,
-                  int denominator)
+// decimals or a reduced fraction.
+void PutLastPart(AnswerText& t, uint64_t whole, uint64_t below, uint64_t unit, int decimals, int denominator)
 {
     if (denominator == 0) {
-        if (decimals == 0) return std::snprintf(out, outSize, "%llu", whole);
-        return std::snprintf(out, outSize, "%llu.%0*llu", whole, decimals, (unsigned long long)below);
+        PutNumber(t, whole);
+        if (decimals == 0) return;
+        Put(t, ".");
+        PutNumber(t, below, decimals);
+        return;
     }
-    if (below == 0) return std::snprintf(out, outSize, "%llu", whole);
+    if (whole != 0 || below == 0) PutNumber(t, whole);
+    if (below == 0) return;
+    if (whole != 0) Put(t, " ");
     const uint64_t common = Gcd(below, unit);
-    const unsigned long long num = below / common, den = unit / common;
-    if (whole == 0) return std::snprintf(out, outSize, "%llu/%llu", num, den);
-    return std::snprintf(out, outSize, "%llu %llu/%llu", whole, num, den);
+    PutNumber(t, below / common);
+    Put(t, "/");
+    PutNumber(t, unit / common);
 }
 
 }  // namespace
@@ -299,19 +326,21 @@ int WriteCompound(const CompoundLayout* layout, const ExactNumber& value, int de
     }
 
     // Step 3: the text: "≈ ", one "-", the parts from the first that is not zero.
-    char text[128];
-    int length = 0;
-    if (denominator != 0 && !exact) length += std::snprintf(text, sizeof text, "\xE2\x89\x88 ");
-    if (value.negative && (whole != 0 || rest != 0)) text[length++] = '-';
+    AnswerText t;
+    t.length = 0;
+    if (denominator != 0 && !exact) Put(t, "\xE2\x89\x88 ");
+    if (value.negative && (whole != 0 || rest != 0)) Put(t, "-");
     int first = 0;
     while (first < parts - 1 && amount[first] == 0) ++first;
     for (int i = first; i < parts; ++i) {
-        const int room = (int)sizeof text - length;
-        if (i < parts - 1) length += std::snprintf(text + length, room, "%llu", (unsigned long long)amount[i]);
-        else length += WriteLastPart(text + length, room, amount[i], below, unit, decimals, denominator);
-        if (layout) length += std::snprintf(text + length, sizeof text - length, "%s", layout->part[i].shownMark);
-        if (i < parts - 1) text[length++] = ' ';
+        if (i > first) Put(t, " ");
+        if (i < parts - 1) PutNumber(t, amount[i]);
+        else PutLastPart(t, amount[i], below, unit, decimals, denominator);
+        if (layout) Put(t, layout->part[i].shownMark);
     }
+    t.text[t.length] = '\0';
+    const int length = t.length;
+    const char* text = t.text;
     if (length >= outSize) return 0;
     std::memcpy(out, text, length + 1);
     return 1;
