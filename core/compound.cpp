@@ -298,18 +298,37 @@ int ReadCompound(const CompoundLayout* layout, const char* typed, const char* de
     return 1;
 }
 
+namespace {
+
+// The rounding's unit per last part (10^decimals or the denominator) and
+// per first part; the denominator becomes 0 when it is none.
+uint64_t LastPlaces(const CompoundLayout* layout, int* decimals, int* denominator, uint64_t* unit)
+{
+    if (*decimals < 0) *decimals = 0;
+    if (*decimals > 15) *decimals = 15;
+    if (!IsAnswerDenominator(*denominator)) *denominator = 0;
+    *unit = *denominator != 0 ? (uint64_t)*denominator : PowerOfTen(*decimals);
+    uint64_t scale = *unit;
+    for (int i = 1; layout && i < layout->parts; ++i) scale *= layout->ratio[i];
+    return scale;
+}
+
+}  // namespace
+
+bool ShowsExactly(const CompoundLayout* layout, const ExactNumber& value, int decimals, int denominator)
+{
+    uint64_t unit, whole, rest;
+    bool exact;
+    return RoundScaled(value, LastPlaces(layout, &decimals, &denominator, &unit), &whole, &rest, &exact) && exact;
+}
+
 int WriteCompound(const CompoundLayout* layout, const ExactNumber& value, int decimals, int denominator, char* out,
                   int outSize)
 {
     // Step 1: one rounding, in units of the last part's last place.
-    if (decimals < 0) decimals = 0;
-    if (decimals > 15) decimals = 15;
     const int parts = layout ? layout->parts : 1;
-    const uint64_t unit = IsAnswerDenominator(denominator) ? (uint64_t)denominator : PowerOfTen(decimals);
-    if (!IsAnswerDenominator(denominator)) denominator = 0;
-    uint64_t scale = unit;
-    for (int i = 1; i < parts; ++i) scale *= layout->ratio[i];
-    uint64_t whole, rest;
+    uint64_t unit, whole, rest;
+    const uint64_t scale = LastPlaces(layout, &decimals, &denominator, &unit);
     bool exact;
     if (!RoundScaled(value, scale, &whole, &rest, &exact)) return 0;
 

@@ -32,6 +32,10 @@ bool IsAnswerDenominator(int denominator);
 int WriteCompound(const CompoundLayout* layout, const ExactNumber& value, int decimals, int denominator, char* out,
                   int outSize);
 
+// Whether WriteCompound with these arguments shows value exactly (false too
+// where it would show nothing).
+bool ShowsExactly(const CompoundLayout* layout, const ExactNumber& value, int decimals, int denominator);
+
 // The mark written after the first part alone (" ft"), for answers of 10^15
 // or more; "" without a layout.
 const char* FirstPartMark(const CompoundLayout* layout);

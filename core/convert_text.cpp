@@ -127,6 +127,13 @@ void ConvertTyped(const char* typed, int category, double fromFactor, double toF
     ConvertValue(ok, value, category, fromFactor, toFactor, decimals, numFormat, result);
 }
 
+int ReadTypedRow(const char* typed, int category, int unit, ExactNumber* value)
+{
+    const CompoundLayout* parts = FindCompound(category, unit);
+    return parts ? ReadCompound(parts, typed, g_decimalSymbol, g_groupingSymbol, value)
+                 : ReadQuantity(typed, g_decimalSymbol, g_groupingSymbol, value);
+}
+
 void ConvertTypedRows(const char* typed, int category, int fromUnit, int toUnit, int decimals, int numFormat,
                       TypedConversion* result)
 {
@@ -135,8 +142,7 @@ void ConvertTypedRows(const char* typed, int category, int fromUnit, int toUnit,
     const CompoundLayout* to = FindCompound(category, toUnit);
     ExactNumber value;
     const double fromFactor = UnitFactor(category, fromUnit), toFactor = UnitFactor(category, toUnit);
-    const bool ok = from ? ReadCompound(from, typed, g_decimalSymbol, g_groupingSymbol, &value) != 0
-                         : ReadQuantity(typed, g_decimalSymbol, g_groupingSymbol, &value) != 0;
+    const bool ok = ReadTypedRow(typed, category, fromUnit, &value) != 0;
     ConvertValue(ok, value, category, fromFactor, toFactor, decimals, numFormat, result);
 
     // Step 2: an answer in parts, whatever the notation; a fixed one as a

@@ -23,6 +23,10 @@ const int TYPED_ANSWER_MAX_TEXT = 72;
 void SetAnswerDenominator(int denominator);
 int AnswerDenominator();
 
+// ReadTypedNumber in a row of a category: a compound row reads its parts,
+// counted in its first part.
+int ReadTypedRow(const char* typed, int category, int unit, ExactNumber* value);
+
 // One reading of a typed text and its answer.
 struct TypedConversion {
     double typedValue;         // the typed number rounded once to a double; a NaN when it is none
