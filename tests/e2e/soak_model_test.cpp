@@ -38,8 +38,8 @@ TEST(SoakModel, ReadsExactlyTheAcceptedForm)
         EXPECT_EQ(n.exponent10, c.exponent10) << c.text;
     }
     const char* const rejected[] = {
-        "", "   ", "5 ", "--5", "+-5", "- 5", "1234567890123456789", "0.000000000000000001", "1e4932", ".", "-",
-        "+", "e5", "E5", "+.e5", "1e", "1e+", "1e-", "1e+-5", "1e5 ", "1e3.5", "1.5e3e2", "1..2", "1.2.3", "1,5",
+        "", "   ", "--5", "+-5", "- 5", "1234567890123456789", "0.000000000000000001", "1e4932", ".", "-",
+        "+", "e5", "E5", "+.e5", "1e", "1e+", "1e-", "1e+-5", "1e3.5", "1.5e3e2", "1..2", "1.2.3", "1,5",
         "abc", "0x10", "\t5", "1e99999",
     };
     for (const char* text : rejected) {
@@ -155,8 +155,8 @@ TEST(SoakModel, TabMakesABoxActiveAndTypingReplacesItsText)
     EXPECT_EQ(m.box[0].text, " 3.000000");
     SoakPickUnit(&m, 1, METER);   // the To box stays the side typed in
     EXPECT_EQ(m.box[0].text, " 3000.000000");
-    SoakClickAndType(&m, 2, "123456789012345678");   // the box takes 20 characters
-    EXPECT_EQ(m.box[1].text, "30001234567890123456");
+    SoakClickAndType(&m, 2, std::string(61, '7'));   // the box takes 64 characters
+    EXPECT_EQ(m.box[1].text, "3000" + std::string(60, '7'));
 }
 
 TEST(SoakModel, ABrowseIsRecordedWhereItStops)
