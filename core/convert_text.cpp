@@ -138,7 +138,6 @@ void ConvertTypedRows(const char* typed, int category, int fromUnit, int toUnit,
                       TypedConversion* result)
 {
     // Step 1: read the text once, in parts in a compound row, and convert it.
-    const CompoundLayout* from = FindCompound(category, fromUnit);
     const CompoundLayout* to = FindCompound(category, toUnit);
     ExactNumber value;
     const double fromFactor = UnitFactor(category, fromUnit), toFactor = UnitFactor(category, toUnit);
