@@ -2,7 +2,7 @@
 // Base rows "meter" and "metre"; sources for the researched rows are cited per row.
 #include "catalogue/tables.h"
 
-const UnitEntry AllLengthUnits[315] = {
+const UnitEntry AllLengthUnits[316] = {
     // 0
     { "agate [Adobe]",                    0.0019402777777777777 },  // 5.5 PostScript points
     { "alen [Danish]",                                   0.6277 },  // Danish alen of 1835, 2 fod (0.6277 m)  approx.
@@ -350,4 +350,5 @@ const UnitEntry AllLengthUnits[315] = {
     { "zettameter",                                       1e+21 },  // zettameter
     { "zoll [Germany]",                    0.026154166666666666 },  // 1/12 Prussian Fuss
     { "zoll [Switzerland]",                                0.03 },  // Swiss Zoll, 3 cm
+    { "foot + inch", 0.3048 },  // compound: converts as its first part
 };

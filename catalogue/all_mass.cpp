@@ -4,7 +4,7 @@
 // 1/7000 lb; atomic units from CODATA; regional units: see the comment on each row.
 #include "catalogue/tables.h"
 
-const UnitEntry AllMassUnits[201] = {
+const UnitEntry AllMassUnits[203] = {
     { "arratel, artel [Arab]",             0.45904 },         // approx. 16 oncas (Portuguese standard of 1499, ~459 g)
     { "arroba [Portugal]",                 14.68928 },        // approx. 32 arrateis
     { "arroba [Spain]",                    11.502325 },       // approx. 25 Castilian libras of 460.093 g
@@ -226,4 +226,6 @@ const UnitEntry AllMassUnits[201] = {
     { "zeptogram",                         1e-24 },
     // 200
     { "zettagram",                         1e+18 },
+    { "pound + ounce", 0.45359237 },  // compound: converts as its first part
+    { "stone + pound", 6.35029318 },  // compound: converts as its first part
 };

@@ -2,7 +2,7 @@
 #include "catalogue/tables.h"
 
 // 4 "Common Length": factors in meter
-const UnitEntry CommonLengthUnits[11] = {
+const UnitEntry CommonLengthUnits[12] = {
     { "centimeter",        0.01 },
     { "feet",              0.3048 },
     { "inch",              0.025400000000000002 },
@@ -15,6 +15,7 @@ const UnitEntry CommonLengthUnits[11] = {
     { "millimeter",        0.001 },
     // 10
     { "yard",              0.9144 },
+    { "foot + inch", 0.3048 },  // compound: converts as its first part
 };
 
 // 10 "Astronomical": factors in meter

@@ -2,7 +2,7 @@
 #include "catalogue/tables.h"
 
 // 6 "Common Weight": factors in kilogram
-const UnitEntry CommonWeightUnits[23] = {
+const UnitEntry CommonWeightUnits[25] = {
     { "centigram",                 1e-05 },
     { "decigram",                  0.0001 },
     { "dekagram",                  0.01 },
@@ -28,6 +28,8 @@ const UnitEntry CommonWeightUnits[23] = {
     { "ton [metric]",              1000.0 },
     { "ton [short, US]",           907.18474 },
     { "tonne",                     1000.0 },
+    { "pound + ounce", 0.45359237 },  // compound: converts as its first part
+    { "stone + pound", 6.35029318 },  // compound: converts as its first part
 };
 
 // 11 "Butter": factors in gram

@@ -2,7 +2,7 @@
 #include "catalogue/tables.h"
 
 // 29 "Time": factors in second
-const UnitEntry TimeUnits[14] = {
+const UnitEntry TimeUnits[15] = {
     { "shake",        1e-08 },
     { "millisecond ", 0.001 },
     { "second",       1.0 },
@@ -18,10 +18,11 @@ const UnitEntry TimeUnits[14] = {
     { "decade",       315360000.0 },
     { "century",      3153600000.0 },
     { "millennium",   31536000000.0 },
+    { "hour + minute + second", 3600.0 },  // compound: converts as its first part
 };
 
 // 8 "Angle": factors in radian
-const UnitEntry AngleUnits[14] = {
+const UnitEntry AngleUnits[15] = {
     { "radian",      1.0 },
     { "mil",         0.0009817477042468104 },
     { "grad",        0.015707963267948967 },
@@ -37,6 +38,7 @@ const UnitEntry AngleUnits[14] = {
     { "1/4 circle",  1.5707963267948966 },
     { "1/2 circle",  3.141592653589793 },
     { "full circle", 6.283185307179586 },
+    { "degree + minute + second", 0.017453292519943295 },  // compound: converts as its first part
 };
 
 // 20 "Frequency": factors in hertz

@@ -4,6 +4,24 @@
 #include "catalogue/catalog.h"
 
 #include <cmath>
+#include <cstring>
+
+namespace {
+
+// The rows written in parts, appended to their tables; the parts themselves
+// are core's business (core/compound.h), keyed by these names.
+const char* const kCompoundRowNames[] = {
+    "foot + inch", "pound + ounce", "stone + pound", "hour + minute + second", "degree + minute + second",
+};
+
+bool IsCompoundRow(const UnitEntry& row)
+{
+    for (const char* name : kCompoundRowNames)
+        if (std::strcmp(row.name, name) == 0) return true;
+    return false;
+}
+
+}  // namespace
 
 void LoadCatalogue()
 {
@@ -106,7 +124,9 @@ UnitKind UnitKindOf(int category, int unit)
 {
     if (CustomRowOf(category, unit) >= 0)
         return UNIT_CUSTOM;
-    return UnitExists(category, unit) && category == CATEGORY_TEMPERATURE ? UNIT_TEMPERATURE : UNIT_FACTOR;
+    if (!UnitExists(category, unit)) return UNIT_FACTOR;
+    if (category == CATEGORY_TEMPERATURE) return UNIT_TEMPERATURE;
+    return IsCompoundRow(UnitCatalog[category].units[unit]) ? UNIT_COMPOUND : UNIT_FACTOR;
 }
 
 int BaseUnitIndex(int category)

@@ -25,6 +25,7 @@ enum UnitKind {
     UNIT_FACTOR,        // by its factor, its size in the category's base unit
     UNIT_TEMPERATURE,   // by the temperature converter; the factor is its code
     UNIT_CUSTOM,        // a user's unit: its exact size (UnitExactSize), the factor that rounded
+    UNIT_COMPOUND,      // by the factor of its first part, written in parts ("5 ft 7 in")
 };
 
 // Makes every unit known that the settings may name. The built-in tables

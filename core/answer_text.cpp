@@ -7,6 +7,8 @@
 #include <cstring>
 
 #include "catalogue/units.h"
+#include "core/compound.h"
+#include "core/conversion_state.h"
 #include "core/convert.h"
 #include "core/convert_text.h"
 #include "core/exact_convert.h"
@@ -311,9 +313,21 @@ AnswerExactness ShownAnswerExactness(const char* typed, const char* shown, int c
                                      int answerUnit)
 {
     ExactNumber value;
-    if (!UnitExists(category, typedUnit) || !UnitExists(category, answerUnit) || !ReadTypedNumber(typed, &value))
+    if (!UnitExists(category, typedUnit) || !UnitExists(category, answerUnit) ||
+        !ReadTypedRow(typed, category, typedUnit, &value))
         return ANSWER_NOT_A_NUMBER;
     const double from = UnitFactor(category, typedUnit), to = UnitFactor(category, answerUnit);
+    // An answer in parts or in a fraction: exact when its one rounding lost nothing.
+    const CompoundLayout* parts = FindCompound(category, answerUnit);
+    const char* shownNumber = AnswerNumber(shown);
+    if (parts || std::strchr(shownNumber, '/') || shownNumber != shown + std::strspn(shown, " ")) {
+        ExactNumber exact;
+        const int denominator = Conversion.NumFormat == NUM_FORMAT_SCIENTIFIC ? 0 : AnswerDenominator();
+        return ExactRationalValue(from, to, FindExactConverter(category) != 0, value, &exact) &&
+                       ShowsExactly(parts, exact, ShownDecimalPlaces(), denominator)
+                   ? ANSWER_EXACT
+                   : ANSWER_ROUNDED;
+    }
     const ExactAnswer answer = FindExactConverter(category) ? ExactRationalTemperature(from, to, value)
                                                             : ExactRationalByUnits(category, typedUnit, answerUnit, value);
     if (answer.kind == EXACT_ZERO) return ANSWER_EXACT;

@@ -35,8 +35,8 @@ static void ConvertBox(int typedBox, int fromUnit, int toUnit, double* typedValu
     if (length > BOX_READ_SIZE - 1) length = BOX_READ_SIZE - 1;
     buffer[length] = '\0';
     TypedConversion result;
-    ConvertTyped(buffer, Conversion.currentCategory, fromUnit, toUnit, Conversion.DecimalPlaces,
-                 Conversion.NumFormat, &result);
+    ConvertTypedRows(buffer, Conversion.currentCategory, fromUnit, toUnit, Conversion.DecimalPlaces,
+                     Conversion.NumFormat, &result);
     *typedValue = result.typedValue;
     *answerValue = result.answerValue;
     if (result.shown) UseAnswerDecimalSymbol(result.text);   // an answer, not the typed text passing through

@@ -11,7 +11,7 @@ int ConvertTypedText(const char* typed, int category, int fromUnit, int toUnit, 
 {
     if (!UnitExists(category, fromUnit) || !UnitExists(category, toUnit) || !typed || !out) return 0;
     TypedConversion result;
-    ConvertTyped(typed, category, fromUnit, toUnit, Conversion.DecimalPlaces, Conversion.NumFormat, &result);
+    ConvertTypedRows(typed, category, fromUnit, toUnit, Conversion.DecimalPlaces, Conversion.NumFormat, &result);
     size_t length = result.shown ? std::strlen(result.text) : 0;
     if (!result.shown || length >= (size_t)outSize) return 0;
     std::memcpy(out, result.text, length + 1);

@@ -522,42 +522,85 @@ bool FactorAsSize(double factor, UnitSize* size)
     return side < 1000000000000000000ull;
 }
 
-ExactAnswer ExactRationalTemperature(double fromCode, double toCode, const ExactNumber& value)
+namespace {
+
+// The temperature rule on an exact number: 1 with the answer in result, 0
+// below absolute zero (exactly), -1 undecided or too long to hold.
+int TemperatureValue(double fromCode, double toCode, const ExactNumber& value, ExactNumber& result)
 {
-    ExactAnswer answer;
-    answer.rounded = false;
     // Step 1: through kelvin as one map, result = (P * v + Q) / S.
     const Affine& in = kToKelvin[TemperatureRow(fromCode)];
     const TemperatureMap map = TemperatureRule(fromCode, toCode);
-    int64_t scale = map.scale, offset = map.offset, divisor = map.divisor;
 
     // Step 2: below absolute zero gives 0 in any unit.
     int below = BelowAbsoluteZero(in, value);
-    if (below != 0) {
-        answer.kind = below < 0 ? EXACT_ZERO : EXACT_UNDECIDED;
-        return answer;
-    }
+    if (below != 0) return below < 0 ? 0 : -1;
 
     // Step 3: (P * v + Q) / S exactly. A v far above the offset, or far
     // below it, keeps the other term as a sticky mark (exact_number.h): the
     // rounding then sees the sum's direction, which is all it needs.
-    ExactNumber result, term;
+    ExactNumber term;
     ExactCopy(result, value);
-    ExactSetDecimal(term, false, (uint64_t)scale, 0);
-    if (!ExactMultiply(result, term)) return Undecided();
-    ExactSetDecimal(term, offset < 0, (uint64_t)(offset < 0 ? -offset : offset), 0);
-    if (!ExactAdd(result, term)) return Undecided();
-    ExactSetDecimal(term, false, (uint64_t)divisor, 0);
-    if (!ExactDivide(result, term)) return Undecided();
-    if (ExactIsZero(result)) {
+    ExactSetDecimal(term, false, (uint64_t)map.scale, 0);
+    if (!ExactMultiply(result, term)) return -1;
+    ExactSetDecimal(term, map.offset < 0, (uint64_t)(map.offset < 0 ? -map.offset : map.offset), 0);
+    if (!ExactAdd(result, term)) return -1;
+    ExactSetDecimal(term, false, (uint64_t)map.divisor, 0);
+    return ExactDivide(result, term) ? 1 : -1;
+}
+
+// x *= 2^twos, in steps a 64-bit fraction holds.
+bool ExactScaleByTwo(ExactNumber& x, int twos)
+{
+    const int kStep = 62;
+    ExactNumber term;
+    while (twos != 0) {
+        int step = twos > kStep ? kStep : twos < -kStep ? -kStep : twos;
+        if (step > 0) ExactSetFraction(term, 1ull << step, 1);
+        else ExactSetFraction(term, 1, 1ull << -step);
+        if (!ExactMultiply(x, term)) return false;
+        twos -= step;
+    }
+    return true;
+}
+
+}  // namespace
+
+ExactAnswer ExactRationalTemperature(double fromCode, double toCode, const ExactNumber& value)
+{
+    ExactAnswer answer;
+    answer.rounded = false;
+    ExactNumber result;
+    int found = TemperatureValue(fromCode, toCode, value, result);
+    if (found < 0) return Undecided();
+    if (found == 0 || ExactIsZero(result)) {
         answer.kind = EXACT_ZERO;
         return answer;
     }
-
     // Steps 4 and on: classify, divide, round once.
     ExactRatio r;
     RatioOf(result, &r);
     return RoundRatio(r);
+}
+
+bool ExactRationalValue(double fromFactor, double toFactor, bool temperature, const ExactNumber& value,
+                        ExactNumber* answer)
+{
+    if (temperature) {
+        int found = TemperatureValue(fromFactor, toFactor, value, *answer);
+        if (found == 0) ExactSetDecimal(*answer, false, 0, 0);
+        return found >= 0;
+    }
+    // value * m1 / m2 * 2^(a1 - a2) * 5^(b1 - b2), the fives as a power of ten.
+    ExactFactor from, to;
+    if (!FactorValue(fromFactor, &from) || !FactorValue(toFactor, &to)) return false;
+    ExactNumber term;
+    ExactCopy(*answer, value);
+    ExactSetFraction(term, from.mantissa, to.mantissa);
+    if (!ExactMultiply(*answer, term)) return false;
+    const int fives = from.fives - to.fives;
+    answer->exponent += fives;
+    return ExactScaleByTwo(*answer, from.twos - to.twos - fives);
 }
 
 ExactAnswer ExactByFactors(double fromFactor, double toFactor, const ScannedNumber& value)

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "catalogue/units.h"
+#include "core/compound.h"
 #include "core/convert.h"
 #include "core/exact_convert.h"
 #include "numtext/read_quantity.h"
@@ -16,6 +17,7 @@ namespace {
 const int kSymbolBytes = 8;               // 7 bytes and a NUL
 char g_decimalSymbol[kSymbolBytes] = ".";  // the locale's, as the shell hands it down
 char g_groupingSymbol[kSymbolBytes] = ",";
+int g_answerDenominator = 0;               // decimals
 
 void CopySymbol(char* to, const char* from)
 {
@@ -38,14 +40,17 @@ int ReadTypedNumber(const char* typed, ExactNumber* value)
     return ReadQuantity(typed, g_decimalSymbol, g_groupingSymbol, value);
 }
 
-void ConvertTyped(const char* typed, int category, int fromUnit, int toUnit, int decimals, int numFormat,
-                  TypedConversion* result)
+namespace {
+
+// The typed text read once (ok false when it is no number) and converted.
+// No number stores the default NaN, as ParseReal does.
+void ConvertValue(bool ok, const ExactNumber& value, int category, int fromUnit, int toUnit, int decimals,
+                  int numFormat, TypedConversion* result)
 {
     const double fromFactor = UnitFactor(category, fromUnit), toFactor = UnitFactor(category, toUnit);
-    // Step 1: read the text once. No number stores the default NaN, as ParseReal does.
-    ExactNumber value;
+    // Step 1: the number read.
     result->shown = 0;
-    if (!ReadQuantity(typed, g_decimalSymbol, g_groupingSymbol, &value)) {
+    if (!ok) {
         double notANumber;
         ParseReal("", &notANumber);
         result->typedValue = result->answerValue = notANumber;
@@ -71,3 +76,69 @@ void ConvertTyped(const char* typed, int category, int fromUnit, int toUnit, int
     result->shown = FormatExactAnswer(answer, result->answerValue, decimals, result->text, numFormat);
 }
 
+
+// The answer laid out in the parts of a compound row or as a fraction, in
+// place of the decimal text; a first part of 10^15 or more shows alone.
+void WritePartsOrFraction(const ExactNumber& typed, const CompoundLayout* layout, int category, double fromFactor,
+                          double toFactor, int decimals, int denominator, TypedConversion* result)
+{
+    ExactNumber answer;
+    const bool temperature = FindExactConverter(category) != 0;
+    if (ExactRationalValue(fromFactor, toFactor, temperature, typed, &answer) &&
+        WriteCompound(layout, answer, decimals, denominator, result->text, TYPED_ANSWER_MAX_TEXT))
+        return;
+    if (!layout) return;
+    const size_t length = std::strlen(result->text), mark = std::strlen(FirstPartMark(layout));
+    if (length + mark < (size_t)TYPED_ANSWER_MAX_TEXT) std::memcpy(result->text + length, FirstPartMark(layout), mark + 1);
+}
+
+}  // namespace
+
+void SetAnswerDenominator(int denominator)
+{
+    g_answerDenominator = IsAnswerDenominator(denominator) ? denominator : 0;
+}
+
+int AnswerDenominator()
+{
+    return g_answerDenominator;
+}
+
+void ConvertTyped(const char* typed, int category, int fromUnit, int toUnit, int decimals, int numFormat,
+                  TypedConversion* result)
+{
+    ExactNumber value;
+    const bool ok = ReadQuantity(typed, g_decimalSymbol, g_groupingSymbol, &value) != 0;
+    ConvertValue(ok, value, category, fromUnit, toUnit, decimals, numFormat, result);
+}
+
+int ReadTypedRow(const char* typed, int category, int unit, ExactNumber* value)
+{
+    const CompoundLayout* parts = FindCompound(category, unit);
+    return parts ? ReadCompound(parts, typed, g_decimalSymbol, g_groupingSymbol, value)
+                 : ReadQuantity(typed, g_decimalSymbol, g_groupingSymbol, value);
+}
+
+void ConvertTypedRows(const char* typed, int category, int fromUnit, int toUnit, int decimals, int numFormat,
+                      TypedConversion* result)
+{
+    // Step 1: read the text once, in parts in a compound row, and convert it.
+    const CompoundLayout* to = FindCompound(category, toUnit);
+    ExactNumber value;
+    const bool ok = ReadTypedRow(typed, category, fromUnit, &value) != 0;
+    ConvertValue(ok, value, category, fromUnit, toUnit, decimals, numFormat, result);
+
+    // Step 2: an answer in parts, whatever the notation; a fixed one as a
+    // fraction. Automatic notation keeps its layout where a fraction would
+    // show no significant digit, as fixed decimals would not.
+    if (!result->shown) return;
+    const int denominator = numFormat == NUM_FORMAT_SCIENTIFIC ? 0 : g_answerDenominator;
+    if (!to && denominator == 0) return;
+    char decimalText[TYPED_ANSWER_MAX_TEXT];
+    std::memcpy(decimalText, result->text, sizeof decimalText);
+    WritePartsOrFraction(value, to, category, UnitFactor(category, fromUnit), UnitFactor(category, toUnit),
+                         ClampDecimals(decimals), denominator, result);
+    if (!to && numFormat == NUM_FORMAT_AUTOMATIC && result->answerValue != 0.0 &&
+        std::strstr(result->text, "\xE2\x89\x88 0") == result->text && result->text[5] == '\0')
+        std::memcpy(result->text, decimalText, sizeof decimalText);
+}

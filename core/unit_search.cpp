@@ -1,6 +1,6 @@
 // Folding and matching for the "Find Unit" box.
 //
-// Names are folded afresh on every query, into a buffer on the stack: 1780
+// Names are folded afresh on every query, into a buffer on the stack: 1788
 // names of at most 39 bytes are a few tens of thousands of table look-ups,
 // well under a millisecond, and nothing has to be built, cached or freed.
 #include "core/unit_search.h"

@@ -1,13 +1,16 @@
 // ReadQuantity on any bytes, under several pairs of locale symbols: never
 // crashes or trips an assertion, reads every text ParseReal accepts as the
 // same number, and its answer goes through the exact converters and the
-// rounding to a double without harm.
+// rounding to a double without harm; read in a compound row's parts, it is
+// laid out in them again without harm.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "catalogue/units.h"
+#include "core/compound.h"
 #include "core/exact_convert.h"
 #include "numtext/numtext.h"
 #include "numtext/read_quantity.h"
@@ -34,7 +37,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
     text = text.c_str();
 
+    // The same text in parts, in a compound row of each kind, and laid out again.
     ExactNumber value;
+    char laidOut[128];
+    for (int category : {CATEGORY_COMMON_LENGTH, CATEGORY_COMMON_WEIGHT, CATEGORY_TIME, CATEGORY_ANGLE}) {
+        const CompoundLayout* layout = FindCompound(category, UnitCount(category) - 1);
+        if (ReadCompound(layout, text.c_str(), symbols.decimal, symbols.grouping, &value))
+            WriteCompound(layout, value, data[0] % 17, 1 << (data[0] % 7), laidOut, sizeof laidOut);
+    }
     int accepted = ReadQuantity(text.c_str(), symbols.decimal, symbols.grouping, &value);
     double parsed;
     if (text.size() <= (size_t)QUANTITY_MAX_CHARACTERS && ParseReal(text.c_str(), &parsed)) {

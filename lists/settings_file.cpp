@@ -6,6 +6,7 @@
 
 #include "catalogue/units.h"
 #include "core/conversion_state.h"
+#include "core/convert_text.h"
 #include "core/bounded_text.h"
 #include "lists/favorites_list.h"
 #include "lists/recent_list.h"
@@ -169,6 +170,7 @@ void LoadSettings()
     // Any value but 1 leaves a flag at its default, off.
     WindowsDecimalSymbol = ProfileReadInt(SECTION_OPTIONS, KEY_WINDOWS_DECIMAL, 0, path) == 1;
     AlwaysOnTop = ProfileReadInt(SECTION_OPTIONS, KEY_ALWAYS_ON_TOP, 0, path) == 1;
+    SetAnswerDenominator(ProfileReadInt(SECTION_OPTIONS, KEY_FRACTIONS, 0, path));   // unknown: decimals
     // Kept as read (low 16 bits); the display clamps it to 15 decimals.
     Conversion.DecimalPlaces =
         static_cast<unsigned short>(ProfileReadInt(SECTION_OPTIONS, KEY_DEC_PLACE, DEFAULT_DECIMAL_PLACES, path));
@@ -287,6 +289,9 @@ void SaveSettings()
     if (!WriteFlag(path, KEY_WINDOWS_DECIMAL, WindowsDecimalSymbol, &removalsLeft))
         return;
     if (!WriteFlag(path, KEY_ALWAYS_ON_TOP, AlwaysOnTop, &removalsLeft))
+        return;
+    if (AnswerDenominator() == 0 ? !RemoveKey(path, SECTION_OPTIONS, KEY_FRACTIONS, &removalsLeft)
+                                 : !WriteInt(path, SECTION_OPTIONS, KEY_FRACTIONS, AnswerDenominator()))
         return;
 
     // A window never opened leaves whatever place is stored alone.

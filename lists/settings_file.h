@@ -36,6 +36,7 @@ const char KEY_DEC_PLACE[] = "DEC_PLACE";
 // Written only while on ("1"): with both off the file is what it always was.
 const char KEY_WINDOWS_DECIMAL[] = "WINDOWS_DECIMAL";
 const char KEY_ALWAYS_ON_TOP[] = "ALWAYS_ON_TOP";
+const char KEY_FRACTIONS[] = "FRACTIONS";   // the denominator of fixed answers; no key for decimals
 
 const char KEY_ALL_UNITS_LEFT[] = "ALL_UNITS_LEFT";
 const char KEY_ALL_UNITS_TOP[] = "ALL_UNITS_TOP";

@@ -25,7 +25,7 @@
 #define IDC_UNIT_OF_PROBLEM      318
 #define IDC_FIND_QUERY           201   // Find Unit: the query
 #define IDC_FIND_LIST            202   // Find Unit: the rows found
-#define IDC_FIND_COUNT           203   // Find Unit: "N of 1780 units"
+#define IDC_FIND_COUNT           203   // Find Unit: "N of 1788 units"
 #define IDC_FIND_SET_FROM        204   // Find Unit: "Set &From", the default button
 #define IDC_FIND_SET_TO          205   // Find Unit: "Set &To"
 #define IDD_ALL_UNITS            6     // the All Units window (res/all_units.rc)
@@ -59,6 +59,8 @@
 #define IDM_RECENT_LAST          105
 #define IDM_FAVORITE_FIRST       112   // 112 + list index
 #define IDM_FAVORITE_LAST        131
+#define IDM_FRACTIONS_FIRST      140   // "Off", then "1/2" .. "1/64": 140 + log2 of the denominator
+#define IDM_FRACTIONS_LAST       146
 
 // Main window children. Kinds share ids; notifications tell them apart.
 #define IDC_FROM_BOX             1

@@ -131,6 +131,7 @@ static void OnMenuCommand(HWND window, WPARAM id)
         ApplyFavorite(int(id) - IDM_FAVORITE_FIRST);
     } else if (id >= IDM_RECENT_FIRST && id <= IDM_RECENT_LAST) {
         ApplyRecent(int(id) - IDM_RECENT_FIRST);
+    } else if (OnFractionsCommand(window, id)) {
     } else {
         switch (id) {
         case IDM_HELP_ABOUT:           ShowAboutBox(window); break;
@@ -177,4 +178,5 @@ void UpdateOptionChecks(HWND window)
     CheckItem(window, IDM_DECIMALS_FIRST + ShownDecimalPlaces(), true);
     CheckItem(window, IDM_OPTIONS_SAVE_ON_EXIT, SaveOnExit != 0);
     UpdateAnswerChecks(window);
+    UpdateFractionChecks(window);
 }

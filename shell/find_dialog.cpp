@@ -24,7 +24,7 @@ struct FindDialogState {
 static FindDialogState FindDialog;                    // one box at a time
 static wchar_t LastQuery[FIND_QUERY_MAX + 1];         // shown again, selected, when the box reopens
 
-// "N of 1780 units" under the list.
+// "N of 1788 units" under the list.
 static void ShowRowCount(HWND dialog)
 {
     char text[48];

@@ -28,6 +28,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 void OnCommand(HWND window, WPARAM wParam, LPARAM lParam);
 // Check marks of "Save Settings Upon Exit", the notations, the decimal places and the answer choices.
 void UpdateOptionChecks(HWND window);
+// The "Fractions" pop-up (shell/fractions_menu.cpp): false for any other id.
+bool OnFractionsCommand(HWND window, WPARAM id);
+void UpdateFractionChecks(HWND window);
 
 // The message loop's keyboard handling for the main window (Tab between the
 // controls, Enter ending a browse through a chooser); true when the message

@@ -55,6 +55,7 @@ TEST(AllUnits, EveryRowIsTheExactAnswerInTheCurrentNotation)
             Conversion.NumFormat = n[0];
             Conversion.DecimalPlaces = static_cast<unsigned short>(n[1]);
             for (int row = 0; row < AllUnits.count; ++row) {
+                if (UnitKindOf(c.category, row) == UNIT_COMPOUND) continue;   // laid out in parts: the compound tests
                 const double f = UnitFactor(c.category, row);
                 std::string expected = RefBoxText(c.category == CATEGORY_TEMPERATURE ? RefTemperature(typedFactor, f, value)
                                                   : RefOver(RefTimes(value, RefStandsFor(typedFactor)), RefStandsFor(f)),

@@ -240,3 +240,64 @@ std::string RefText(const RefRational& r)
     };
     return (r.negative ? "-" : "") + hex(r.num) + "/" + hex(r.den);
 }
+
+RefParts RefPartsOf(const std::string& rowName)
+{
+    if (rowName == "foot + inch") return {{1, 12}, {" ft", " in"}};
+    if (rowName == "pound + ounce") return {{1, 16}, {" lb", " oz"}};
+    if (rowName == "stone + pound") return {{1, 14}, {" st", " lb"}};
+    if (rowName == "hour + minute + second") return {{1, 60, 60}, {" h", " min", " s"}};
+    if (rowName == "degree + minute + second") return {{1, 60, 60}, {"\xC2\xB0", "'", "\""}};
+    return {};
+}
+
+std::string RefPartsText(const RefRational& r, const RefParts& parts, int decimals, int denominator)
+{
+    // The last part's places in one integer: |r| * step rounded, where step
+    // counts them per first part.
+    uint64_t unit = 1;
+    if (denominator) unit = (uint64_t)denominator;
+    else for (int i = 0; i < decimals; ++i) unit *= 10;
+    uint64_t step = unit;
+    for (unsigned ratio : parts.ratio) step *= ratio;
+    RefInt limit = r.den, rest = r.num;
+    RefMultiplyPowerOfTen(limit, 15);
+    if (RefCompare(r.num, limit) >= 0) return "";
+    uint64_t first = RefDivide(rest, r.den);
+    RefInt scaled = RefMultiply(rest, RefFromWord(step));
+    RefInt exactCheck = scaled;
+    uint64_t below = RefRoundQuotient(scaled, r.den);
+    RefDivide(exactCheck, r.den);
+    const bool exact = exactCheck.limb.empty();
+    if (below == step) { below = 0; ++first; }
+    if (first >= 1000000000000000ull) return "";
+    // Cut from the last part up.
+    size_t n = parts.ratio.empty() ? 1 : parts.ratio.size();
+    std::vector<uint64_t> amount(n, 0);
+    amount[0] = first;
+    uint64_t lastPlaces = below;
+    if (n > 1) {
+        uint64_t left = below / unit;
+        lastPlaces = below % unit;
+        for (size_t i = n - 1; i >= 1; --i) { amount[i] = left % parts.ratio[i]; left /= parts.ratio[i]; }
+    }
+    std::string text = denominator && !exact ? "\xE2\x89\x88 " : "";
+    if (r.negative && (first || below)) text += "-";
+    size_t from = 0;
+    while (from + 1 < n && amount[from] == 0) ++from;
+    for (size_t i = from; i < n; ++i) {
+        if (i > from) text += " ";
+        std::string part = std::to_string(amount[i]);
+        if (i + 1 == n && !denominator && decimals) {
+            std::string places = std::to_string(lastPlaces);
+            part += "." + std::string(decimals - places.size(), '0') + places;
+        } else if (i + 1 == n && denominator && lastPlaces) {
+            uint64_t num = lastPlaces, den = unit;
+            while (num % 2 == 0) { num /= 2; den /= 2; }
+            std::string fraction = std::to_string(num) + "/" + std::to_string(den);
+            part = amount[i] ? part + " " + fraction : fraction;
+        }
+        text += part + (parts.mark.empty() ? "" : parts.mark[i]);
+    }
+    return text;
+}

@@ -5,6 +5,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "numtext/decimal_digits.h"
 #include "numtext/exact_number.h"
@@ -67,6 +68,22 @@ std::string RefLayout(const RefShown& shown, int decimals, bool scientific);
 
 // Both at once.
 std::string RefBoxText(const RefRational& r, int decimals, bool scientific);
+
+// A compound row's parts as the tests know them: how many of each part make
+// one of the part before, and the mark written after each. No parts for any
+// other row.
+struct RefParts {
+    std::vector<unsigned> ratio;   // ratio[0] is 1
+    std::vector<std::string> mark;
+};
+RefParts RefPartsOf(const std::string& rowName);
+
+// r laid out in parts (or, with no parts, as one number without a mark):
+// rounded once (ties to even) to `decimals` places of the last part, or to
+// the nearest 1/denominator with "≈ " when that is not r; whole numbers in
+// every part but the last, leading zero parts left out, one "-". "" when the
+// first part comes to 10^15 or more.
+std::string RefPartsText(const RefRational& r, const RefParts& parts, int decimals, int denominator);
 
 // The text of a rational for failure messages: "-num/den".
 std::string RefText(const RefRational& r);

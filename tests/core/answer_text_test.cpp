@@ -1,8 +1,13 @@
 // What the user reads and takes away: the formula line and the copied texts.
 #include "core/answer_text.h"
+#include "core/convert_text.h"
 #include "tests/catalogue/table_lookup.h"
 #include <gtest/gtest.h>
 #include <string>
+
+#include "core/conversion_state.h"
+
+static ConversionState& State() { return Conversion; }   // before the helper of that name below
 
 namespace {
 
@@ -59,6 +64,17 @@ TEST(AnswerText, CopiedTexts)
         { "0", "0", "mile", "kilometer", "0 mile = 0 kilometer" }, { "abc", "abc", "mile", "kilometer", "" },
     };
     for (const auto& c : conversions) EXPECT_EQ(Conversion(c[0], c[1], CATEGORY_COMMON_LENGTH, c[2], c[3]), c[4]);
+    // Parts and fractions: typed in parts, and exact when their one rounding lost nothing.
+    SetAnswerDenominator(8);
+    State().NumFormat = NUM_FORMAT_FIXED;
+    const char* inParts[][6] = {
+        { "5' 7\"", " 67.000000", "foot + inch", "inch", "5' 7\" foot + inch = 67.000000 inch" },
+        { "67.5", "5 ft 7 1/2 in", "inch", "foot + inch", "67.5 inch = 5 ft 7 1/2 in foot + inch" },
+        { "67.4", "\xE2\x89\x88 5 ft 7 3/8 in", "inch", "foot + inch", "67.4 inch \xE2\x89\x88 5 ft 7 3/8 in foot + inch" },
+        { "0.3", "\xE2\x89\x88 1/4", "inch", "inch", "0.3 inch \xE2\x89\x88 1/4 inch" },
+    };
+    for (const auto& c : inParts) EXPECT_EQ(Conversion(c[0], c[1], CATEGORY_COMMON_LENGTH, c[2], c[3]), c[4]);
+    SetAnswerDenominator(0);
     EXPECT_EQ(Conversion("100", " 2.120E+0002", CATEGORY_TEMPERATURE, "degree Celsius", "degree Fahrenheit"),
               "100 degree Celsius = 2.120E+0002 degree Fahrenheit");
     AnswerDecimalSymbol = ',';

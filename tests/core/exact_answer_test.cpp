@@ -384,6 +384,12 @@ protected:
             for (int decimals : {0, 2, 6, 15}) {
                 Options(decimals, scientific != 0);
                 std::string want = RefLayout(shown, decimals, scientific != 0);
+                const int answerUnit = box == BOX_FROM ? to : from;
+                RefParts parts = RefPartsOf(UnitName(category, answerUnit));
+                if (!parts.ratio.empty()) {   // in parts, or the first part alone from 10^15 up
+                    std::string inParts = RefPartsText(expected, parts, decimals, 0);
+                    want = inParts.empty() ? want + parts.mark[0] : inParts;
+                }
                 std::string got = Box(OtherBox(box));
                 if (got != want) {
                     ADD_FAILURE() << CategoryName(category) << ": \"" << value.text << "\" typed in box " << box
@@ -569,4 +575,107 @@ TEST_F(ExactAnswerTest, LocaleSymbolsAndTextsThatAreNoNumber)
     EXPECT_EQ(ConvertTypedText("5", CATEGORY_METRIC_LENGTH, 0, 99, out, sizeof out) + ConvertTypedText("5", 32, 0, 0, out, 8) +
                   ConvertTypedText("5", CATEGORY_METRIC_LENGTH, 0, 0, out, 3), 0);  // no such unit or category; too small
     EXPECT_STREQ(out, "keep");
+}
+
+// ---- Compound rows and fractions -------------------------------------------
+
+// Answers in parts: a carry at every part, negatives, zero leading parts, the
+// first part alone from 10^15 up; and fractions, exact and not, ties, carries.
+TEST_F(ExactAnswerTest, AnswersInPartsAndFractions)
+{
+    struct Row {
+        int category;
+        const char *from, *to;
+        int decimals, denominator, numFormat;
+        std::vector<std::pair<const char*, const char*>> typedAndShown;
+    };
+    const int FIX = NUM_FORMAT_FIXED, SCI = NUM_FORMAT_SCIENTIFIC, AUTO = NUM_FORMAT_AUTOMATIC;
+    const char *FT_IN = "foot + inch", *HMS = "hour + minute + second", *DMS = "degree + minute + second";
+    const Row rows[] = {
+        {CATEGORY_COMMON_LENGTH, "inch", FT_IN, 6, 0, FIX, {{"67.5", "5 ft 7.500000 in"}, {"11.9999999", "1 ft 0.000000 in"},
+                                                            {"7.5", "7.500000 in"}, {"-0.0000001", "0.000000 in"}}},
+        {CATEGORY_COMMON_LENGTH, "feet", FT_IN, 0, 0, SCI, {{"999999999999999", "999999999999999 ft 0 in"},
+                                                            {"-999999999999999.99", "-1.E+0015 ft"}}},
+        {CATEGORY_COMMON_LENGTH, "feet", FT_IN, 2, 0, FIX, {{"-67.5", "-67 ft 6.00 in"}, {"-2e20", "-2.00E+0020 ft"}}},
+        {CATEGORY_COMMON_WEIGHT, "ounce", "pound + ounce", 3, 0, FIX, {{"35.5", "2 lb 3.500 oz"}, {"15.9999999", "1 lb 0.000 oz"}}},
+        {CATEGORY_COMMON_WEIGHT, "pound", "stone + pound", 1, 0, FIX, {{"158", "11 st 4.0 lb"}, {"13.9999999", "1 st 0.0 lb"}}},
+        {CATEGORY_TIME, "second", HMS, 6, 0, FIX, {{"5415", "1 h 30 min 15.000000 s"}, {"3599.9999999", "1 h 0 min 0.000000 s"},
+                                                   {"59.9999999", "1 min 0.000000 s"}}},
+        {CATEGORY_TIME, "second", HMS, 0, 0, AUTO, {{"-90", "-1 min 30 s"}}},
+        {CATEGORY_ANGLE, DMS, DMS, 2, 0, FIX, {{"10.7508333333333", "10\xC2\xB0 45' 3.00\""}, {"0.99999999", "1\xC2\xB0 0' 0.00\""}}},
+        // Fractions: the nearest multiple, reduced, "≈ " when not exact; ties to even.
+        {CATEGORY_COMMON_LENGTH, "inch", "inch", 6, 16, FIX, {{"3.4375", "3 7/16"}, {"0.4375", "7/16"}, {"5", "5"},
+                                                              {"5.01", "\xE2\x89\x88 5"}, {"0.03125", "\xE2\x89\x88 0"},
+                                                              {"0.09375", "\xE2\x89\x88 1/8"}}},
+        {CATEGORY_COMMON_LENGTH, "inch", "inch", 6, 4, FIX, {{"-1.5", "-1 1/2"}, {"-0.99", "\xE2\x89\x88 -1"}}},
+        {CATEGORY_COMMON_LENGTH, "inch", "inch", 2, 16, SCI, {{"3.4375", " 3.43E+0000"}}},   // not in scientific
+        {CATEGORY_COMMON_LENGTH, "inch", "inch", 2, 16, AUTO, {{"1e-9", " 1.00E-0009"}, {"1.5", "1 1/2"}}},
+        {CATEGORY_COMMON_LENGTH, "inch", FT_IN, 6, 8, FIX, {{"67.4", "\xE2\x89\x88 5 ft 7 3/8 in"}, {"11.99", "\xE2\x89\x88 1 ft 0 in"}}},
+        {CATEGORY_TEMPERATURE, "degree Celsius", "degree Fahrenheit", 6, 64, FIX, {{"37.5", "99 1/2"}, {"-300", "0"}}},
+    };
+    for (const Row& row : rows) {
+        Conversion.NumFormat = row.numFormat;
+        SetDecimalPlaces(row.decimals);
+        SetAnswerDenominator(row.denominator);
+        for (const auto& pair : row.typedAndShown) {
+            char out[TYPED_ANSWER_MAX_TEXT] = "";
+            ConvertTypedText(pair.first, row.category, UnitIndex(row.category, row.from), UnitIndex(row.category, row.to),
+                             out, sizeof out);
+            EXPECT_STREQ(out, pair.second) << pair.first << " " << row.from << " -> " << row.to;
+        }
+    }
+    // Sixteenths against the reference, from every common length into feet.
+    SetDecimalPlaces(6);
+    Conversion.NumFormat = FIX;
+    SetAnswerDenominator(16);
+    std::mt19937_64 random(19);
+    for (int from = 0; from < UnitCount(CATEGORY_COMMON_LENGTH) - 1; ++from) {
+        TypedValue value = RandomTyped(random);
+        RefRational answer = RefOver(RefTimes(value.exact, RefStandsFor(UnitFactor(CATEGORY_COMMON_LENGTH, from))),
+                                     RefStandsFor(UnitFactor(CATEGORY_COMMON_LENGTH, 1)));
+        char out[TYPED_ANSWER_MAX_TEXT] = "";
+        ConvertTypedText(value.text.c_str(), CATEGORY_COMMON_LENGTH, from, 1, out, sizeof out);
+        EXPECT_EQ(out, RefPartsText(answer, RefParts(), 6, 16)) << value.text;
+    }
+    SetAnswerDenominator(0);
+}
+
+// Text typed into a compound row, in every mark form; what is not read so is
+// no number.
+TEST_F(ExactAnswerTest, TextReadInParts)
+{
+    struct Row {
+        int category;
+        const char *from, *to;
+        std::vector<const char*> typed;
+        const char* shown;   // 0: no number
+    };
+    const char *FT_IN = "foot + inch", *HMS = "hour + minute + second", *DMS = "degree + minute + second";
+    const Row rows[] = {
+        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", {"5 ft 7 in", "5' 7\"", "5'7", "5 foot 7 inches", "5 FEET 7 INCH",
+                                                 "5\xE2\x80\xB2 7\xE2\x80\xB3", "4 ft 19 in", "67 in"}, " 67.000000"},
+        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", {"5 ft", "5", "10/2"}, " 60.000000"},
+        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", {"5' 7 1/2\"", "0 ft 67.5 in"}, " 67.500000"},
+        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", {"-5 ft 7 in"}, "-67.000000"},
+        {CATEGORY_COMMON_WEIGHT, "stone + pound", "pound", {"11 st 4 lb", "11 stone 4", "11 stones 4 pounds"}, " 158.000000"},
+        {CATEGORY_COMMON_WEIGHT, "pound + ounce", "ounce", {"2 lb 3.5 oz", "2 lbs 3 1/2 ounces", "1 pound 19.5 ounce"}, " 35.500000"},
+        {CATEGORY_TIME, HMS, "second", {"1:30", "1 h 30 min", "90 min", "1 hr 30 minutes", "1 hours 1800 sec",
+                                        "5400 seconds", "1 hour 29 minute 60 s"}, " 5400.000000"},
+        {CATEGORY_TIME, HMS, "second", {"1:30:15"}, " 5415.000000"},
+        {CATEGORY_ANGLE, DMS, DMS, {"10\xC2\xB0" "45'3\"", "10\xC2\xB0 45' 3\"", "10 deg 45\xE2\x80\xB2 3\xE2\x80\xB3",
+                                    "10 degree 45.05'", "10.7508333333333 degrees"}, "10\xC2\xB0 45' 3.000000\""},
+        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", {"7 in 5 ft", "5 ft 7 in 3", "5 ft ft", "5 ft -7 in", "5 kg", "ft",
+                                                 "5 fts", "1:30", ""}, 0},
+        {CATEGORY_TIME, HMS, "second", {"1:30:15:2", "1::2", "1:", "1 s 2 h"}, 0},
+        {CATEGORY_ANGLE, DMS, "degree", {"10 ft", "10\xC2\xB0\xC2\xB0"}, 0},
+    };
+    for (const Row& row : rows) {
+        for (const char* typed : row.typed) {
+            char out[TYPED_ANSWER_MAX_TEXT] = "";
+            int shown = ConvertTypedText(typed, row.category, UnitIndex(row.category, row.from),
+                                         UnitIndex(row.category, row.to), out, sizeof out);
+            EXPECT_EQ(shown, row.shown != 0) << typed;
+            if (row.shown) EXPECT_STREQ(out, row.shown) << typed;
+        }
+    }
 }

@@ -45,8 +45,8 @@ TEST_F(FindUnit, CtrlFOpensItOverTheWindowWithTheFocusInTheQuery)
     EXPECT_FALSE(IsWindowEnabled(app.window));   // modal
     std::string className;
     EXPECT_EQ(FocusedControlId(&app, &className), IDC_FIND_QUERY);
-    EXPECT_EQ(ListBoxCount(List(box)), 1780);    // an empty query lists every unit
-    EXPECT_EQ(WindowText(GetDlgItem(box, IDC_FIND_COUNT)), "1780 of 1780 units");
+    EXPECT_EQ(ListBoxCount(List(box)), 1788);    // an empty query lists every unit
+    EXPECT_EQ(WindowText(GetDlgItem(box, IDC_FIND_COUNT)), "1788 of 1788 units");
     RECT boxRect, window;
     GetWindowRect(box, &boxRect);
     GetWindowRect(app.window, &window);
@@ -80,7 +80,7 @@ TEST_F(FindUnit, RowsNameTheUnitItsCategoryAndItsSize)
     // length first; "square furlong" only has a word that does.
     ASSERT_TRUE(Query(box, "furlong", 8)) << ListBoxCount(List(box));
     EXPECT_EQ(ListBoxItem(List(box), 0), L"furlong [international] \u00B7 All Length & Distance \u00B7 201.168 meter");
-    EXPECT_EQ(WindowText(GetDlgItem(box, IDC_FIND_COUNT)), "8 of 1780 units");
+    EXPECT_EQ(WindowText(GetDlgItem(box, IDC_FIND_COUNT)), "8 of 1788 units");
     EXPECT_EQ(ListBoxItem(List(box), 7), L"square furlong \u00B7 Area \u00B7 40468.564224 centiare");
     EXPECT_EQ(ListBoxSelection(List(box)), 0);    // the best row is selected
     ASSERT_TRUE(PressKey(VK_DOWN));                // moves the list's selection from the query box
@@ -91,7 +91,7 @@ TEST_F(FindUnit, RowsNameTheUnitItsCategoryAndItsSize)
     ASSERT_TRUE(Query(box, "douzieme", 2));        // accents ignored, shown in UTF-16
     EXPECT_EQ(ListBoxItem(List(box), 0).compare(0, 8, L"douzi\u00E8me"), 0);
     ASSERT_TRUE(Query(box, "xyz", 0));
-    EXPECT_EQ(WindowText(GetDlgItem(box, IDC_FIND_COUNT)), "0 of 1780 units");
+    EXPECT_EQ(WindowText(GetDlgItem(box, IDC_FIND_COUNT)), "0 of 1788 units");
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(box, IDC_FIND_SET_FROM)));   // nothing to set
     ASSERT_TRUE(PressKey(VK_ESCAPE));
     EXPECT_TRUE(WaitForClose(box));

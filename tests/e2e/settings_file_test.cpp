@@ -135,11 +135,12 @@ TEST_F(SettingsFile, ListsSurviveARestart)
 // The answer choices are kept as the others are.
 TEST_F(SettingsFile, AnswerChoicesSurviveARestart)
 {
-    const int choices[] = { IDM_OPTIONS_AUTOMATIC, IDM_OPTIONS_WINDOWS_DECIMAL, IDM_VIEW_ALWAYS_ON_TOP };
+    const int choices[] = { IDM_OPTIONS_AUTOMATIC, IDM_OPTIONS_WINDOWS_DECIMAL, IDM_VIEW_ALWAYS_ON_TOP,
+                            IDM_FRACTIONS_FIRST + 5 };
     ASSERT_TRUE(SendCommand(app.window, IDM_OPTIONS_SAVE_ON_EXIT));
     for (int id : choices) ASSERT_TRUE(SendCommand(app.window, id));
     ASSERT_TRUE(ExitByMenu(&app));
-    EXPECT_EQ(SettingsLines(), (std::vector<std::string>{ "[Options]", "NUM_FORMAT=2", "DEC_PLACE=6", "WINDOWS_DECIMAL=1", "ALWAYS_ON_TOP=1" }));
+    EXPECT_EQ(SettingsLines(), (std::vector<std::string>{ "[Options]", "NUM_FORMAT=2", "DEC_PLACE=6", "WINDOWS_DECIMAL=1", "ALWAYS_ON_TOP=1", "FRACTIONS=32" }));
     std::string why;
     ASSERT_TRUE(StartMetrova(&app, &why)) << why;
     for (int id : choices) EXPECT_TRUE(Checked(&app, id)) << id;
@@ -209,14 +210,20 @@ TEST_F(NoOptionsSection, FixedNotationWithSixDecimals)
 
 class NumFormatThree : public MetrovaTest {
 protected:
-    void BeforeStart() override { ASSERT_TRUE(WriteSettingsFile("[Options]\r\nNUM_FORMAT=3\r\nDEC_PLACE=6\r\n")); }
+    void BeforeStart() override
+    {
+        ASSERT_TRUE(WriteSettingsFile("[Options]\r\nNUM_FORMAT=3\r\nDEC_PLACE=6\r\nFRACTIONS=3\r\n"));
+    }
 };
 
+// So is a denominator that is none of the pop-up's: decimals, and no key.
 TEST_F(NumFormatThree, AnUnknownValueCountsAsFixedAndIsWrittenBackAsOne)
 {
     EXPECT_FALSE(Checked(&app, IDM_OPTIONS_SCIENTIFIC));
+    EXPECT_TRUE(Checked(&app, IDM_FRACTIONS_FIRST));
     ASSERT_TRUE(ExitByMenu(&app));
     EXPECT_TRUE(HasLine(SettingsLines(), "NUM_FORMAT=1"));
+    EXPECT_FALSE(HasLine(SettingsLines(), "FRACTIONS=3"));
 }
 
 // Twenty decimals, and six recent entries so that the item with id 80 + 20 =

@@ -137,7 +137,7 @@ TEST_F(MainWindow, StartState)
     EXPECT_EQ(ComboSelection(CategoryChooser(app)), 0);
     EXPECT_EQ(ComboSelection(FromUnitChooser(app)), 0);
     EXPECT_EQ(ComboSelection(ToUnitChooser(app)), 0);
-    EXPECT_EQ(ComboCount(FromUnitChooser(app)), 315);           // category 0's units
+    EXPECT_EQ(ComboCount(FromUnitChooser(app)), 316);           // category 0's units
     EXPECT_EQ(WindowText(FromBox(app)), "0");
     EXPECT_EQ(WindowText(ToBox(app)), "0");
     EXPECT_EQ(FocusedControlId(&app), 1);                       // typing goes to the From box
@@ -344,8 +344,16 @@ TEST_F(MainWindow, MenuAsBuilt)
     EXPECT_EQ(options[4].text, "Scientific Notation");
     EXPECT_EQ(options[4].id, 65);
     EXPECT_FALSE(options[4].checked);                           // fixed notation at first
-    EXPECT_TRUE(options[5].text == "Automatic Notation" && options[5].id == 66 && !options[5].checked);
-    EXPECT_TRUE(options[6].text == "Windows Decimal Symbol" && options[6].id == 67 && !options[6].checked);
+    EXPECT_TRUE(options[5].text == "Fractions" && options[5].popup);
+    EXPECT_TRUE(options[6].text == "Automatic Notation" && options[6].id == 66 && !options[6].checked);
+    EXPECT_TRUE(options[7].text == "Windows Decimal Symbol" && options[7].id == 67 && !options[7].checked);
+    const char* fractions[] = { "Off", "1/2", "1/4", "1/8", "1/16", "1/32", "1/64" };
+    ASSERT_EQ(options[5].items.size(), 7u);
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(options[5].items[i].text, fractions[i]);
+        EXPECT_EQ(options[5].items[i].id, 140 + i);
+        EXPECT_EQ(options[5].items[i].checked, i == 0);         // decimals at first
+    }
     ASSERT_EQ(options[3].items.size(), 16u);
     for (int i = 0; i < 16; ++i) {
         EXPECT_EQ(options[3].items[i].text, std::to_string(i));

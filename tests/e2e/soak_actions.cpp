@@ -8,7 +8,7 @@
 #include "res/resource.h"
 
 const char* const SOAK_KIND_CODES[ACT_KINDS] = { "C", "U", "KU", "KC", "T", "X", "TAB", "K", "S", "D",
-                                                 "N", "FA", "FR", "R", "F", "FIND", "SAVE", "RST", "M", "A", "V", "AU" };
+                                                 "N", "FA", "FR", "R", "F", "FIND", "SAVE", "RST", "M", "A", "V", "AU", "Q" };
 
 SoakAction SoakMake(SoakActionKind kind, int a, int b, int c, int d, const std::string& text)
 {
@@ -74,6 +74,7 @@ std::string SoakDescribe(const SoakAction& a)
     case ACT_SWAP: return a.a ? "Swap by Alt+V, Enter" : "Swap";
     case ACT_DECIMALS: return "decimal places " + std::to_string(a.a);
     case ACT_NOTATION: return a.a ? "Automatic Notation" : "Scientific Notation";
+    case ACT_FRACTIONS: return "Fractions item " + std::to_string(a.a);
     case ACT_CHOICE:
         return std::string(a.a == CHOICE_FORMULA ? "Formula" : a.a == CHOICE_ON_TOP ? "Always on Top"
                                                                                      : "Windows Decimal Symbol") +
@@ -309,6 +310,7 @@ const Weighted WEIGHTS[] = {
     { ACT_SAVE_ON_EXIT, 2 },  { ACT_RESTART, 1 },         { ACT_MOUSE_PICK, 4 },     { ACT_ABOUT, 1 },
     { ACT_CHOICE, 2 },
     { ACT_ALL_UNITS, 2 },
+    { ACT_FRACTIONS, 2 },
 };
 
 SoakAction GenerateOne(const SoakModel& m, SoakRng& rng, SoakActionKind last)
@@ -366,6 +368,7 @@ SoakAction GenerateOne(const SoakModel& m, SoakRng& rng, SoakActionKind last)
         case ACT_SWAP: return SoakMake(ACT_SWAP, rng.Chance(20) ? 1 : 0);
         case ACT_DECIMALS: return SoakMake(ACT_DECIMALS, rng.Below(16));
         case ACT_NOTATION: return SoakMake(ACT_NOTATION, rng.Chance(50) ? 1 : 0);
+        case ACT_FRACTIONS: return SoakMake(ACT_FRACTIONS, rng.Below(7));
         case ACT_CHOICE: return SoakMake(ACT_CHOICE, rng.Below(CHOICE_COUNT), rng.Chance(40) ? 1 : 0);
         case ACT_FAVORITE_ADD: return SoakMake(ACT_FAVORITE_ADD);
         case ACT_FAVORITE_REMOVE: return SoakMake(ACT_FAVORITE_REMOVE);
@@ -561,6 +564,10 @@ void Performer::Do(const SoakAction& a)
         else SoakFlipNotation(m);
         break;
     case ACT_CHOICE: Choice(a); break;
+    case ACT_FRACTIONS:
+        Command(IDM_FRACTIONS_FIRST + a.a);
+        SoakSetDenominator(m, a.a ? 1 << a.a : 0);
+        break;
     case ACT_FAVORITE_ADD:
         Command(IDM_FAVORITES_ADD);
         SoakAddFavorite(m);

@@ -34,6 +34,7 @@ enum SoakActionKind {
     ACT_CHOICE,           // a: SoakChoice, b: 1 from the keys (else the command)
     ACT_ALL_UNITS,        // a: opened by 0 the menu, 1 Ctrl+U; b: the row read (modulo the rows);
                           // c: closed by 0 Escape, 1 the close box
+    ACT_FRACTIONS,        // a: item of the Fractions pop-up (0 "Off", k "1/2^k")
     ACT_KINDS
 };
 

@@ -18,9 +18,9 @@ static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool SoakParse(const std::string& text, SoakNumber* number)
 {
-    size_t i = 0;
-    const size_t n = text.size();
+    size_t i = 0, n = text.size();
     while (i < n && text[i] == ' ') ++i;
+    while (n > i && text[n - 1] == ' ') --n;   // blanks around the number, as the value boxes read it
     if (i == n) return false;
     bool negative = false;
     if (text[i] == '+' || text[i] == '-') negative = text[i++] == '-';
@@ -71,8 +71,23 @@ static const RefRational& StandsFor(double factor)
     return known.emplace(factor, RefStandsFor(factor)).first->second;
 }
 
+// Whether a text the model reads as no number may still be one to the
+// program: a fraction, a sum ("0+00756"), grouped digits ("0 572"), or parts with their marks in a
+// compound row.
+static bool MayBeFractionOrParts(const std::string& typed, bool compound)
+{
+    if (typed.find_first_of("/'\":*()") != std::string::npos || typed.find("\xE2\x89\x88") != std::string::npos)
+        return true;
+    const size_t first = typed.find_first_not_of(' ');
+    if (first != std::string::npos && typed.find_first_of("+-,", first + 1) != std::string::npos) return true;
+    const size_t blank = first == std::string::npos ? first : typed.find(' ', first);   // digits grouped by blanks
+    if (blank != std::string::npos && typed.find_first_of("0123456789", blank) != std::string::npos) return true;
+    return compound && typed.find_first_of("0123456789") != std::string::npos &&
+           std::any_of(typed.begin(), typed.end(), [](char c) { return std::isalpha((unsigned char)c) != 0; });
+}
+
 bool SoakAnswerText(const std::string& typed, int category, int fromUnit, int toUnit, int decimals, int numFormat,
-                    std::string* shown)
+                    int denominator, std::string* shown)
 {
     // A plain decimal the model reads itself; fractions, sums and grouping
     // through the grammar (its own tests are native), under the soak's C locale.
@@ -86,7 +101,7 @@ bool SoakAnswerText(const std::string& typed, int category, int fromUnit, int to
         value = RefOfExact(exact);
     } else {   // no number: the typed text passes through
         *shown = typed;
-        return true;
+        return !MayBeFractionOrParts(typed, !RefPartsOf(UnitName(category, fromUnit)).ratio.empty());
     }
     const double from = UnitFactor(category, fromUnit), to = UnitFactor(category, toUnit);
     const RefRational answer = category == CATEGORY_TEMPERATURE
@@ -98,12 +113,24 @@ bool SoakAnswerText(const std::string& typed, int category, int fromUnit, int to
         return true;
     case REF_BELOW_RANGE:
         return false;   // what double arithmetic shows: not modelled
-    default:
+    default: {
         *shown = RefBoxText(answer, std::min(decimals, 15), numFormat == 0);
         // Automatic: scientific when fixed notation shows no digit of it.
         if (numFormat == 2 && shown->find_first_of("123456789") == std::string::npos)
             *shown = RefBoxText(answer, std::min(decimals, 15), true);
+        // In parts (the first part alone from 10^15 up), or a fixed answer as a fraction.
+        const RefParts parts = RefPartsOf(UnitName(category, toUnit));
+        const int fraction = numFormat == 0 ? 0 : denominator;
+        const std::string laidOut = parts.ratio.empty() && fraction == 0
+                                        ? ""
+                                        : RefPartsText(answer, parts, std::min(decimals, 15), fraction);
+        if (!laidOut.empty() && !(parts.ratio.empty() && numFormat == 2 && laidOut == "\xE2\x89\x88 0" &&
+                                  RefRangeOf(answer) != REF_ZERO))
+            *shown = laidOut;
+        else if (!parts.ratio.empty())
+            *shown += parts.mark[0];
         return true;
+    }
     }
 }
 
@@ -140,7 +167,8 @@ static void Recompute(SoakModel* m)
     }
     const int from = m->activeSide == 1 ? m->fromUnit : m->toUnit;
     const int to = m->activeSide == 1 ? m->toUnit : m->fromUnit;
-    passive.known = SoakAnswerText(active.text, m->category, from, to, m->decimals, m->numFormat, &passive.text);
+    passive.known = SoakAnswerText(active.text, m->category, from, to, m->decimals, m->numFormat, m->denominator,
+                                   &passive.text);
 }
 
 static SoakTriple Current(const SoakModel& m) { return { m.category, m.fromUnit, m.toUnit }; }
@@ -214,6 +242,7 @@ void SoakStart(SoakModel* m)
     m->decimals = 6;
     m->saveOnExit = m->fileExists ? 1 : 0;
     m->formula = m->onTop = m->windowsDecimal = false;
+    m->denominator = 0;
     if (m->fileExists) {
         m->favorites = m->file.favorites;
         // Entry 1 (the newest) lands in slot 9, entry 2 in slot 8, ...
@@ -224,6 +253,7 @@ void SoakStart(SoakModel* m)
         m->decimals = m->file.decimals;
         m->onTop = m->file.onTop;
         m->windowsDecimal = m->file.windowsDecimal;
+        m->denominator = m->file.denominator;
     }
     m->allUnitsPlaced = m->fileExists && m->file.allUnitsPlaced;
     m->category = 0;
@@ -254,6 +284,7 @@ void SoakExit(SoakModel* m)
     m->file.onTop = m->onTop;
     m->file.windowsDecimal = m->windowsDecimal;
     m->file.allUnitsPlaced = m->allUnitsPlaced;
+    m->file.denominator = m->denominator;
 }
 
 // --- What the user does ------------------------------------------------------------
@@ -322,10 +353,14 @@ static void TypeOne(SoakModel* m, char c)
     if (c == '\b') {
         if (box.known && box.text.empty()) return;
         if (all) box.text.clear();
-        else if (box.known) box.text.pop_back();
+        else if (box.known) {
+            while (!box.text.empty() && (box.text.back() & 0xC0) == 0x80) box.text.pop_back();   // UTF-8 "≈", "°"
+            box.text.pop_back();
+        }
     } else {
         if (all) box.text.clear();
-        if (box.text.size() < size_t(SOAK_BOX_LIMIT)) box.text += c;
+        const size_t characters = std::count_if(box.text.begin(), box.text.end(), [](char b) { return (b & 0xC0) != 0x80; });
+        if (characters < size_t(SOAK_BOX_LIMIT)) box.text += c;
     }
     Recompute(m);
 }
@@ -380,6 +415,12 @@ void SoakFlipNotation(SoakModel* m)
 void SoakFlipAutomatic(SoakModel* m)
 {
     m->numFormat = m->numFormat == 2 ? 1 : 2;
+    Recompute(m);
+}
+
+void SoakSetDenominator(SoakModel* m, int denominator)
+{
+    m->denominator = denominator;
     Recompute(m);
 }
 
@@ -483,6 +524,9 @@ std::vector<SoakMenuItem> SoakExpectedMenu(const SoakModel& m)
     popup(1, "Select Decimal Place");
     for (int d = 0; d <= 15; ++d) item(2, 80 + d, std::to_string(d), d == std::min(m.decimals, 15));
     item(1, 65, "Scientific Notation", m.numFormat == 0);
+    popup(1, "Fractions");
+    item(2, 140, "Off", m.denominator == 0);
+    for (int k = 1; k <= 6; ++k) item(2, 140 + k, "1/" + std::to_string(1 << k), m.denominator == 1 << k);
     item(1, 66, "Automatic Notation", m.numFormat == 2);
     item(1, 67, "Windows Decimal Symbol", m.windowsDecimal);
     popup(0, "&Help");
@@ -540,9 +584,10 @@ bool SoakAllUnitsValue(const SoakModel& m, int unit, std::string* value)
     ExactNumber number;
     value->clear();
     if (!typed.known) return false;
-    if (!ReadQuantity(typed.text.c_str(), ".", ",", &number)) return true;   // no number, no value
-    if (!SoakAnswerText(typed.text, m.category, typedUnit, unit, m.decimals, m.numFormat, value)) return false;
-    if (*value == typed.text && !ExactIsZero(number)) value->clear();   // beyond the double range
+    if (!SoakAnswerText(typed.text, m.category, typedUnit, unit, m.decimals, m.numFormat, m.denominator, value))
+        return false;
+    const bool isNumber = ReadQuantity(typed.text.c_str(), ".", ",", &number) != 0;
+    if (*value == typed.text && (!isNumber || !ExactIsZero(number))) value->clear();   // no number, or beyond the range
     value->erase(0, value->find_first_not_of(' '));
     return true;
 }
@@ -568,6 +613,7 @@ std::vector<std::string> SoakExpectedFileKeys(const SoakModel& m)
     const char* const placeKeys[4] = { "LEFT", "TOP", "WIDTH", "HEIGHT" };
     for (int i = 0; i < 4 && m.file.allUnitsPlaced; ++i)
         keys.push_back(std::string("Options: ALL_UNITS_") + placeKeys[i] + "=" + std::to_string(SOAK_ALL_UNITS_PLACE[i]));
+    if (m.file.denominator) keys.push_back("Options: FRACTIONS=" + std::to_string(m.file.denominator));
     std::sort(keys.begin(), keys.end());
     return keys;
 }

@@ -39,6 +39,7 @@ struct SoakSettings {
     int decimals;
     bool windowsDecimal, onTop;       // written only while on
     bool allUnitsPlaced;              // the All Units window's place is kept
+    int denominator;                  // Fractions: 0 decimals (no key), else 2 .. 64
 };
 
 const int SOAK_BOX_LIMIT = 64;       // characters a user can type into a value box
@@ -57,6 +58,7 @@ struct SoakModel {
     // Options.
     int numFormat, decimals, saveOnExit;
     bool formula, onTop, windowsDecimal;   // View and Options choices (the formula is not kept)
+    int denominator;                  // Fractions: 0 decimals, else 2 .. 64
     // The recent ring and the favourites.
     SoakTriple slots[SOAK_RECENT_SLOTS];
     int nextSlot, recentCount;
@@ -80,9 +82,12 @@ bool SoakParse(const std::string& text, SoakNumber* number);
 
 // The other box's text for `typed` converted from unit `fromUnit` to `toUnit`
 // of `category`, or false when the model cannot say (below the double range,
-// or a sum whose terms lie too far apart to hold exactly).
+// or a sum whose terms lie too far apart to hold exactly,
+// or a text that only a fraction or a compound row's parts would make a
+// number of: an answer in parts or fractions edited by hand). An answer in a
+// compound row is laid out in its parts; a fixed one in `denominator`ths.
 bool SoakAnswerText(const std::string& typed, int category, int fromUnit, int toUnit, int decimals, int numFormat,
-                    std::string* shown);
+                    int denominator, std::string* shown);
 
 // --- The catalogue as the model needs it ----------------------------------------
 int SoakCategoryCount();
@@ -131,6 +136,7 @@ void SoakSwap(SoakModel* m);
 void SoakSetDecimals(SoakModel* m, int decimals);
 void SoakFlipNotation(SoakModel* m);
 void SoakFlipAutomatic(SoakModel* m);
+void SoakSetDenominator(SoakModel* m, int denominator);        // an item of the Fractions pop-up
 // "&Formula", "Always on &Top" or "Windows Decimal Symbol" (the locale's
 // symbol is '.' where the soak runs, so the boxes stay as they are).
 enum SoakChoice { CHOICE_FORMULA, CHOICE_ON_TOP, CHOICE_WINDOWS_DECIMAL, CHOICE_COUNT };

@@ -115,7 +115,7 @@ std::vector<std::string> Differences(MetrovaApp* app, const SoakModel& m)
     if (!IsRunning(app)) return { "Metrova is not running" };
     auto box = [&](int side) {
         const SoakBox& expected = m.box[side - 1];
-        const std::string shown = WindowText(side == 1 ? FromBox(*app) : ToBox(*app));
+        const std::string shown = Utf8FromWide(WindowTextWide(side == 1 ? FromBox(*app) : ToBox(*app)));
         if (expected.known && shown != expected.text)
             d.push_back(std::string(side == 1 ? "From" : "To") + " box shows \"" + shown + "\", expected \"" +
                         expected.text + "\"");
