@@ -95,7 +95,7 @@ int AllUnitsValueText(int row, char* out)
 // The name without the blanks some names end in.
 static int TrimmedName(int unit, char* out)
 {
-    CopyBounded(out, UNIT_NAME_MAX + 1, UnitName(AllUnits.category, unit));
+    CopyBounded(out, CUSTOM_NAME_SIZE, UnitName(AllUnits.category, unit));
     int length = int(strlen(out));
     while (length > 0 && out[length - 1] == ' ') out[--length] = '\0';
     return length;

@@ -6,15 +6,16 @@
 #include <vector>
 
 #include "catalogue/units.h"
+#include "core/convert_text.h"
 #include "core/unit_search.h"
 #include "numtext/numtext.h"
 
 const int ALL_UNITS_TYPED_SIZE = 255;                 // a value box's text as Recompute reads it, NUL included
-const int ALL_UNITS_VALUE_SIZE = FORMAT_MAX_TEXT + 1;  // a row's value text and its NUL
-// A name and its mark, " (from and to unit)" being the longest: 39 + 19 + NUL.
-const int ALL_UNITS_NAME_SIZE = UNIT_NAME_MAX + 24;
+const int ALL_UNITS_VALUE_SIZE = TYPED_ANSWER_MAX_TEXT;  // a row's value text (UTF-8) and its NUL
+// A name (a custom one in UTF-8) and its mark, " (from and to unit)" being the longest.
+const int ALL_UNITS_NAME_SIZE = CUSTOM_NAME_SIZE + 23;
 // "value unit" of one row, NUL included.
-const int ALL_UNITS_LINE_SIZE = ALL_UNITS_VALUE_SIZE + 1 + UNIT_NAME_MAX + 1;
+const int ALL_UNITS_LINE_SIZE = ALL_UNITS_VALUE_SIZE + 1 + CUSTOM_NAME_SIZE;
 
 // Marks of a row: its unit is current on that side.
 const int ALL_UNITS_MARK_FROM = 1;

@@ -3,8 +3,10 @@
 // in the main window costs the rows on screen; texts go to the list through
 // the wide calls, so the Windows-1252 names read right in every code page.
 #include "shell/all_units_window.h"
+#include <string.h>
 #include <commctrl.h>
 #include "shell/shell.h"
+#include "shell/find_dialog.h"
 #include "core/all_units.h"
 #include "core/conversion_state.h"
 #include "core/conversion_view.h"
@@ -133,11 +135,8 @@ void ViewConversionChanged()
 
 static void ApplyFilter(HWND dialog)
 {
-    wchar_t wide[FIND_QUERY_MAX + 1];
-    GetDlgItemTextW(dialog, IDC_ALL_UNITS_FILTER, wide, FIND_QUERY_MAX + 1);
     char filter[FIND_QUERY_MAX + 1];
-    if (WideCharToMultiByte(NAME_CODE_PAGE, 0, wide, -1, filter, sizeof filter, 0, 0) <= 0) filter[0] = 0;
-    filter[FIND_QUERY_MAX] = 0;
+    ReadQueryBox(dialog, IDC_ALL_UNITS_FILTER, filter);
     SetAllUnitsFilter(filter);
     ShowRows(true);
 }
@@ -173,6 +172,19 @@ static int SelectedRow()
     return int(SendMessageW(RowList(), LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
 }
 
+// bytes of text (all of it for -1) as UTF-16: an answer and a custom unit's
+// name are UTF-8, a built-in name Windows-1252. Returns the characters
+// written; wide always ends in a NUL.
+static int WidenRowText(const char* text, int bytes, bool utf8, wchar_t* wide, int size)
+{
+    if (!utf8 && bytes < 0) return WidenName(text, wide, size);
+    if (bytes < 0) bytes = int(strlen(text));
+    int written = bytes > 0 ? MultiByteToWideChar(utf8 ? CP_UTF8 : NAME_CODE_PAGE, 0, text, bytes, wide, size - 1) : 0;
+    if (written < 0) written = 0;
+    wide[written] = L'\0';
+    return written;
+}
+
 // The selected rows as lines "value unit" on the clipboard, in UTF-16.
 static void CopySelectedRows(HWND dialog)
 {
@@ -185,13 +197,18 @@ static void CopySelectedRows(HWND dialog)
     wchar_t* text = static_cast<wchar_t*>(GlobalLock(memory));
     int length = 0;
     for (int row = -1; (row = int(SendMessageW(list, LVM_GETNEXTITEM, WPARAM(row), LVNI_SELECTED))) >= 0;) {
-        char line[ALL_UNITS_LINE_SIZE];
+        char line[ALL_UNITS_LINE_SIZE], value[ALL_UNITS_VALUE_SIZE];
         AllUnitsCopyLine(row, line);
+        const int valueLength = AllUnitsValueText(row, value);
+        const int split = valueLength > 0 ? valueLength + 1 : 0;   // the value and its blank, then the name
+        const int unit = AllUnitsRowUnit(row);
         if (length > 0) {
             text[length++] = L'\r';
             text[length++] = L'\n';
         }
-        length += WidenName(line, text + length, ALL_UNITS_LINE_SIZE);
+        length += WidenRowText(line, split, true, text + length, ALL_UNITS_LINE_SIZE);
+        length += WidenRowText(line + split, -1, UnitNameIsUtf8(AllUnits.category, unit), text + length,
+                               ALL_UNITS_LINE_SIZE);
     }
     text[length] = 0;
     GlobalUnlock(memory);
@@ -209,11 +226,15 @@ static void GiveRowText(NMLVDISPINFOW* info)
 {
     if (!(info->item.mask & LVIF_TEXT) || info->item.cchTextMax <= 0) return;
     char text[ALL_UNITS_NAME_SIZE];
-    if (info->item.iSubItem == 0)
+    const int unit = AllUnitsRowUnit(info->item.iItem);
+    if (info->item.iSubItem == 0) {
         AllUnitsValueText(info->item.iItem, text);
-    else
+        WidenRowText(text, -1, true, info->item.pszText, info->item.cchTextMax);
+    } else {
         AllUnitsNameText(info->item.iItem, text);
-    WidenName(text, info->item.pszText, info->item.cchTextMax);
+        WidenRowText(text, -1, unit >= 0 && UnitNameIsUtf8(AllUnits.category, unit), info->item.pszText,
+                     info->item.cchTextMax);
+    }
 }
 
 static bool IsControlDown()

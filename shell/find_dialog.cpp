@@ -32,14 +32,19 @@ static void ShowRowCount(HWND dialog)
     SetDlgItemTextA(dialog, IDC_FIND_COUNT, text);
 }
 
+void ReadQueryBox(HWND dialog, int box, char* query)
+{
+    wchar_t wide[FIND_QUERY_MAX + 1];
+    GetDlgItemTextW(dialog, box, wide, FIND_QUERY_MAX + 1);
+    if (WideCharToMultiByte(NAME_CODE_PAGE, 0, wide, -1, query, FIND_QUERY_MAX + 1, 0, 0) <= 0) query[0] = 0;
+    query[FIND_QUERY_MAX] = 0;
+}
+
 // Runs the query in the box and lists what it finds, the best row selected.
 static void ShowMatches(HWND dialog)
 {
-    wchar_t wideQuery[FIND_QUERY_MAX + 1];
-    GetDlgItemTextW(dialog, IDC_FIND_QUERY, wideQuery, FIND_QUERY_MAX + 1);
     char query[FIND_QUERY_MAX + 1];
-    if (WideCharToMultiByte(NAME_CODE_PAGE, 0, wideQuery, -1, query, sizeof query, 0, 0) <= 0) query[0] = 0;
-    query[FIND_QUERY_MAX] = 0;
+    ReadQueryBox(dialog, IDC_FIND_QUERY, query);
     FindDialog.rows.resize(size_t(TotalUnitCount()));
     FindDialog.rowCount = FindUnits(query, FindDialog.rows.data(), int(FindDialog.rows.size()));
 

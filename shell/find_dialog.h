@@ -12,3 +12,7 @@ struct FoundUnitChoice {
 // Runs the modal box over owner; true, with the choice, when the user chose a
 // unit, false when the box was cancelled.
 bool RunFindUnitDialog(HWND owner, FoundUnitChoice* choice);
+
+// The query typed into a dialog's box as the matcher takes it: Windows-1252,
+// cut to FIND_QUERY_MAX bytes. query holds FIND_QUERY_MAX + 1 bytes.
+void ReadQueryBox(HWND dialog, int box, char* query);

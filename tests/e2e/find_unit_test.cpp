@@ -122,6 +122,7 @@ TEST_F(FindUnit, SetToInTheCurrentCategoryChangesOnlyThatSide)
     HWND box = OpenWithKeys();
     ASSERT_NE(box, HWND(0));
     ASSERT_TRUE(PressKeys("meter"));
+    ASSERT_TRUE(WaitForInputHandled(&app));        // every key's search done: the rows stay as they are
     ASSERT_TRUE(WaitUntil([&] { return ListBoxItem(List(box), 0).compare(0, 8, L"meter \u00B7 ") == 0; }));
     int row = -1;                                  // "meter" in Metric Length & Distance
     for (int i = 0; i < ListBoxCount(List(box)) && row < 0; ++i)

@@ -334,7 +334,7 @@ TEST_F(MainWindow, MenuAsBuilt)
     EXPECT_TRUE(bar[2].items[2].separator);
 
     const std::vector<MenuEntry>& options = bar[3].items;
-    ASSERT_EQ(options.size(), 7u);
+    ASSERT_EQ(options.size(), 8u);
     EXPECT_EQ(options[0].text, "Save Settings Upon Exit");
     EXPECT_EQ(options[0].id, 50);
     EXPECT_TRUE(options[1].text == "Custom &Units..." && options[1].id == 68);
