@@ -47,9 +47,15 @@ static void OnChooserPicked(HWND window, int id)
 }
 
 // A unit chooser's list closed or the chooser lost the focus: a browse ends.
+// A list closed by a click reports its closing before the unit clicked, so
+// the state takes that unit first and the browse settles on what the chooser
+// shows.
 static void OnChooserLeft(HWND window, int id)
 {
-    if (IsUnitChooser(id)) SettleChooserBrowsing(window);
+    if (!IsUnitChooser(id)) return;
+    const int stateUnit = id == IDC_FROM_UNIT_CHOOSER ? Conversion.fromUnit : Conversion.toUnit;
+    if (ViewChooserSelection(id) != stateUnit) OnChooserChanged(id);
+    SettleChooserBrowsing(window);
 }
 
 // A value box got the focus: it becomes the side the user types in.
