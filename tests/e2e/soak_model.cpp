@@ -428,6 +428,7 @@ void SoakFlipChoice(SoakModel* m, int choice)
 {
     bool* flags[CHOICE_COUNT] = { &m->formula, &m->onTop, &m->windowsDecimal };
     *flags[choice] = !*flags[choice];
+    if (flags[choice] == &m->windowsDecimal) Recompute(m);   // the answer shown again with the symbol
 }
 
 void SoakFlipSaveOnExit(SoakModel* m) { m->saveOnExit ^= 1; }
