@@ -32,6 +32,7 @@ struct TypedConversion {
     double typedValue;         // the typed number rounded once to a double; a NaN when it is none
     double answerValue;        // the answer as a double (an infinity beyond the range)
     int shown;                 // 1 when text holds what the other box shows
+    int exactZero;             // 1 when the exact answer is zero (answerValue may be 0 for a tiny one)
     char text[TYPED_ANSWER_MAX_TEXT];
 };
 

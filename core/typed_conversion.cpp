@@ -49,7 +49,7 @@ void ConvertValue(bool ok, const ExactNumber& value, int category, int fromUnit,
 {
     const double fromFactor = UnitFactor(category, fromUnit), toFactor = UnitFactor(category, toUnit);
     // Step 1: the number read.
-    result->shown = 0;
+    result->shown = result->exactZero = 0;
     if (!ok) {
         double notANumber;
         ParseReal("", &notANumber);
@@ -69,7 +69,8 @@ void ConvertValue(bool ok, const ExactNumber& value, int category, int fromUnit,
     SpecialConverter converter = FindSpecialConverter(category);
     if (converter) converter(fromFactor, toFactor, result->typedValue, &result->answerValue);
     else result->answerValue = ConvertByFactors(result->typedValue, fromFactor, toFactor);
-    if (answer.kind == EXACT_ZERO) result->answerValue = 0.0;
+    result->exactZero = answer.kind == EXACT_ZERO;
+    if (result->exactZero) result->answerValue = 0.0;
     if (answer.kind == EXACT_UNDECIDED) ParseReal("", &result->answerValue);
 
     // Step 4: its text.
@@ -138,7 +139,7 @@ void ConvertTypedRows(const char* typed, int category, int fromUnit, int toUnit,
     std::memcpy(decimalText, result->text, sizeof decimalText);
     WritePartsOrFraction(value, to, category, UnitFactor(category, fromUnit), UnitFactor(category, toUnit),
                          ClampDecimals(decimals), denominator, result);
-    if (!to && numFormat == NUM_FORMAT_AUTOMATIC && result->answerValue != 0.0 &&
+    if (!to && numFormat == NUM_FORMAT_AUTOMATIC && !result->exactZero &&
         std::strstr(result->text, "\xE2\x89\x88 0") == result->text && result->text[5] == '\0')
         std::memcpy(result->text, decimalText, sizeof decimalText);
 }
