@@ -18,9 +18,6 @@ char AnswerDecimalSymbol = '.';
 
 namespace {
 
-// ---- The catalogue, read in one place ----------------------------------------
-
-
 // ---- Bounded UTF-8 text --------------------------------------------------------
 
 struct Utf8Text {

@@ -7,6 +7,7 @@
 #include <commctrl.h>
 #include "shell/shell.h"
 #include "shell/find_dialog.h"
+#include "shell/answer_commands.h"
 #include "core/all_units.h"
 #include "core/conversion_state.h"
 #include "core/conversion_view.h"
@@ -212,13 +213,7 @@ static void CopySelectedRows(HWND dialog)
     }
     text[length] = 0;
     GlobalUnlock(memory);
-    if (!OpenClipboard(dialog)) {
-        GlobalFree(memory);
-        return;
-    }
-    EmptyClipboard();
-    if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
-    CloseClipboard();
+    PutOnClipboard(dialog, memory);
 }
 
 // A row's value or name, asked for as the list draws it.

@@ -7,6 +7,9 @@
 // Puts the options loaded from the settings into effect: the decimal symbol
 // before the first answer is shown, the window's place above the others.
 void ApplyAnswerOptions(HWND window);
+// The decimal symbol answers show, from the option and the locale (read by
+// HandDownNumberSymbols).
+void TakeDecimalSymbol();
 
 void CopyAnswer(HWND window);
 void CopyConversion(HWND window);
@@ -16,9 +19,9 @@ void FlipAlwaysOnTop(HWND window);
 // Check marks of the commands above that carry one.
 void UpdateAnswerChecks(HWND window);
 
-// The conversion the window shows: category and the two units; false while
-// a chooser has no selection.
-bool CurrentConversion(int* category, int* fromUnit, int* toUnit);
+// Hands a GlobalAlloc'ed CF_UNICODETEXT block to the clipboard, which then
+// owns it (it is freed when that fails).
+void PutOnClipboard(HWND window, HGLOBAL unicodeText);
 
 // The formula line (formula_line.cpp), a Unicode static below the value boxes
 // that shows only while "Formula" is checked; the window is taller by the

@@ -4,6 +4,7 @@
 #include "shell/answer_commands.h"
 #include "shell/shell.h"
 #include "core/answer_text.h"
+#include "core/conversion_state.h"
 #include "res/resource.h"
 #include "widgets/dpi.h"
 
@@ -17,7 +18,7 @@ const int FORMULA_GROWTH96 = FORMULA_HEIGHT96 + 6;
 
 static HWND FormulaLine;                    // the static, hidden while the choice is off
 static bool Shown;                          // "Formula" is checked
-static int ShownConversion[3] = { -1, -1, -1 };   // what the line shows: category, from, to
+static int LastConversion[3] = { -1, -1, -1 };   // what the line shows: category, from, to
 
 bool FormulaShown() { return Shown; }
 
@@ -45,16 +46,16 @@ void SetFormulaLineFont(HFONT font)
 void UpdateFormulaLine(bool force)
 {
     int conversion[3];
-    if (!Shown || !CurrentConversion(&conversion[0], &conversion[1], &conversion[2])) return;
-    if (!force && conversion[0] == ShownConversion[0] && conversion[1] == ShownConversion[1] &&
-        conversion[2] == ShownConversion[2])
+    if (!Shown || !ShownConversion(&conversion[0], &conversion[1], &conversion[2])) return;
+    if (!force && conversion[0] == LastConversion[0] && conversion[1] == LastConversion[1] &&
+        conversion[2] == LastConversion[2])
         return;
     char utf8[FORMULA_TEXT_SIZE];
     ComposeFormulaText(conversion[0], conversion[1], conversion[2], utf8, sizeof utf8);
     wchar_t text[FORMULA_TEXT_SIZE];
     if (!MultiByteToWideChar(CP_UTF8, 0, utf8, -1, text, FORMULA_TEXT_SIZE)) text[0] = L'\0';
     SetWindowTextW(FormulaLine, text);
-    for (int i = 0; i < 3; ++i) ShownConversion[i] = conversion[i];
+    for (int i = 0; i < 3; ++i) LastConversion[i] = conversion[i];
 }
 
 // The window grows by the line or shrinks back; its top-left corner stays.

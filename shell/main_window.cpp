@@ -173,11 +173,12 @@ static void SizeMainWindow(HWND window, int dpi)
     SetWindowPos(window, 0, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// The user changed the regional settings: read the number symbols again and
-// read the typed box with them.
+// The user changed the regional settings: read the number symbols again,
+// read the typed box with them and show the answer with them.
 static void OnSettingChange()
 {
     HandDownNumberSymbols();
+    TakeDecimalSymbol();
     Recompute(Conversion.ActiveSide);
 }
 

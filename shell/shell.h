@@ -45,6 +45,8 @@ void OfferUnitChoice(HWND window);
 // Reads the user's decimal and grouping symbols and hands them to the
 // number reader (at start-up and when the user changes them).
 void HandDownNumberSymbols();
+// The locale's decimal symbol as answers may show it (see number_symbols.cpp).
+extern char LocaleAnswerSymbol;
 // Offers the conversion that browsing through a unit chooser has arrived at to
 // the recent list, if a browse is under way.
 void SettleChooserBrowsing(HWND window);
