@@ -320,7 +320,7 @@ AnswerExactness ShownAnswerExactness(const char* typed, const char* shown, int c
     if (parts || std::strchr(shownNumber, '/') || shownNumber != shown + std::strspn(shown, " ")) {
         ExactNumber exact;
         const int denominator = Conversion.NumFormat == NUM_FORMAT_SCIENTIFIC ? 0 : AnswerDenominator();
-        return ExactRationalValue(from, to, FindExactConverter(category) != 0, value, &exact) &&
+        return ExactRationalValue(category, typedUnit, answerUnit, value, &exact) &&
                        ShowsExactly(parts, exact, ShownDecimalPlaces(), denominator)
                    ? ANSWER_EXACT
                    : ANSWER_ROUNDED;

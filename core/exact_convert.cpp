@@ -583,21 +583,25 @@ ExactAnswer ExactRationalTemperature(double fromCode, double toCode, const Exact
     return RoundRatio(r);
 }
 
-bool ExactRationalValue(double fromFactor, double toFactor, bool temperature, const ExactNumber& value,
-                        ExactNumber* answer)
+bool ExactRationalValue(int category, int fromUnit, int toUnit, const ExactNumber& value, ExactNumber* answer)
 {
-    if (temperature) {
-        int found = TemperatureValue(fromFactor, toFactor, value, *answer);
+    if (UnitKindOf(category, fromUnit) == UNIT_TEMPERATURE) {
+        int found = TemperatureValue(UnitFactor(category, fromUnit), UnitFactor(category, toUnit), value, *answer);
         if (found == 0) ExactSetDecimal(*answer, false, 0, 0);
         return found >= 0;
     }
-    // value * m1 / m2 * 2^(a1 - a2) * 5^(b1 - b2), the fives as a power of ten.
+    // value * m1 / m2 * d2 / d1 * 2^(a1 - a2) * 5^(b1 - b2), the fives as a
+    // power of ten; d1 and d2 are 1 but for a custom unit's size.
     ExactFactor from, to;
-    if (!FactorValue(fromFactor, &from) || !FactorValue(toFactor, &to)) return false;
+    if (!UnitFactorValue(category, fromUnit, &from) || !UnitFactorValue(category, toUnit, &to)) return false;
     ExactNumber term;
     ExactCopy(*answer, value);
     ExactSetFraction(term, from.mantissa, to.mantissa);
     if (!ExactMultiply(*answer, term)) return false;
+    if (from.den != 1 || to.den != 1) {
+        ExactSetFraction(term, to.den, from.den);
+        if (!ExactMultiply(*answer, term)) return false;
+    }
     const int fives = from.fives - to.fives;
     answer->exponent += fives;
     return ExactScaleByTwo(*answer, from.twos - to.twos - fives);

@@ -37,11 +37,10 @@ ExactAnswer ExactRationalByUnits(int category, int fromUnit, int toUnit, const E
 // A row's factor as the exact size ExactByFactors counts it; false when it
 // is not covered or a side would reach 10^18.
 bool FactorAsSize(double factor, UnitSize* size);
-// The same answer before its rounding: exact (or with the sticky mark of its
+// ExactRationalByUnits' answer before its rounding: exact (or with the sticky mark of its
 // sum), for layouts that round elsewhere than at 16 digits. False where the
 // exact path gives no number or does not cover the factors.
-bool ExactRationalValue(double fromFactor, double toFactor, bool temperature, const ExactNumber& value,
-                        ExactNumber* answer);
+bool ExactRationalValue(int category, int fromUnit, int toUnit, const ExactNumber& value, ExactNumber* answer);
 
 // The text a value box shows for an exact answer, laid out as FormatReal
 // lays out a double; 0 (out untouched) for an answer beyond the range or

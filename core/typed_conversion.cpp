@@ -80,12 +80,11 @@ void ConvertValue(bool ok, const ExactNumber& value, int category, int fromUnit,
 
 // The answer laid out in the parts of a compound row or as a fraction, in
 // place of the decimal text; a first part of 10^15 or more shows alone.
-void WritePartsOrFraction(const ExactNumber& typed, const CompoundLayout* layout, int category, double fromFactor,
-                          double toFactor, int decimals, int denominator, TypedConversion* result)
+void WritePartsOrFraction(const ExactNumber& typed, const CompoundLayout* layout, int category, int fromUnit,
+                          int toUnit, int decimals, int denominator, TypedConversion* result)
 {
     ExactNumber answer;
-    const bool temperature = FindExactConverter(category) != 0;
-    if (ExactRationalValue(fromFactor, toFactor, temperature, typed, &answer) &&
+    if (ExactRationalValue(category, fromUnit, toUnit, typed, &answer) &&
         WriteCompound(layout, answer, decimals, denominator, result->text, TYPED_ANSWER_MAX_TEXT))
         return;
     if (!layout) return;
@@ -137,7 +136,7 @@ void ConvertTypedRows(const char* typed, int category, int fromUnit, int toUnit,
     if (!to && denominator == 0) return;
     char decimalText[TYPED_ANSWER_MAX_TEXT];
     std::memcpy(decimalText, result->text, sizeof decimalText);
-    WritePartsOrFraction(value, to, category, UnitFactor(category, fromUnit), UnitFactor(category, toUnit),
+    WritePartsOrFraction(value, to, category, fromUnit, toUnit,
                          ClampDecimals(decimals), denominator, result);
     if (!to && numFormat == NUM_FORMAT_AUTOMATIC && !result->exactZero &&
         std::strstr(result->text, "\xE2\x89\x88 0") == result->text && result->text[5] == '\0')
