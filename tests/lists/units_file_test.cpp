@@ -7,7 +7,6 @@
 namespace {
 
 const std::string kUnitsFile = ".\\Brisklane\\Metrova\\metrova-units.ini";
-const std::string kSettingsFile = ".\\Brisklane\\Metrova\\metrova.ini";
 
 std::string Block(const std::string& category, const std::string& name, const std::string& equals,
                   const std::string& of)
@@ -44,12 +43,8 @@ protected:
         ResetProgramState();
     }
     void TearDown() override { ShowCustomUnits(CustomUnitSet{}); }
-
-    UnitSaveResult Save(const UnitChange& change)
-    {
-        UnitProblem problem;
-        return SaveUnitChange(change, &problem);
-    }
+    UnitProblem problem;
+    UnitSaveResult Save(const UnitChange& change) { return SaveUnitChange(change, &problem); }
 };
 
 const int LENGTH = CATEGORY_COMMON_LENGTH;
@@ -66,8 +61,7 @@ TEST_F(UnitsFile, EachChangeIsAppliedToTheFileAsItStands)
     EXPECT_EQ(UnitCount(LENGTH), BuiltInUnitCount(LENGTH) + 5);
     // The other program took the name meanwhile: refused, nothing written.
     PutFakeFile(kUnitsFile, text + Block("Common Length", "foot-ish", "1", "feet"));
-    UnitProblem problem;
-    EXPECT_EQ(SaveUnitChange(Change(UNIT_CHANGE_ADD, "Common Length", "foot-ish"), &problem), UNIT_REFUSED);
+    EXPECT_EQ(Save(Change(UNIT_CHANGE_ADD, "Common Length", "foot-ish")), UNIT_REFUSED);
     EXPECT_EQ(problem, UNIT_NAME_TAKEN);
 }
 
