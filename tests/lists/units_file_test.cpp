@@ -68,12 +68,12 @@ TEST_F(UnitsFile, EachChangeIsAppliedToTheFileAsItStands)
 TEST_F(UnitsFile, AfterADeletionTheListsKeepPointingAtTheSameUnits)
 {
     const int stride = BuiltInUnitCount(LENGTH), span = stride + 2, money = BuiltInCategoryCount();
-    const ConversionTriple spanToMeter{ LENGTH, span, 6 }, paceToMeter{ LENGTH, stride + 1, 6 },
-        dollars{ money, 1, 0 }, miles{ LENGTH, 8, 6 };
-    FavoritesList.entries[0] = paceToMeter;
-    FavoritesList.entries[1] = spanToMeter;
-    FavoritesList.entries[2] = dollars;
-    FavoritesList.count = 3;
+    const ConversionTriple dollars{ money, 1, 0 }, miles{ LENGTH, 8, 6 };
+    for (const ConversionTriple& t : { ConversionTriple{ LENGTH, stride + 1, 6 }, { LENGTH, span, 6 }, dollars }) {
+        Show(t.category, t.fromIndex, t.toIndex);
+        AddFavorite(nullptr);
+    }
+    ASSERT_EQ(FavoritesList.count, 3);
     UserSetsUp(LENGTH, 8, 6);
     UserSetsUp(LENGTH, span, 6);
     SaveSettings();
