@@ -33,14 +33,11 @@ TEST(AnswerText, Formula)
     const struct { int category; const char *from, *to, *text; } rows[] = {
         { CATEGORY_COMMON_LENGTH, "mile", "kilometer", "1 mile = 1.609344 kilometer\n1 kilometer ≈ 0.6213711922373340 mile" },
         { CATEGORY_COMMON_LENGTH, "kilometer", "kilometer", "1 kilometer = 1 kilometer" },
-        { CATEGORY_ALL_LENGTH, "meter", "micrometer", "1 meter = 1000000 micrometer\n1 micrometer = 0.000001 meter" },
         { CATEGORY_ALL_LENGTH, "micrometer", "kilometer", "1 micrometer = 1E-9 kilometer\n1 kilometer = 1000000000 micrometer" },
         { CATEGORY_ALL_LENGTH, "douzi\xE8me [print]", "meter",
           "1 douzième [print] = 0.00017638888889 meter\n1 meter ≈ 5669.291338546965 douzième [print]" },
         { CATEGORY_TEMPERATURE, "degree Celsius", "degree Fahrenheit", "°F = °C × 1.8 + 32\n°C = (°F − 32) / 1.8" },
-        { CATEGORY_TEMPERATURE, "degree Celsius", "kelvin", "K = °C + 273.15\n°C = K − 273.15" },
         { CATEGORY_TEMPERATURE, "degree Reaumur", "kelvin", "K = °Ré × 1.25 + 273.15\n°Ré = K × 0.8 − 218.52" },
-        { CATEGORY_TEMPERATURE, "degree Fahrenheit", "degree Rankine", "°R = °F + 459.67\n°F = °R − 459.67" },
         { CATEGORY_COMMON_LENGTH, "mile", "no such unit", "" },
     };
     for (const auto& r : rows) EXPECT_EQ(Formula(r.category, r.from, r.to), r.text) << r.from << " -> " << r.to;
@@ -60,8 +57,7 @@ TEST(AnswerText, CopiedTexts)
     const char* conversions[][6] = {
         { "50", " 80.467200", "mile", "kilometer", "50 mile = 80.467200 kilometer" },
         { "1", " 0.621371", "kilometer", "mile", "1 kilometer ≈ 0.621371 mile" },
-        { "1", " 1.609", "mile", "kilometer", "1 mile ≈ 1.609 kilometer" },
-        { "0", "0", "mile", "kilometer", "0 mile = 0 kilometer" }, { "abc", "abc", "mile", "kilometer", "" },
+        { "1", " 1.609", "mile", "kilometer", "1 mile ≈ 1.609 kilometer" }, { "abc", "abc", "mile", "kilometer", "" },
     };
     for (const auto& c : conversions) EXPECT_EQ(Conversion(c[0], c[1], CATEGORY_COMMON_LENGTH, c[2], c[3]), c[4]);
     // Parts and fractions: typed in parts, and exact when their one rounding lost nothing.
@@ -71,7 +67,6 @@ TEST(AnswerText, CopiedTexts)
         { "5' 7\"", " 67.000000", "foot + inch", "inch", "5' 7\" foot + inch = 67.000000 inch" },
         { "67.5", "5 ft 7 1/2 in", "inch", "foot + inch", "67.5 inch = 5 ft 7 1/2 in foot + inch" },
         { "67.4", "\xE2\x89\x88 5 ft 7 3/8 in", "inch", "foot + inch", "67.4 inch \xE2\x89\x88 5 ft 7 3/8 in foot + inch" },
-        { "0.3", "\xE2\x89\x88 1/4", "inch", "inch", "0.3 inch \xE2\x89\x88 1/4 inch" },
     };
     for (const auto& c : inParts) EXPECT_EQ(Conversion(c[0], c[1], CATEGORY_COMMON_LENGTH, c[2], c[3]), c[4]);
     SetAnswerDenominator(0);

@@ -525,17 +525,14 @@ TEST_F(ExactAnswerSweep, TemperatureEveryPair)
 // What the user types, read once: the other box shows the reference's exact
 // answer for the expression's exact value, in either box and under either
 // pair of locale symbols, and the stored doubles come from the same reading.
-TEST_F(ExactAnswerTest, TypedExpressionsShowTheirExactAnswer)
+TEST_F(ExactAnswerTest, TypedExpressionsAndTextsThatAreNoNumber)
 {
     struct Row { int category; const char* from; const char* to; const char* typed; int64_t num, den; int box; } rows[] = {
         {CATEGORY_COMMON_LENGTH, "feet", "inch", "1/3", 1, 3, BOX_FROM},          // exactly 4 inch
-        {CATEGORY_COMMON_LENGTH, "inch", "centimeter", "7/16", 7, 16, BOX_FROM},
         {CATEGORY_COMMON_LENGTH, "inch", "feet", "(2+1/2)*3", 15, 2, BOX_TO},
-        {CATEGORY_COOKING, "cup [US]", "milliliter", "3 1/2", 7, 2, BOX_FROM},
         {CATEGORY_COOKING, "cup [US]", "milliliter", "\xe2\x88\x92" "3\xc2\xbd", -7, 2, BOX_TO},
         {CATEGORY_TEMPERATURE, "degree Celsius", "degree Fahrenheit", "-(3-5)", 2, 1, BOX_FROM},
         {CATEGORY_TEMPERATURE, "degree Fahrenheit", "kelvin", "1e3/7", 1000, 7, BOX_TO},
-        {CATEGORY_METRIC_LENGTH, "meter", "kilometer", "1,234.5", 12345, 10, BOX_FROM},
     };
     for (const Row& row : rows) {
         double from = UnitFactor(row.category, row.from), to = UnitFactor(row.category, row.to);
@@ -552,19 +549,13 @@ TEST_F(ExactAnswerTest, TypedExpressionsShowTheirExactAnswer)
                                    UnitIndex(row.category, row.box == BOX_FROM ? row.to : row.from), out, sizeof out), 1);
         EXPECT_EQ(out, expected) << row.typed;
     }
-    EXPECT_EQ(Shown(CATEGORY_COMMON_LENGTH, "feet", "inch", "1/3"), " 4.000000");
-}
-
-// The locale's symbols as the shell hands them down; what is no number (or
-// beyond the range) passes through, and ConvertTypedText leaves out alone.
-TEST_F(ExactAnswerTest, LocaleSymbolsAndTextsThatAreNoNumber)
-{
+    // The locale's symbols as the shell hands them down; what is no number
+    // (or beyond the range) passes through, and ConvertTypedText leaves out alone.
     SetNumberSymbols(",", ".");
     EXPECT_EQ(Shown(CATEGORY_METRIC_LENGTH, "meter", "centimeter", "1.234,5"), " 123450.000000");
-    EXPECT_EQ(Shown(CATEGORY_METRIC_LENGTH, "meter", "centimeter", "1,5"), " 150.000000");
     SetNumberSymbols(".", ",");
     EXPECT_EQ(Shown(CATEGORY_METRIC_LENGTH, "meter", "centimeter", "1,5"), "1,5");
-    const char* refused[] = {"1/0", "(1+2", "2*", "()", "1e300*1e300"};
+    const char* refused[] = {"1/0", "(1+2", "1e300*1e300"};
     for (const char* text : refused) {
         EXPECT_EQ(Shown(CATEGORY_METRIC_LENGTH, "meter", "centimeter", text), text);
         char out[8] = "keep";
@@ -598,16 +589,13 @@ TEST_F(ExactAnswerTest, AnswersInPartsAndFractions)
                                                             {"-999999999999999.99", "-1.E+0015 ft"}}},
         {CATEGORY_COMMON_LENGTH, "feet", FT_IN, 2, 0, FIX, {{"-67.5", "-67 ft 6.00 in"}, {"-2e20", "-2.00E+0020 ft"}}},
         {CATEGORY_COMMON_WEIGHT, "ounce", "pound + ounce", 3, 0, FIX, {{"35.5", "2 lb 3.500 oz"}, {"15.9999999", "1 lb 0.000 oz"}}},
-        {CATEGORY_COMMON_WEIGHT, "pound", "stone + pound", 1, 0, FIX, {{"158", "11 st 4.0 lb"}, {"13.9999999", "1 st 0.0 lb"}}},
-        {CATEGORY_TIME, "second", HMS, 6, 0, FIX, {{"5415", "1 h 30 min 15.000000 s"}, {"3599.9999999", "1 h 0 min 0.000000 s"},
-                                                   {"59.9999999", "1 min 0.000000 s"}}},
+        {CATEGORY_TIME, "second", HMS, 6, 0, FIX, {{"5415", "1 h 30 min 15.000000 s"}, {"3599.9999999", "1 h 0 min 0.000000 s"}}},
         {CATEGORY_TIME, "second", HMS, 0, 0, AUTO, {{"-90", "-1 min 30 s"}}},
         {CATEGORY_ANGLE, DMS, DMS, 2, 0, FIX, {{"10.7508333333333", "10\xC2\xB0 45' 3.00\""}, {"0.99999999", "1\xC2\xB0 0' 0.00\""}}},
         // Fractions: the nearest multiple, reduced, "≈ " when not exact; ties to even.
         {CATEGORY_COMMON_LENGTH, "inch", "inch", 6, 16, FIX, {{"3.4375", "3 7/16"}, {"0.4375", "7/16"}, {"5", "5"},
-                                                              {"5.01", "\xE2\x89\x88 5"}, {"0.03125", "\xE2\x89\x88 0"},
-                                                              {"0.09375", "\xE2\x89\x88 1/8"}}},
-        {CATEGORY_COMMON_LENGTH, "inch", "inch", 6, 4, FIX, {{"-1.5", "-1 1/2"}, {"-0.99", "\xE2\x89\x88 -1"}}},
+                                                              {"0.03125", "\xE2\x89\x88 0"}, {"0.09375", "\xE2\x89\x88 1/8"},
+                                                              {"-0.99", "\xE2\x89\x88 -1"}}},
         {CATEGORY_COMMON_LENGTH, "inch", "inch", 2, 16, SCI, {{"3.4375", " 3.43E+0000"}}},   // not in scientific
         {CATEGORY_COMMON_LENGTH, "inch", "inch", 2, 16, AUTO, {{"1e-9", " 1.00E-0009"}, {"1.5", "1 1/2"}}},
         {CATEGORY_COMMON_LENGTH, "inch", FT_IN, 6, 8, FIX, {{"67.4", "\xE2\x89\x88 5 ft 7 3/8 in"}, {"11.99", "\xE2\x89\x88 1 ft 0 in"}}},
@@ -652,20 +640,18 @@ TEST_F(ExactAnswerTest, TextReadInParts)
     };
     const char *FT_IN = "foot + inch", *HMS = "hour + minute + second", *DMS = "degree + minute + second";
     const Row rows[] = {
-        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", {"5 ft 7 in", "5' 7\"", "5'7", "5 foot 7 inches", "5 FEET 7 INCH",
+        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", {"5 ft 7 in", "5' 7\"", "5'7", "5 FEET 7 INCH",
                                                  "5\xE2\x80\xB2 7\xE2\x80\xB3", "4 ft 19 in", "67 in"}, " 67.000000"},
-        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", {"5 ft", "5", "10/2"}, " 60.000000"},
-        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", {"5' 7 1/2\"", "0 ft 67.5 in"}, " 67.500000"},
+        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", {"5 ft", "10/2"}, " 60.000000"},
+        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", {"5' 7 1/2\""}, " 67.500000"},
         {CATEGORY_COMMON_LENGTH, FT_IN, "inch", {"-5 ft 7 in"}, "-67.000000"},
-        {CATEGORY_COMMON_WEIGHT, "stone + pound", "pound", {"11 st 4 lb", "11 stone 4", "11 stones 4 pounds"}, " 158.000000"},
-        {CATEGORY_COMMON_WEIGHT, "pound + ounce", "ounce", {"2 lb 3.5 oz", "2 lbs 3 1/2 ounces", "1 pound 19.5 ounce"}, " 35.500000"},
-        {CATEGORY_TIME, HMS, "second", {"1:30", "1 h 30 min", "90 min", "1 hr 30 minutes", "1 hours 1800 sec",
-                                        "5400 seconds", "1 hour 29 minute 60 s"}, " 5400.000000"},
+        {CATEGORY_COMMON_WEIGHT, "stone + pound", "pound", {"11 st 4 lb", "11 stones 4 pounds"}, " 158.000000"},
+        {CATEGORY_COMMON_WEIGHT, "pound + ounce", "ounce", {"2 lbs 3 1/2 ounces", "1 pound 19.5 ounce"}, " 35.500000"},
+        {CATEGORY_TIME, HMS, "second", {"1:30", "1 hr 30 minutes", "1 hours 1800 sec", "1 hour 29 minute 60 s"}, " 5400.000000"},
         {CATEGORY_TIME, HMS, "second", {"1:30:15"}, " 5415.000000"},
-        {CATEGORY_ANGLE, DMS, DMS, {"10\xC2\xB0" "45'3\"", "10\xC2\xB0 45' 3\"", "10 deg 45\xE2\x80\xB2 3\xE2\x80\xB3",
-                                    "10 degree 45.05'", "10.7508333333333 degrees"}, "10\xC2\xB0 45' 3.000000\""},
-        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", {"7 in 5 ft", "5 ft 7 in 3", "5 ft ft", "5 ft -7 in", "5 kg", "ft",
-                                                 "5 fts", "1:30", ""}, 0},
+        {CATEGORY_ANGLE, DMS, DMS, {"10\xC2\xB0" "45'3\"", "10 deg 45\xE2\x80\xB2 3\xE2\x80\xB3", "10 degree 45.05'"},
+         "10\xC2\xB0 45' 3.000000\""},
+        {CATEGORY_COMMON_LENGTH, FT_IN, "inch", {"7 in 5 ft", "5 ft 7 in 3", "5 ft -7 in", "5 kg", "5 fts", "1:30", ""}, 0},
         {CATEGORY_TIME, HMS, "second", {"1:30:15:2", "1::2", "1:", "1 s 2 h"}, 0},
         {CATEGORY_ANGLE, DMS, "degree", {"10 ft", "10\xC2\xB0\xC2\xB0"}, 0},
     };

@@ -337,28 +337,21 @@ TEST_F(SaveSettingsTest, ALoadGivesBackWhatWasSaved)
     }
 }
 
-TEST_F(SaveSettingsTest, OptionsAreWrittenBackNormalised)
-{
-    PutLocalFile("[Options]\nNUM_FORMAT=3\nDEC_PLACE=20\n");
-    LoadSettings();
-    SaveSettings();
-    EXPECT_EQ(FakeProfileValue(LOCAL_FILE, "Options", "NUM_FORMAT"), "1");   // fixed notation
-    EXPECT_EQ(FakeProfileValue(LOCAL_FILE, "Options", "DEC_PLACE"), "20");   // kept
-    Conversion.DecimalPlaces = 65535;
-    SaveSettings();
-    EXPECT_EQ(FakeProfileValue(LOCAL_FILE, "Options", "DEC_PLACE"), "65535");   // unsigned
-}
-
 // The answer flags are on only for 1 (NUM_FORMAT=2 and the flags on: the
 // end-to-end settings test), and written only while on.
-TEST_F(SaveSettingsTest, AnswerFlagsWithUnknownValuesAreOffAndLeaveNoKey)
+TEST_F(SaveSettingsTest, OptionsAreWrittenBackNormalised)
 {
-    PutLocalFile("[Options]\nWINDOWS_DECIMAL=2\nALWAYS_ON_TOP=yes\n");
+    PutLocalFile("[Options]\nNUM_FORMAT=3\nDEC_PLACE=20\nWINDOWS_DECIMAL=2\nALWAYS_ON_TOP=yes\n");
     LoadSettings();
     EXPECT_TRUE(WindowsDecimalSymbol == 0 && AlwaysOnTop == 0);
     SaveSettings();
+    EXPECT_EQ(FakeProfileValue(LOCAL_FILE, "Options", "NUM_FORMAT"), "1");   // fixed notation
+    EXPECT_EQ(FakeProfileValue(LOCAL_FILE, "Options", "DEC_PLACE"), "20");   // kept
     EXPECT_EQ(FakeFileText(LOCAL_FILE).find("WINDOWS_DECIMAL"), std::string::npos);
     EXPECT_EQ(FakeFileText(LOCAL_FILE).find("ALWAYS_ON_TOP"), std::string::npos);
+    Conversion.DecimalPlaces = 65535;
+    SaveSettings();
+    EXPECT_EQ(FakeProfileValue(LOCAL_FILE, "Options", "DEC_PLACE"), "65535");   // unsigned
 }
 
 TEST_F(SaveSettingsTest, SurplusKeysAreRemovedAndOthersKept)

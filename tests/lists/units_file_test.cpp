@@ -7,7 +7,6 @@
 namespace {
 
 const std::string kUnitsFile = ".\\Brisklane\\Metrova\\metrova-units.ini";
-const std::string kSettingsFile = ".\\Brisklane\\Metrova\\metrova.ini";
 
 std::string Block(const std::string& category, const std::string& name, const std::string& equals,
                   const std::string& of)
@@ -44,12 +43,8 @@ protected:
         ResetProgramState();
     }
     void TearDown() override { ShowCustomUnits(CustomUnitSet{}); }
-
-    UnitSaveResult Save(const UnitChange& change)
-    {
-        UnitProblem problem;
-        return SaveUnitChange(change, &problem);
-    }
+    UnitProblem problem;
+    UnitSaveResult Save(const UnitChange& change) { return SaveUnitChange(change, &problem); }
 };
 
 const int LENGTH = CATEGORY_COMMON_LENGTH;
@@ -66,20 +61,19 @@ TEST_F(UnitsFile, EachChangeIsAppliedToTheFileAsItStands)
     EXPECT_EQ(UnitCount(LENGTH), BuiltInUnitCount(LENGTH) + 5);
     // The other program took the name meanwhile: refused, nothing written.
     PutFakeFile(kUnitsFile, text + Block("Common Length", "foot-ish", "1", "feet"));
-    UnitProblem problem;
-    EXPECT_EQ(SaveUnitChange(Change(UNIT_CHANGE_ADD, "Common Length", "foot-ish"), &problem), UNIT_REFUSED);
+    EXPECT_EQ(Save(Change(UNIT_CHANGE_ADD, "Common Length", "foot-ish")), UNIT_REFUSED);
     EXPECT_EQ(problem, UNIT_NAME_TAKEN);
 }
 
 TEST_F(UnitsFile, AfterADeletionTheListsKeepPointingAtTheSameUnits)
 {
     const int stride = BuiltInUnitCount(LENGTH), span = stride + 2, money = BuiltInCategoryCount();
-    const ConversionTriple spanToMeter{ LENGTH, span, 6 }, paceToMeter{ LENGTH, stride + 1, 6 },
-        dollars{ money, 1, 0 }, miles{ LENGTH, 8, 6 };
-    FavoritesList.entries[0] = paceToMeter;
-    FavoritesList.entries[1] = spanToMeter;
-    FavoritesList.entries[2] = dollars;
-    FavoritesList.count = 3;
+    const ConversionTriple dollars{ money, 1, 0 }, miles{ LENGTH, 8, 6 };
+    for (const ConversionTriple& t : { ConversionTriple{ LENGTH, stride + 1, 6 }, { LENGTH, span, 6 }, dollars }) {
+        Show(t.category, t.fromIndex, t.toIndex);
+        AddFavorite(nullptr);
+    }
+    ASSERT_EQ(FavoritesList.count, 3);
     UserSetsUp(LENGTH, 8, 6);
     UserSetsUp(LENGTH, span, 6);
     SaveSettings();

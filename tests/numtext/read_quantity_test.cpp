@@ -29,14 +29,16 @@ void ExpectAccepted(const Accepted* rows, size_t count)
     }
 }
 
-TEST(ReadQuantity, TodaysFormsUnchanged)
+// Today's forms read as before ("." always marks decimals), and pasted
+// minus signs, blanks and hard spaces.
+TEST(ReadQuantity, TodaysFormsAndPastedCharacters)
 {
     const Accepted rows[] = {
-        {"12", kEnglish, 12, 1, 0},           {"  -.5", kEnglish, -5, 1, -1},
-        {"+5.", kEnglish, 5, 1, 0},           {"1.5E+3", kEnglish, 15, 1, 2},
+        {"  -.5", kEnglish, -5, 1, -1},       {"+5.", kEnglish, 5, 1, 0},          {"1.5E+3", kEnglish, 15, 1, 2},
         {"123456789012345678", kEnglish, 123456789012345678, 1, 0},
-        {"1e4931", kEnglish, 1, 1, 4931},     {"0.000e-4931", kEnglish, 0, 1, 0},
-        {"1.5", kGerman, 15, 1, -1},          {"1.5", kFrench, 15, 1, -1},  // "." always marks decimals
+        {"1e4931", kEnglish, 1, 1, 4931},     {"0.000e-4931", kEnglish, 0, 1, 0},  {"1.5", kGerman, 15, 1, -1},
+        {"\u22125", kEnglish, -5, 1, 0},      {"\u20135", kEnglish, -5, 1, 0},     {"\t 42 \r\n", kEnglish, 42, 1, 0},
+        {"\u00A01\u00A0234\u00A0", kEnglish, 1234, 1, 0}, {"7\u22123", kEnglish, 4, 1, 0},
     };
     ExpectAccepted(rows, sizeof rows / sizeof rows[0]);
 }
@@ -44,13 +46,11 @@ TEST(ReadQuantity, TodaysFormsUnchanged)
 TEST(ReadQuantity, FractionsAndMixedNumbers)
 {
     const Accepted rows[] = {
-        {"7/16", kEnglish, 7, 16, 0},    {"3 1/2", kEnglish, 7, 2, 0},        {"3-1/2", kEnglish, 7, 2, 0},
-        {"-3 1/2", kEnglish, -7, 2, 0},  {"-3-1/2", kEnglish, -7, 2, 0},      {"1/3", kEnglish, 1, 3, 0},
-        {"\u00BD", kEnglish, 1, 2, 0},   {"3\u00BD", kEnglish, 7, 2, 0},      {"3 \u00BE", kEnglish, 15, 4, 0},
-        {"\u215E", kEnglish, 7, 8, 0},   {"2\u2153", kEnglish, 7, 3, 0},      {"1\u20442", kEnglish, 1, 2, 0},
+        {"7/16", kEnglish, 7, 16, 0},    {"3 1/2", kEnglish, 7, 2, 0},        {"-3-1/2", kEnglish, -7, 2, 0},
+        {"3 \u00BE", kEnglish, 15, 4, 0}, {"2\u2153", kEnglish, 7, 3, 0},      {"1\u20442", kEnglish, 1, 2, 0},
         {"1 234/567", kEnglish, 801, 567, 0},  // a mixed number, not a grouped one
         {"3-5/2", kEnglish, 1, 2, 0},    // improper: arithmetic
-        {"2*3-1/2", kEnglish, 11, 2, 0}, {"3-1/2*2", kEnglish, 2, 1, 0},  // a hyphen: only as the whole text
+        {"2*3-1/2", kEnglish, 11, 2, 0}, // a hyphen: only as the whole text
     };
     ExpectAccepted(rows, sizeof rows / sizeof rows[0]);
 }
@@ -58,12 +58,11 @@ TEST(ReadQuantity, FractionsAndMixedNumbers)
 TEST(ReadQuantity, ArithmeticAndPrecedence)
 {
     const Accepted rows[] = {
-        {"2*12.5", kEnglish, 25, 1, 0},         {"(2+1/2)*3", kEnglish, 15, 2, 0},
-        {"12*2.54", kEnglish, 3048, 1, -2},     {"1e3/7", kEnglish, 1000, 7, 0},
+        {"(2+1/2)*3", kEnglish, 15, 2, 0},      {"1e3/7", kEnglish, 1000, 7, 0},
         {"-(3-5)", kEnglish, 2, 1, 0},          {"1+2*3", kEnglish, 7, 1, 0},
         {"8/4/2", kEnglish, 1, 1, 0},           {"10-4-3", kEnglish, 3, 1, 0},
         {"2\u00D73\u00F74\u00B78", kEnglish, 12, 1, 0},   {"2*-3", kEnglish, -6, 1, 0},
-        {" ( ( 1 ) ) ", kEnglish, 1, 1, 0},     {"1e4931*1e4931/1e4931", kEnglish, 1, 1, 4931},
+        {"1e4931*1e4931/1e4931", kEnglish, 1, 1, 4931},
     };
     ExpectAccepted(rows, sizeof rows / sizeof rows[0]);
 }
@@ -71,55 +70,37 @@ TEST(ReadQuantity, ArithmeticAndPrecedence)
 TEST(ReadQuantity, GroupingPerLocale)
 {
     const Accepted rows[] = {
-        {"1,234.5", kEnglish, 12345, 1, -1},    {"1,234", kEnglish, 1234, 1, 0},
-        {"1,234,567", kEnglish, 1234567, 1, 0}, {"1 234.5", kEnglish, 12345, 1, -1},
-        {"1.234,5", kGerman, 12345, 1, -1},     {"1,5", kGerman, 15, 1, -1},
-        {"1.234.567", kGerman, 1234567, 1, 0},  {"1.234", kGerman, 1234, 1, -3},
-        {"1,234.5", kGerman, 12345, 1, -1},     {"1 234,5", kFrench, 12345, 1, -1},
-        {"1\u202F234,5", kFrench, 12345, 1, -1}, {"1.234,5", kFrench, 12345, 1, -1},
-        {"12'345.6", kSwiss, 123456, 1, -1},    {"12\u2019345.6", kSwiss, 123456, 1, -1},
+        {"1,234.5", kEnglish, 12345, 1, -1},    {"1,234,567", kEnglish, 1234567, 1, 0},
+        {"1 234.5", kEnglish, 12345, 1, -1},    {"1.234,5", kGerman, 12345, 1, -1},
+        {"1,5", kGerman, 15, 1, -1},            {"1.234", kGerman, 1234, 1, -3},
+        {"1\u2009234,5", kGerman, 12345, 1, -1}, {"1\u202F234,5", kFrench, 12345, 1, -1},
+        {"1.234,5", kFrench, 12345, 1, -1},     {"12'345.6", kSwiss, 123456, 1, -1},
+        {"12\u2019345.6", kSwiss, 123456, 1, -1},
         {"1.234,5", kEnglish, 12345, 1, -1} /* both appear: the last marks */,
     };
     ExpectAccepted(rows, sizeof rows / sizeof rows[0]);
 }
 
-TEST(ReadQuantity, PastedCharacters)
-{
-    const Accepted rows[] = {{"\u22125", kEnglish, -5, 1, 0}, {"\u20135", kEnglish, -5, 1, 0},
-        {"\t 42 \r\n", kEnglish, 42, 1, 0}, {"\u00A01\u00A0234\u00A0", kEnglish, 1234, 1, 0},
-        {"1\u2009234,5", kGerman, 12345, 1, -1}, {"7\u22123", kEnglish, 4, 1, 0}};
-    ExpectAccepted(rows, sizeof rows / sizeof rows[0]);
-}
-
-TEST(ReadQuantity, Rejected)
+// Malformed texts, and a sum whose far-apart terms leave sticky marks of
+// different directions; a sum far apart otherwise keeps the larger term and
+// the direction of the smaller.
+TEST(ReadQuantity, RejectedAndStickyTerms)
 {
     const char* rows[] = {
         "", "   ", "1,23,4", "1,5", "12,34.5", "1/0", "(1-1)/(2-2)+3", "(1+2", "1+2)", "()", "2*", "*2", "--5",
         "1..5", "1.2.3", "1e", "1e4932", "1234567890123456789", "3 5/2", "1 2", "\u00BD\u00BD", "abc", "5 m",
         "1,234 567", "\xC3", "\xFF", "1e4931+1e-4931-1e4931",  // the sum is only its sticky mark
         "1111111111111111111111111111111111111111111111111111111111111111+1",  // 65 characters
+        "(1e100+1)*(1e100-1)",
     };
-    for (const char* text : rows) {
-        ExactNumber x;
-        EXPECT_EQ(ReadQuantity(text, ".", ",", &x), 0) << text;
-    }
     ExactNumber x;
-    EXPECT_EQ(ReadQuantity("1,5", ",", ".", &x), 1);
+    for (const char* text : rows) EXPECT_EQ(ReadQuantity(text, ".", ",", &x), 0) << text;
     EXPECT_EQ(ReadQuantity("1,5", "", "", &x), 0);
-}
-
-// A sum far apart keeps the larger term and the direction of the smaller.
-TEST(ReadQuantity, StickyTerms)
-{
-    struct Row { const char* text; int sticky; } rows[] = {
-        {"1e100+1", 1}, {"1e100-1", -1}, {"-1e100-1", 1}, {"(1e100+1)*(-2)", 1}, {"1/(1e100+1)", -1}};
-    for (const Row& row : rows) {
-        ExactNumber x;
+    struct Row { const char* text; int sticky; } sticky[] = {{"1e100-1", -1}, {"(1e100+1)*(-2)", 1}, {"1/(1e100+1)", -1}};
+    for (const Row& row : sticky) {
         ASSERT_EQ(ReadQuantity(row.text, ".", ",", &x), 1) << row.text;
         EXPECT_EQ(x.sticky, row.sticky) << row.text;
     }
-    ExactNumber x;
-    EXPECT_EQ(ReadQuantity("(1e100+1)*(1e100-1)", ".", ",", &x), 0);  // directions differ
 }
 
 // Random expressions of decimals against the reference, left to right and

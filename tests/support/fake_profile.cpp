@@ -5,9 +5,6 @@
 #include "lists/settings_profile.h"
 #include "lists/units_file.h"
 
-#include <algorithm>
-#include <cstring>
-
 FakePlatform Fake;
 
 const char FAKE_APPDATA[] = "C:\\Users\\me\\AppData\\Roaming";
@@ -592,18 +589,16 @@ std::vector<std::string> FakeKeys(const std::string& path, const std::string& se
     return names;
 }
 
-// The units file's seam: the same files, read and replaced whole. A
-// replacement fails like the system's when the folder is missing, the file
-// is read-only or locked, or the write (counted with the profile's) is the
-// one set to fail; the old text then stays.
+// The units file's seam: the same files, read and replaced whole; a replacement
+// fails as the profile's writes do, and the old text then stays.
 int UnitsFileRead(const char* path, char* buffer, int size)
 {
     bool tooLong;
     FakeFile* file = FindFile(path, &tooLong);
     if (tooLong || !file || file->locked) return -1;
     const std::string text = Text(*file);
-    const int length = static_cast<int>(std::min(text.size(), static_cast<size_t>(size)));
-    std::memcpy(buffer, text.data(), static_cast<size_t>(length));
+    const int length = text.size() < static_cast<size_t>(size) ? static_cast<int>(text.size()) : size;
+    memcpy(buffer, text.data(), static_cast<size_t>(length));
     return length;
 }
 
