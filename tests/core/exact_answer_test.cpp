@@ -661,7 +661,9 @@ TEST_F(ExactAnswerTest, TextReadInParts)
             int shown = ConvertTypedText(typed, row.category, UnitIndex(row.category, row.from),
                                          UnitIndex(row.category, row.to), out, sizeof out);
             EXPECT_EQ(shown, row.shown != 0) << typed;
-            if (row.shown) EXPECT_STREQ(out, row.shown) << typed;
+            if (row.shown) {
+                EXPECT_STREQ(out, row.shown) << typed;
+            }
         }
     }
 }
