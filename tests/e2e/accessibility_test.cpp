@@ -33,54 +33,48 @@ std::string TextBefore(HWND control)
     return WindowText(GetWindow(control, GW_HWNDPREV));
 }
 
-TEST_F(Accessibility, EveryControlIsNamedByTheLabelCreatedJustBeforeIt)
+// Wine derives no names for drop-down lists: the window just before each is
+// its label. One announcement per answer, from the box showing it (ids 1 From,
+// 2 To): two keystrokes in the From box, then one in the To box and new decimals.
+TEST_F(Accessibility, ControlsAreNamedByTheirLabelsAndEachAnswerIsAnnouncedOnce)
 {
     EXPECT_EQ(Describe(FromBox(app)).first, L"From Unit:");
     EXPECT_EQ(Describe(ToBox(app)).first, L"To Unit:");
-    // Wine derives no names for drop-down lists: the window just before each is its label.
     EXPECT_EQ(TextBefore(CategoryChooser(app)), "Category:");
     EXPECT_EQ(TextBefore(FromUnitChooser(app)), "From:");
     EXPECT_EQ(TextBefore(ToUnitChooser(app)), "To:");
+    std::string events;
+    ASSERT_TRUE(ProbeQuery(&app, "liveregion", &events));   // starts listening
+    ASSERT_TRUE(TypeText(FromBox(app), "12") && ProbeQuery(&app, "liveregion", &events));
+    EXPECT_EQ(events, "2\n2\n");
+    ASSERT_TRUE(TypeText(ToBox(app), "3") && SendCommand(app.window, IDM_DECIMALS_FIRST + 2));
+    ASSERT_TRUE(ProbeQuery(&app, "liveregion", &events));
+    EXPECT_EQ(events, "1\n1\n");
     ASSERT_TRUE(PostCommand(app.window, IDM_VIEW_FIND_UNIT));
     HWND find = FindUnitBox(app);
     EXPECT_EQ(Describe(GetDlgItem(find, IDC_FIND_QUERY)).first, L"Find:");
     EXPECT_EQ(GetWindow(GetDlgItem(find, IDC_FIND_LIST), GW_HWNDPREV), GetDlgItem(find, IDC_FIND_COUNT));
 }
 
-// One event per answer, from the box showing it (ids 1 From, 2 To): two
-// keystrokes in the From box, then one in the To box and new decimals.
-TEST_F(Accessibility, EachAnswerIsAnnouncedOnceByTheBoxShowingIt)
-{
-    std::string events;
-    ASSERT_TRUE(ProbeQuery(&app, "liveregion", &events));   // starts listening
-    ASSERT_TRUE(TypeText(FromBox(app), "12"));
-    ASSERT_TRUE(ProbeQuery(&app, "liveregion", &events));
-    EXPECT_EQ(events, "2\n2\n");
-    ASSERT_TRUE(TypeText(ToBox(app), "3"));
-    ASSERT_TRUE(SendCommand(app.window, IDM_DECIMALS_FIRST + 2));
-    ASSERT_TRUE(ProbeQuery(&app, "liveregion", &events));
-    EXPECT_EQ(events, "1\n1\n");
-}
-
 TEST_F(Accessibility, AboutBoxLinksAreLinksAfterTheirLabelsReachedWithTab)
 {
-    ASSERT_TRUE(BringToFront(&app));
-    ASSERT_TRUE(PostCommand(app.window, IDM_HELP_ABOUT));
+    ASSERT_TRUE(BringToFront(&app) && PostCommand(app.window, IDM_HELP_ABOUT));
     HWND about = FindAboutBox(app);
     ASSERT_NE(about, HWND(0));
     const struct { int id; const char* label; const wchar_t* text; } links[] = {
         { IDC_WEBLINK, "Internet:", L"" MAKER_WEB_PAGE_SHOWN },
         { IDC_MAILLINK, "Email:", L"" MAKER_SUPPORT_ADDRESS },
+        { IDOK, 0, 0 },   // and round again
     };
     for (const auto& link : links) {
         HWND control = GetDlgItem(about, link.id);
-        EXPECT_EQ(TextBefore(control), link.label);
-        EXPECT_EQ(Describe(control), std::make_pair(std::wstring(link.text), long(ROLE_SYSTEM_LINK)));
+        if (link.label) {
+            EXPECT_EQ(TextBefore(control), link.label);
+            EXPECT_EQ(Describe(control), std::make_pair(std::wstring(link.text), long(ROLE_SYSTEM_LINK)));
+        }
         ASSERT_TRUE(PressKey(VK_TAB));   // from OK, or the link before
-        EXPECT_TRUE(WaitUntil([&] { return FocusedControlId(&app) == link.id; })) << link.label;
+        EXPECT_TRUE(WaitUntil([&] { return FocusedControlId(&app) == link.id; })) << link.id;
     }
-    ASSERT_TRUE(PressKey(VK_TAB));
-    EXPECT_TRUE(WaitUntil([&] { return FocusedControlId(&app) == IDOK; }));   // and round again
 }
 
 // New system colours, and a change of theme (for which Wine itself repaints

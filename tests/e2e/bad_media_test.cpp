@@ -110,38 +110,22 @@ protected:
     char letter = 0;
 };
 
+// The settings and the user's own units on the drive are read; a new unit
+// cannot be written, which the Custom Units box says, and no file changes.
 TEST_F(WriteProtectedMedia, SettingsOnTheDriveAreReadAndLeftAsTheyWere)
 {
-    const std::string file = root + "Brisklane\\Metrova\\metrova.ini";
-    std::string before;
-    ASSERT_TRUE(ReadWhole(file, &before));
+    const std::string files[] = { root + "Brisklane\\Metrova\\metrova.ini", root + "Brisklane\\Metrova\\metrova-units.ini" };
+    std::string before[2];
+    ASSERT_TRUE(ReadWhole(files[0], &before[0]) && ReadWhole(files[1], &before[1]));
     std::string why;
     ASSERT_TRUE(StartMetrova(&app, &why, (root + "metrova.exe").c_str(), root.c_str())) << why;
     EXPECT_EQ(WindowText(app.window), "Metrova [Removable Drive]");
-    EXPECT_EQ(Held(&app), FileSettings(before));
+    EXPECT_EQ(Held(&app), FileSettings(before[0]));
     EXPECT_EQ(ListItems(&app, FAVORITES_MENU).size(), 1u);
     EXPECT_TRUE(Checked(&app, IDM_OPTIONS_SAVE_ON_EXIT));   // the file is there: saving is on
     ASSERT_NO_FATAL_FAILURE(AddFavoriteOf(app, 5, 6));
     ASSERT_TRUE(SendCommand(app.window, IDM_DECIMALS_FIRST + 8));
-    EXPECT_TRUE(ExitByMenu(&app)) << "did not end cleanly";
 
-    std::string after;
-    ASSERT_TRUE(ReadWhole(file, &after));
-    EXPECT_EQ(after, before);
-    EXPECT_EQ(FolderNames(root + "Brisklane\\Metrova"),
-              (std::vector<std::string>{ ".", "..", "metrova-units.ini", "metrova.ini" }));
-    EXPECT_FALSE(Exists(AppDataFolder() + "\\Brisklane"));   // nothing went anywhere else either
-}
-
-// The user's own units on the medium are read; a new one cannot be written,
-// which the Custom Units box says, and nothing changes.
-TEST_F(WriteProtectedMedia, CustomUnitsAreReadAndANewOneIsRefusedWhole)
-{
-    const std::string file = root + "Brisklane\\Metrova\\metrova-units.ini";
-    std::string before;
-    ASSERT_TRUE(ReadWhole(file, &before));
-    std::string why;
-    ASSERT_TRUE(StartMetrova(&app, &why, (root + "metrova.exe").c_str(), root.c_str())) << why;
     ASSERT_TRUE(BringToFront(&app));
     ASSERT_TRUE(PickItem(CategoryChooser(app), CATEGORY_COMMON_LENGTH));
     const int units = ComboCount(FromUnitChooser(app));
@@ -161,9 +145,16 @@ TEST_F(WriteProtectedMedia, CustomUnitsAreReadAndANewOneIsRefusedWhole)
     ASSERT_TRUE(PressKey(VK_RETURN) && WaitForClose(warning) && WaitForClose(entry));
     ASSERT_TRUE(PressKey(VK_ESCAPE) && WaitForClose(box));
     EXPECT_EQ(ComboCount(FromUnitChooser(app)), units);
-    std::string after;
-    ASSERT_TRUE(ReadWhole(file, &after));
-    EXPECT_EQ(after, before);
+    EXPECT_TRUE(ExitByMenu(&app)) << "did not end cleanly";
+
+    for (int i = 0; i < 2; ++i) {
+        std::string after;
+        ASSERT_TRUE(ReadWhole(files[i], &after));
+        EXPECT_EQ(after, before[i]) << files[i];
+    }
+    EXPECT_EQ(FolderNames(root + "Brisklane\\Metrova"),
+              (std::vector<std::string>{ ".", "..", "metrova-units.ini", "metrova.ini" }));
+    EXPECT_FALSE(Exists(AppDataFolder() + "\\Brisklane"));   // nothing went anywhere else either
 }
 
 TEST_F(WriteProtectedMedia, SavingSwitchedOnWritesNothingAndEndsCleanly)

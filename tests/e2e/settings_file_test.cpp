@@ -210,10 +210,7 @@ TEST_F(NoOptionsSection, FixedNotationWithSixDecimals)
 
 class NumFormatThree : public MetrovaTest {
 protected:
-    void BeforeStart() override
-    {
-        ASSERT_TRUE(WriteSettingsFile("[Options]\r\nNUM_FORMAT=3\r\nDEC_PLACE=6\r\nFRACTIONS=3\r\n"));
-    }
+    void BeforeStart() override { ASSERT_TRUE(WriteSettingsFile("[Options]\r\nNUM_FORMAT=3\r\nDEC_PLACE=6\r\nFRACTIONS=3\r\n")); }
 };
 
 // So is a denominator that is none of the pop-up's: decimals, and no key.

@@ -311,19 +311,14 @@ TEST_F(MainWindow, MenuAsBuilt)
     EXPECT_TRUE(bar[0].items[1].separator);
 
     ASSERT_EQ(bar[1].items.size(), 10u);
-    EXPECT_EQ(bar[1].items[0].text, "Swap");
-    EXPECT_EQ(bar[1].items[0].id, 51);
-    EXPECT_TRUE(bar[1].items[1].separator);
-    EXPECT_EQ(bar[1].items[2].text, "&Find Unit...\tCtrl+F");
-    EXPECT_EQ(bar[1].items[2].id, 52);
-    EXPECT_EQ(bar[1].items[3].text, "All &Units...\tCtrl+U");
-    EXPECT_EQ(bar[1].items[3].id, 53);
-    const char* added[] = { "", "&Copy Answer\tCtrl+Shift+C", "Copy Con&version", "", "&Formula", "Always on &Top" };
-    const int addedIds[] = { 0, 56, 57, 0, 55, 54 };   // 0: a separator
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(bar[1].items[4 + i].text, added[i]);
-        EXPECT_EQ(bar[1].items[4 + i].id, addedIds[i]);
-        EXPECT_FALSE(bar[1].items[4 + i].checked);   // every choice off at first
+    const char* view[] = { "Swap", "", "&Find Unit...\tCtrl+F", "All &Units...\tCtrl+U", "",
+                           "&Copy Answer\tCtrl+Shift+C", "Copy Con&version", "", "&Formula", "Always on &Top" };
+    const int viewIds[] = { 51, 0, 52, 53, 0, 56, 57, 0, 55, 54 };   // 0: a separator
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(bar[1].items[i].text, view[i]);
+        EXPECT_EQ(bar[1].items[i].id, viewIds[i]);
+        EXPECT_EQ(bar[1].items[i].separator, viewIds[i] == 0);
+        EXPECT_FALSE(bar[1].items[i].checked);   // every choice off at first
     }
 
     ASSERT_EQ(bar[2].items.size(), 3u);                         // no favourites yet
@@ -335,30 +330,26 @@ TEST_F(MainWindow, MenuAsBuilt)
 
     const std::vector<MenuEntry>& options = bar[3].items;
     ASSERT_EQ(options.size(), 8u);
-    EXPECT_EQ(options[0].text, "Save Settings Upon Exit");
-    EXPECT_EQ(options[0].id, 50);
-    EXPECT_TRUE(options[1].text == "Custom &Units..." && options[1].id == 68);
-    EXPECT_TRUE(options[2].separator);
-    EXPECT_EQ(options[3].text, "Select Decimal Place");
-    EXPECT_TRUE(options[3].popup);
-    EXPECT_EQ(options[4].text, "Scientific Notation");
-    EXPECT_EQ(options[4].id, 65);
-    EXPECT_FALSE(options[4].checked);                           // fixed notation at first
-    EXPECT_TRUE(options[5].text == "Fractions" && options[5].popup);
-    EXPECT_TRUE(options[6].text == "Automatic Notation" && options[6].id == 66 && !options[6].checked);
-    EXPECT_TRUE(options[7].text == "Windows Decimal Symbol" && options[7].id == 67 && !options[7].checked);
-    const char* fractions[] = { "Off", "1/2", "1/4", "1/8", "1/16", "1/32", "1/64" };
-    ASSERT_EQ(options[5].items.size(), 7u);
-    for (int i = 0; i < 7; ++i) {
-        EXPECT_EQ(options[5].items[i].text, fractions[i]);
-        EXPECT_EQ(options[5].items[i].id, 140 + i);
-        EXPECT_EQ(options[5].items[i].checked, i == 0);         // decimals at first
+    const char* optionTexts[] = { "Save Settings Upon Exit", "Custom &Units...", "", "Select Decimal Place",
+                                  "Scientific Notation", "Fractions", "Automatic Notation", "Windows Decimal Symbol" };
+    const int optionIds[] = { 50, 68, 0, -1, 65, -1, 66, 67 };   // 0: a separator, -1: a pop-up
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(options[i].text, optionTexts[i]);
+        EXPECT_EQ(options[i].separator, optionIds[i] == 0);
+        EXPECT_EQ(options[i].popup, optionIds[i] == -1);
+        EXPECT_TRUE(optionIds[i] < 0 || options[i].id == optionIds[i]) << i;
+        EXPECT_FALSE(options[i].checked);                       // fixed notation, nothing chosen at first
     }
-    ASSERT_EQ(options[3].items.size(), 16u);
-    for (int i = 0; i < 16; ++i) {
-        EXPECT_EQ(options[3].items[i].text, std::to_string(i));
-        EXPECT_EQ(options[3].items[i].id, 80 + i);
-        EXPECT_EQ(options[3].items[i].checked, i == 6);         // 6 decimals at first
+    const char* fractions[] = { "Off", "1/2", "1/4", "1/8", "1/16", "1/32", "1/64" };
+    const struct { int at, count, firstId, checked; } lists[] = { { 3, 16, 80, 6 }, { 5, 7, 140, 0 } };   // 6 decimals, no fractions
+    for (const auto& popup : lists) {
+        const std::vector<MenuEntry>& items = options[popup.at].items;
+        ASSERT_EQ(items.size(), size_t(popup.count));
+        for (int i = 0; i < popup.count; ++i) {
+            EXPECT_EQ(items[i].text, popup.at == 3 ? std::to_string(i) : fractions[i]);
+            EXPECT_EQ(items[i].id, popup.firstId + i);
+            EXPECT_EQ(items[i].checked, i == popup.checked);
+        }
     }
 
     ASSERT_EQ(bar[4].items.size(), 2u);
