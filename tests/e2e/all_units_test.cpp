@@ -28,27 +28,40 @@ struct AllUnits : MetrovaTest {
 std::string Trimmed(std::string text) { return text.erase(0, text.find_first_not_of(' ')); }
 
 // Scaled with its font, each label just before its control (which a screen
-// reader names the control by), Tab to the filter, Escape, then Ctrl+U.
-TEST_F(AllUnits, OpensFromTheMenuAndWithCtrlU)
+// reader names the control by), Tab to the filter; opened again by Ctrl+U where it was left, in
+// this run and, saved, the next.
+TEST_F(AllUnits, OpensFromTheMenuAndWithCtrlUWhereItWasLeft)
 {
     Open();
     EXPECT_EQ(GetWindow(box, GW_OWNER), app.window);
-    RECT client;
-    GetClientRect(box, &client);
-    EXPECT_GE(client.right, Scaled(420));   // 490 x 390 at 96 DPI; fonts grow in whole pixels
-    EXPECT_GE(client.bottom, Scaled(340));
-    EXPECT_LE(ClientRectOf(list).bottom, client.bottom);
     EXPECT_EQ(WindowText(GetWindow(GetDlgItem(box, IDC_ALL_UNITS_FILTER), GW_HWNDPREV)), "Filter:");
     EXPECT_EQ(WindowText(GetWindow(list, GW_HWNDPREV)), "Units");
     EXPECT_EQ(int(ListRows(&app, list).size()), UnitCount(CATEGORY_ALL_LENGTH));
-    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == box; }));
-    ASSERT_TRUE(PressKey(VK_TAB));
-    EXPECT_TRUE(WaitUntil([&] { return FocusedControlId(&app) == IDC_ALL_UNITS_FILTER; }));
-    ASSERT_TRUE(PressKey(VK_ESCAPE));
-    ASSERT_TRUE(WaitForClose(box));
-    ASSERT_TRUE(BringToFront(&app));
-    ASSERT_TRUE(PressKey('U', KEY_CTRL));
-    EXPECT_NE(AllUnitsBox(app), HWND(0));
+    RECT placed, again, client;
+    GetClientRect(box, &client);
+    EXPECT_GE(client.right, Scaled(420));   // 490 x 390 at 96 DPI; fonts grow in whole pixels
+    EXPECT_GE(client.bottom, Scaled(340));
+    ASSERT_TRUE(SetWindowPos(box, 0, 37, 41, Scaled(400), Scaled(360), SWP_NOZORDER));
+    const RECT row = ClientRectOf(list);
+    GetWindowRect(box, &placed);
+    GetClientRect(box, &client);
+    EXPECT_EQ(client.right - row.right, row.left);   // the list laid out again, the same margin both sides
+    EXPECT_LE(row.bottom, client.bottom);
+    for (int run = 0; run < 2; ++run) {
+        ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == box; }) && (run || PressKey(VK_TAB)));
+        EXPECT_TRUE(run || WaitUntil([&] { return FocusedControlId(&app) == IDC_ALL_UNITS_FILTER; }));
+        ASSERT_TRUE(PressKey(VK_ESCAPE) && WaitForClose(box));
+        if (run == 1) {
+            ASSERT_TRUE(SendCommand(app.window, IDM_OPTIONS_SAVE_ON_EXIT));
+            StopMetrova(&app);   // closes the main window, which saves
+            std::string why;
+            ASSERT_TRUE(StartMetrova(&app, &why)) << why;
+        }
+        ASSERT_TRUE(BringToFront(&app) && PressKey('U', KEY_CTRL));
+        ASSERT_NE(box = AllUnitsBox(app), HWND(0));
+        GetWindowRect(box, &again);
+        EXPECT_TRUE(EqualRect(&placed, &again)) << run;
+    }
 }
 
 // Typing, units, options, swapping and categories in the main window show at
@@ -91,37 +104,8 @@ TEST_F(AllUnits, CopiesAndChoosesRows)
     ASSERT_TRUE(WaitUntil([&] { return ComboSelection(ToUnitChooser(app)) == KILOMETER; }));
     EXPECT_NE(ListItems(&app, GO_MENU).at(0).find("~ kilometer"), std::string::npos);
     std::vector<ListRow> rows = ListRows(&app, list);
-    ASSERT_TRUE(OpenClipboard(0));
-    HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    const wchar_t* copied = data ? static_cast<const wchar_t*>(GlobalLock(data)) : 0;
-    EXPECT_EQ(copied ? Utf8FromWide(copied) : "", rows[KILOMETER].value + " kilometer\r\n" + rows[KILOMETER + 1].value +
-                                                      " " + UnitName(CATEGORY_METRIC_LENGTH, KILOMETER + 1));
-    if (copied) GlobalUnlock(data);
-    CloseClipboard();
-}
-
-// The window opens again where it was left, in this run and, saved, the next.
-TEST_F(AllUnits, OpensAgainWhereItWasLeft)
-{
-    Open();
-    ASSERT_TRUE(SetWindowPos(box, 0, 37, 41, Scaled(400), Scaled(360), SWP_NOZORDER));
-    RECT placed, again, client, row = ClientRectOf(list);
-    GetWindowRect(box, &placed);
-    GetClientRect(box, &client);
-    EXPECT_EQ(client.right - row.right, row.left);   // the list laid out again, the same margin both sides
-    for (int run = 0; run < 2; ++run) {
-        PostMessageA(box, WM_CLOSE, 0, 0);
-        ASSERT_TRUE(WaitForClose(box));
-        if (run == 1) {
-            ASSERT_TRUE(SendCommand(app.window, IDM_OPTIONS_SAVE_ON_EXIT));
-            StopMetrova(&app);   // closes the main window, which saves
-            std::string why;
-            ASSERT_TRUE(StartMetrova(&app, &why)) << why;
-        }
-        Open();
-        GetWindowRect(box, &again);
-        EXPECT_TRUE(EqualRect(&placed, &again)) << run;
-    }
+    EXPECT_EQ(Utf8FromWide(ClipboardText()), rows[KILOMETER].value + " kilometer\r\n" + rows[KILOMETER + 1].value +
+                                                  " " + UnitName(CATEGORY_METRIC_LENGTH, KILOMETER + 1));
 }
 
 }  // namespace
