@@ -12,23 +12,21 @@ using LocaleFormula = MetrovaTest;
 
 HWND FormulaLine(const MetrovaApp& app) { return FindChild(app.window, "Static", IDC_FORMULA_LINE); }
 
-// 50 in the From box, "Common Length" (4) from "mile" (8) to "kilometer" (3).
-void ShowFiftyMiles(const MetrovaApp& app)
-{
-    ASSERT_TRUE(PickItem(CategoryChooser(app), 4));
-    ASSERT_TRUE(PickItem(FromUnitChooser(app), 8));
-    ASSERT_TRUE(PickItem(ToUnitChooser(app), 3));
-    ASSERT_TRUE(ClearBox(FromBox(app)));
-    ASSERT_TRUE(TypeText(FromBox(app), "50"));
-    ASSERT_EQ(WindowText(ToBox(app)), " 80.467200");
-}
-
 // Each command by the menu and by its keys (the letters of the View pop-up,
 // arrows where there is none or it is taken); the copies leave the boxes as
-// they were.
-TEST_F(Answers, EveryCommandByMenuAndKeys)
+// they were. Then the Windows decimal symbol, left on, in the answer and the
+// copy: run again under de_DE.UTF-8, where METROVA_EXPECTED_DECIMAL makes sure
+// it is a comma.
+TEST_F(Answers, RegionalDecimalSymbolAndEveryCommandByMenuAndKeys)
 {
-    ShowFiftyMiles(app);
+    wchar_t symbol[8] = L"";
+    ASSERT_GT(GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, symbol, 8), 0);
+    const char* expected = std::getenv("METROVA_EXPECTED_DECIMAL");
+    ASSERT_TRUE(!expected || Utf8FromWide(symbol) == expected) << Utf8FromWide(symbol);
+    // 50 in the From box, "Common Length" (4) from "mile" (8) to "kilometer" (3).
+    ASSERT_TRUE(PickItem(CategoryChooser(app), 4) && PickItem(FromUnitChooser(app), 8) && PickItem(ToUnitChooser(app), 3));
+    ASSERT_TRUE(ClearBox(FromBox(app)) && TypeText(FromBox(app), "50"));
+    ASSERT_EQ(WindowText(ToBox(app)), " 80.467200");
     ASSERT_TRUE(BringToFront(&app));
     // The pop-up's letter (0: none, the keys are pressed with Ctrl+Shift), then the keys.
     const struct { int id; WORD menu; std::vector<WORD> keys; const wchar_t* copied; } commands[] = {
@@ -61,18 +59,6 @@ TEST_F(Answers, EveryCommandByMenuAndKeys)
     EXPECT_NE(GetWindowLongA(app.window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     EXPECT_TRUE(IsWindowVisible(FormulaLine(app)));
     EXPECT_EQ(WindowText(FromBox(app)), "50");
-}
-
-// Run again under de_DE.UTF-8, where METROVA_EXPECTED_DECIMAL makes sure it is a comma.
-TEST_F(Answers, RegionalDecimalSymbolInAnswersAndCopies)
-{
-    wchar_t symbol[8] = L"";
-    ASSERT_GT(GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, symbol, 8), 0);
-    if (const char* expected = std::getenv("METROVA_EXPECTED_DECIMAL")) {
-        ASSERT_EQ(Utf8FromWide(symbol), expected);
-    }
-    ShowFiftyMiles(app);
-    ASSERT_TRUE(SendCommand(app.window, IDM_OPTIONS_WINDOWS_DECIMAL));
     EXPECT_EQ(WindowTextWide(ToBox(app)), std::wstring(L" 80") + symbol + L"467200");
     ASSERT_TRUE(SendCommand(app.window, IDM_VIEW_COPY_CONVERSION));
     EXPECT_EQ(ClipboardText(), std::wstring(L"50 mile = 80") + symbol + L"467200 kilometer");
