@@ -65,17 +65,29 @@ TEST_F(AllUnits, OpensFromTheMenuAndWithCtrlUWhereItWasLeft)
 }
 
 // Typing, units, options, swapping and categories in the main window show at
-// once, the focus staying there; the filter narrows the rows.
-TEST_F(AllUnits, FollowsTheMainWindow)
+// once, the focus staying there; the filter narrows the rows. Ctrl+C copies
+// the selected rows as "value unit" lines; Enter makes the first one's unit
+// the to-unit, recorded as a recent conversion.
+TEST_F(AllUnits, FollowsTheMainWindowCopiesAndChoosesRows)
 {
     Open();
     ASSERT_TRUE(PickItem(CategoryChooser(app), CATEGORY_METRIC_LENGTH));
+    ASSERT_TRUE(TypeText(FromBox(app), "2"));   // "02"
+    EXPECT_EQ(FocusedControlId(&app), IDC_FROM_BOX);
+    ASSERT_TRUE(SetForegroundWindow(box) && WaitUntil([&] { return GetForegroundWindow() == box; }));
+    ASSERT_TRUE(PressKey(VK_HOME));
+    for (int i = 0; i < KILOMETER; ++i) ASSERT_TRUE(PressKey(VK_DOWN));
+    for (int key : { VK_DOWN | KEY_SHIFT << 16, 'C' | KEY_CTRL << 16, VK_RETURN })
+        ASSERT_TRUE(PressKey(WORD(key), key >> 16));
+    ASSERT_TRUE(WaitUntil([&] { return ComboSelection(ToUnitChooser(app)) == KILOMETER; }));
+    EXPECT_NE(ListItems(&app, GO_MENU).at(0).find("~ kilometer"), std::string::npos);
+    std::vector<ListRow> rows = ListRows(&app, list);
+    EXPECT_EQ(Utf8FromWide(ClipboardText()), rows[KILOMETER].value + " kilometer\r\n" + rows[KILOMETER + 1].value +
+                                                  " " + UnitName(CATEGORY_METRIC_LENGTH, KILOMETER + 1));
     ASSERT_TRUE(PickItem(FromUnitChooser(app), KILOMETER));
     ASSERT_TRUE(PickItem(ToUnitChooser(app), METER));
-    ASSERT_TRUE(TypeText(FromBox(app), "2"));   // "02"
     EXPECT_TRUE(RowShows(METER, "2000.000000", "meter (to unit)"));
     EXPECT_TRUE(RowShows(KILOMETER, "2.000000", "kilometer (from unit)"));
-    EXPECT_EQ(FocusedControlId(&app), IDC_FROM_BOX);
     for (int command : { IDM_OPTIONS_SCIENTIFIC, IDM_DECIMALS_FIRST + 2, IDM_VIEW_SWAP }) {
         ASSERT_TRUE(SendCommand(app.window, command));
         EXPECT_TRUE(RowShows(ComboSelection(ToUnitChooser(app)), Trimmed(WindowText(ToBox(app))),
@@ -87,25 +99,6 @@ TEST_F(AllUnits, FollowsTheMainWindow)
     ASSERT_TRUE(SetTextWide(GetDlgItem(box, IDC_ALL_UNITS_FILTER), L"PRINT douzi\u00E8me"));
     EXPECT_TRUE(WaitUntil([&] { return ListRows(&app, list).size() == 1; }));
     EXPECT_TRUE(RowShows(0, "", Utf8FromWide(L"douzi\u00E8me [print]")));
-}
-
-// Ctrl+C copies the selected rows as "value unit" lines; Enter makes the
-// first one's unit the to-unit, recorded as a recent conversion.
-TEST_F(AllUnits, CopiesAndChoosesRows)
-{
-    ASSERT_TRUE(PickItem(CategoryChooser(app), CATEGORY_METRIC_LENGTH));
-    ASSERT_TRUE(TypeText(FromBox(app), "5"));   // "05"
-    Open();
-    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == box; }));
-    ASSERT_TRUE(PressKey(VK_HOME));
-    for (int i = 0; i < KILOMETER; ++i) ASSERT_TRUE(PressKey(VK_DOWN));
-    for (int key : { VK_DOWN | KEY_SHIFT << 16, 'C' | KEY_CTRL << 16, VK_RETURN })
-        ASSERT_TRUE(PressKey(WORD(key), key >> 16));
-    ASSERT_TRUE(WaitUntil([&] { return ComboSelection(ToUnitChooser(app)) == KILOMETER; }));
-    EXPECT_NE(ListItems(&app, GO_MENU).at(0).find("~ kilometer"), std::string::npos);
-    std::vector<ListRow> rows = ListRows(&app, list);
-    EXPECT_EQ(Utf8FromWide(ClipboardText()), rows[KILOMETER].value + " kilometer\r\n" + rows[KILOMETER + 1].value +
-                                                  " " + UnitName(CATEGORY_METRIC_LENGTH, KILOMETER + 1));
 }
 
 }  // namespace
