@@ -26,20 +26,12 @@ bool WriteUnitsFile(const std::string& text)
     return WriteSettingsFile("") && bool(std::ofstream(UnitsFilePath(), std::ios::binary) << text);
 }
 
-HWND WaitForEntry()
-{
-    HWND entry = 0;
-    WaitUntil([&] { return (entry = FindWindowA("#32770", "Custom Unit")) != 0 && IsWindowVisible(entry); });
-    return entry;
-}
-
 class CustomUnits : public MetrovaTest {
 protected:
     HWND OpenBox(MetrovaApp* program = nullptr)
     {
         const MetrovaApp& on = program ? *program : app;
-        if (!PostCommand(on.window, IDM_OPTIONS_CUSTOM_UNITS)) return 0;
-        return WaitForDialog(on, "Custom Units");
+        return PostCommand(on.window, IDM_OPTIONS_CUSTOM_UNITS) ? WaitForDialog(on, "Custom Units") : 0;
     }
 
     // Alt+A in the box, then the fields with the keyboard: the name, the
@@ -47,8 +39,10 @@ protected:
     // the unit chosen, the category's base. Enter confirms.
     bool AddWithKeys(const char* name, const char* category, const char* quantity)
     {
-        HWND entry = PressKey('A', KEY_ALT) ? WaitForEntry() : 0;
-        if (!entry || !PressKeys(name) || !PressKey(VK_TAB) || !PressKey('A', KEY_CTRL) || !PressKeys(category))
+        HWND entry = 0;
+        if (!PressKey('A', KEY_ALT) ||
+            !WaitUntil([&] { return (entry = FindWindowA("#32770", "Custom Unit")) != 0 && IsWindowVisible(entry); }) ||
+            !PressKeys(name) || !PressKey(VK_TAB) || !PressKey('A', KEY_CTRL) || !PressKeys(category))
             return false;
         if (quantity[0] && (!PressKey(VK_TAB) || !PressKey('A', KEY_CTRL) || !PressKeys(quantity))) return false;
         return PressKey(VK_RETURN) && WaitForClose(entry);
