@@ -309,10 +309,7 @@ const Weighted WEIGHTS[] = {
     { ACT_FAVORITE_REMOVE, 2 }, { ACT_APPLY_RECENT, 5 },  { ACT_APPLY_FAVORITE, 5 }, { ACT_FIND_UNIT, 2 },
     { ACT_SAVE_ON_EXIT, 2 },  { ACT_RESTART, 1 },         { ACT_MOUSE_PICK, 4 },     { ACT_ABOUT, 1 },
     { ACT_CHOICE, 2 },
-    // Off: after some 1,500 actions one run read the All Units list back
-    // empty, and that run is not yet shortened. METROVA_SOAK_REPLAY still
-    // replays the action.
-    { ACT_ALL_UNITS, 0 },
+    { ACT_ALL_UNITS, 2 },
     { ACT_FRACTIONS, 2 },
 };
 
@@ -741,12 +738,13 @@ void Performer::AllUnits(const SoakAction& a)
     const bool known = SoakAllUnitsValue(*m, unit, &value);
     const std::string name = Utf8FromWide(WideFrom1252(SoakAllUnitsName(*m, unit)));
     std::vector<ListRow> rows;
-    Require(WaitUntil([&] {
-                rows = ListRows(app, GetDlgItem(box, IDC_ALL_UNITS_LIST));
-                return int(rows.size()) == count && rows[unit].unit == name && (!known || rows[unit].value == value);
-            }),
-            "All Units row " + std::to_string(unit) + " of " + std::to_string(rows.size()) + " is not \"" + value +
-                "\" \"" + name + "\"");
+    const bool read = WaitUntil([&] {
+        rows = ListRows(app, GetDlgItem(box, IDC_ALL_UNITS_LIST));
+        return int(rows.size()) == count && rows[unit].unit == name && (!known || rows[unit].value == value);
+    });
+    const std::string shown = unit < int(rows.size()) ? "\"" + rows[unit].value + "\" \"" + rows[unit].unit + "\"" : "none";
+    Require(read, "All Units row " + std::to_string(unit) + " of " + std::to_string(rows.size()) + " is " + shown +
+                      ", expected \"" + value + "\" \"" + name + "\"");
     const int* place = SOAK_ALL_UNITS_PLACE;
     Require(SetWindowPos(box, 0, place[0], place[1], place[2], place[3], SWP_NOZORDER | SWP_NOACTIVATE) != 0,
             "cannot move All Units");

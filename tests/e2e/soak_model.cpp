@@ -87,8 +87,9 @@ static bool MayBeFractionOrParts(const std::string& typed, bool compound)
 }
 
 bool SoakAnswerText(const std::string& typed, int category, int fromUnit, int toUnit, int decimals, int numFormat,
-                    int denominator, std::string* shown)
+                    int denominator, std::string* shown, bool* passedThrough)
 {
+    if (passedThrough) *passedThrough = false;
     // A plain decimal the model reads itself; fractions, sums and grouping
     // through the grammar (its own tests are native), under the soak's C locale.
     SoakNumber number;
@@ -101,6 +102,7 @@ bool SoakAnswerText(const std::string& typed, int category, int fromUnit, int to
         value = RefOfExact(exact);
     } else {   // no number: the typed text passes through
         *shown = typed;
+        if (passedThrough) *passedThrough = true;
         return !MayBeFractionOrParts(typed, !RefPartsOf(UnitName(category, fromUnit)).ratio.empty());
     }
     const double from = UnitFactor(category, fromUnit), to = UnitFactor(category, toUnit);
@@ -110,6 +112,7 @@ bool SoakAnswerText(const std::string& typed, int category, int fromUnit, int to
     switch (RefRangeOf(answer)) {
     case REF_BEYOND_RANGE:
         *shown = typed;
+        if (passedThrough) *passedThrough = true;
         return true;
     case REF_BELOW_RANGE:
         return false;   // what double arithmetic shows: not modelled
@@ -582,13 +585,13 @@ bool SoakAllUnitsValue(const SoakModel& m, int unit, std::string* value)
 {
     const SoakBox& typed = m.box[m.activeSide - 1];
     const int typedUnit = m.activeSide == 1 ? m.fromUnit : m.toUnit;
-    ExactNumber number;
     value->clear();
     if (!typed.known) return false;
-    if (!SoakAnswerText(typed.text, m.category, typedUnit, unit, m.decimals, m.numFormat, m.denominator, value))
+    bool passedThrough = false;
+    if (!SoakAnswerText(typed.text, m.category, typedUnit, unit, m.decimals, m.numFormat, m.denominator, value,
+                        &passedThrough))
         return false;
-    const bool isNumber = ReadQuantity(typed.text.c_str(), ".", ",", &number) != 0;
-    if (*value == typed.text && (!isNumber || !ExactIsZero(number))) value->clear();   // no number, or beyond the range
+    if (passedThrough) value->clear();   // no number, or beyond the range: the row shows none
     value->erase(0, value->find_first_not_of(' '));
     return true;
 }

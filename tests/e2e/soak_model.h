@@ -86,8 +86,10 @@ bool SoakParse(const std::string& text, SoakNumber* number);
 // or a text that only a fraction or a compound row's parts would make a
 // number of: an answer in parts or fractions edited by hand). An answer in a
 // compound row is laid out in its parts; a fixed one in `denominator`ths.
+// `passedThrough`, when given, tells a text shown as typed: no number, or an
+// answer beyond the range.
 bool SoakAnswerText(const std::string& typed, int category, int fromUnit, int toUnit, int decimals, int numFormat,
-                    int denominator, std::string* shown);
+                    int denominator, std::string* shown, bool* passedThrough = nullptr);
 
 // --- The catalogue as the model needs it ----------------------------------------
 int SoakCategoryCount();
