@@ -2,6 +2,7 @@
 #include "shell/shell.h"
 #include "shell/all_units_window.h"
 #include "shell/startup_marks.h"
+#include "widgets/com_thread.h"
 #include "lists/settings_file.h"
 #include "res/resource.h"
 #include "res/version.h"
@@ -48,9 +49,6 @@ static int RunMessageLoop(HWND window)
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     StartupMark("entry");
-    // Accessibility tools reach the links' accessible objects, and the
-    // live-region service is reached, through COM on this one thread.
-    const HRESULT com = CoInitializeEx(0, COINIT_APARTMENTTHREADED);
     Instance = GetModuleHandleA(0);
     FindSettingsBase();
     StartupMark("settings-folder");
@@ -69,6 +67,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         ShowWindow(window, SW_SHOWDEFAULT);
         exitCode = RunMessageLoop(window);
     }
-    if (SUCCEEDED(com)) CoUninitialize();
+    EndCom();
     return exitCode;
 }

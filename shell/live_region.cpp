@@ -3,6 +3,7 @@
 // E_NOTIMPL to everything), leave the boxes unmarked; the announcement event
 // is raised all the same, for tools that listen to it.
 #include "shell/live_region.h"
+#include "widgets/com_thread.h"
 #include <oleacc.h>
 
 // Written out: MinGW's import libraries carry wrong copies of some
@@ -14,6 +15,7 @@ static const LONG LIVE_SETTING_POLITE = 1;   // read out when the reader is idle
 
 void MarkAnswerBoxes(HWND fromBox, HWND toBox)
 {
+    UseCom();
     IAccPropServices* service = 0;
     if (FAILED(CoCreateInstance(ACC_PROP_SERVICES_CLASS, 0, CLSCTX_INPROC_SERVER, ACC_PROP_SERVICES_INTERFACE,
                                 reinterpret_cast<void**>(&service))) || !service)

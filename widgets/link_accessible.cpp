@@ -6,6 +6,7 @@
 // place, navigation and hit testing come from the system's standard object
 // for the control.
 #include "widgets/link_accessible.h"
+#include "widgets/com_thread.h"
 #include "widgets/link_label.h"
 #include <oleacc.h>
 #include <new>
@@ -178,6 +179,7 @@ struct LinkAccessible final : IAccessible {
 
 LRESULT AnswerLinkAccessibleObject(HWND control, WPARAM wParam)
 {
+    UseCom();   // the answer is marshalled for the asker
     LinkAccessible* object = new (std::nothrow) LinkAccessible(control);
     if (!object) return 0;
     LRESULT answer = LresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(object));
