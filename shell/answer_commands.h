@@ -25,8 +25,7 @@ void PutOnClipboard(HWND window, HGLOBAL unicodeText);
 
 // The formula line (formula_line.cpp), a Unicode static below the value boxes
 // that shows only while "Formula" is checked; the window is taller by the
-// line then.
-void CreateFormulaLine(HWND window, int dpi);
+// line then. It is made the first time it shows.
 void PlaceFormulaLine(int dpi);
 void SetFormulaLineFont(HFONT font);
 void FlipFormula(HWND window);

@@ -23,24 +23,27 @@ static int LastConversion[3] = { -1, -1, -1 };   // what the line shows: categor
 bool FormulaShown() { return Shown; }
 
 // Not wrapped: a direction too long for the line is cut at the right, and
-// the other stays in view.
-void CreateFormulaLine(HWND window, int dpi)
+// the other stays in view. Made the first time the line is shown, so a start
+// without it does not pay for it.
+static void CreateFormulaLine(HWND window, int dpi)
 {
     FormulaLine = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_LEFTNOWORDWRAP | SS_NOPREFIX, ScaleForDpi(FORMULA_X96, dpi),
                                   ScaleForDpi(FORMULA_Y96, dpi), ScaleForDpi(FORMULA_WIDTH96, dpi),
                                   ScaleForDpi(FORMULA_HEIGHT96, dpi), window,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_FORMULA_LINE)), Instance, 0);
+    SendMessageW(FormulaLine, WM_SETFONT, reinterpret_cast<WPARAM>(SharedFont), FALSE);
 }
 
 void PlaceFormulaLine(int dpi)
 {
+    if (!FormulaLine) return;
     SetWindowPos(FormulaLine, 0, ScaleForDpi(FORMULA_X96, dpi), ScaleForDpi(FORMULA_Y96, dpi),
                  ScaleForDpi(FORMULA_WIDTH96, dpi), ScaleForDpi(FORMULA_HEIGHT96, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void SetFormulaLineFont(HFONT font)
 {
-    SendMessageW(FormulaLine, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    if (FormulaLine) SendMessageW(FormulaLine, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
 void UpdateFormulaLine(bool force)
@@ -63,6 +66,7 @@ void FlipFormula(HWND window)
 {
     Shown = !Shown;
     const int dpi = WindowDpi(window);
+    if (!FormulaLine) CreateFormulaLine(window, dpi);
     RECT outer;
     GetWindowRect(window, &outer);
     const int growth = ScaleForDpi(FORMULA_GROWTH96, dpi);

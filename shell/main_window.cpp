@@ -62,6 +62,7 @@ static const ChildControl Children[] = {
     { "EDIT", "0", IDC_TO_BOX, 250, 150, 200, 20, VALUE_BOX_STYLE, WS_EX_CLIENTEDGE, &ToBox },
 };
 
+const UINT_PTR AFTER_FIRST_PAINT_TIMER = 1;
 static HWND LastFocusedControl;   // the child that had the focus last: given it back on activation
 
 static bool IsChooser(const ChildControl& c)
@@ -73,16 +74,18 @@ static bool IsChooser(const ChildControl& c)
 // (ViewChooserAppend), so the system's code page never reads them. A chooser
 // has no text of its own. The value boxes are Unicode windows too, so text
 // pasted from any program arrives whole (the view seam carries UTF-8). The
-// child is made without a place or a size: LayOutChildren gives it both.
-static HWND CreateChild(HWND parent, const ChildControl& c)
+// child is made at its place for dpi.
+static HWND CreateChild(HWND parent, const ChildControl& c, int dpi)
 {
     HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id));
     const bool box = lstrcmpA(c.className, "EDIT") == 0;
+    const int x = ScaleForDpi(c.x, dpi), y = ScaleForDpi(c.y, dpi);
+    const int width = ScaleForDpi(c.width, dpi), height = ScaleForDpi(c.height, dpi);
     HWND child = IsChooser(c) || box
-                     ? CreateWindowExW(c.extendedStyle, box ? L"EDIT" : L"COMBOBOX", box ? L"0" : L"", c.style, 0,
-                                       0, 0, 0, parent, id, Instance, 0)
-                     : CreateWindowExA(c.extendedStyle, c.className, c.text, c.style, 0, 0, 0, 0, parent, id,
-                                       Instance, 0);
+                     ? CreateWindowExW(c.extendedStyle, box ? L"EDIT" : L"COMBOBOX", box ? L"0" : L"", c.style, x, y,
+                                       width, height, parent, id, Instance, 0)
+                     : CreateWindowExA(c.extendedStyle, c.className, c.text, c.style, x, y, width, height, parent,
+                                       id, Instance, 0);
     *c.handle = child;
     return child;
 }
@@ -107,10 +110,10 @@ static void FitChooserLists(int dpi)
 
 // Labels, value boxes and choosers, then the conversion state takes the
 // controls over.
-static void CreateChildren(HWND window)
+static void CreateChildren(HWND window, int dpi)
 {
     for (const ChildControl& c : Children) {
-        HWND child = CreateChild(window, c);
+        HWND child = CreateChild(window, c, dpi);
         if (c.handle == &FromBox || c.handle == &ToBox)
             SendMessageW(child, EM_LIMITTEXT, VALUE_BOX_LIMIT, 0);
         else if (IsChooser(c))
@@ -139,9 +142,8 @@ static void ApplySharedFont(int dpi)
     SharedFont = font;
 }
 
-// The one layout of the children, at creation and after a DPI change: the
-// font for dpi, every child where the 96-DPI layout puts it scaled to dpi, and
-// the choosers' lists as tall as the layout says (which needs the font's rows).
+// The children laid out again for a new dpi: the font for it, each child
+// where the 96-DPI layout puts it scaled, the lists' heights for the font.
 static void LayOutChildren(int dpi)
 {
     ApplySharedFont(dpi);
@@ -202,13 +204,12 @@ static LRESULT OnCreate(HWND window)
     SizeMainWindow(window, dpi);
     CenterWindowOver(window, GetDesktopWindow());
     StartupMark("size-centre");
-    CreateChildren(window);
+    CreateChildren(window, dpi);
     StartupMark("children");
-    CreateFormulaLine(window, dpi);
-    LayOutChildren(dpi);
-    StartupMark("layout");
-    MarkAnswerBoxes(FromBox, ToBox);
-    StartupMark("live-regions");
+    ApplySharedFont(dpi);
+    FitChooserLists(dpi);   // the lists' rows follow the font
+    StartupMark("font");
+    SetTimer(window, AFTER_FIRST_PAINT_TIMER, USER_TIMER_MINIMUM, 0);
     BuildFavoritesMenu(window);
     StartupMark("favourites-menu");
     BuildRecentMenu(window);
@@ -216,6 +217,15 @@ static LRESULT OnCreate(HWND window)
     UpdateOptionChecks(window);
     StartupMark("checks");
     return 0;
+}
+
+// Timers come after every paint waiting: this one does, once, what the
+// window need not show with. The live regions load COM and the accessibility
+// layer, which only a screen reader uses.
+static void OnAfterFirstPaint(HWND window)
+{
+    KillTimer(window, AFTER_FIRST_PAINT_TIMER);
+    MarkAnswerBoxes(FromBox, ToBox);
 }
 
 // The window moved to a monitor of another DPI: take the size the system
@@ -283,6 +293,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_ACTIVATE:   if (OnActivate(window, wParam)) return 0; break;
     case WM_SETFOCUS:   if (RestoreFocusedControl(window)) return 0; break;   // after activation or a menu
     case WM_DPICHANGED: OnDpiChanged(window, wParam, lParam); return 0;
+    case WM_TIMER:      if (wParam == AFTER_FIRST_PAINT_TIMER) OnAfterFirstPaint(window); return 0;
     case WM_INITMENU:   OnMenuOpening(window); return 0;
     case WM_SETTINGCHANGE: OnSettingChange(); break;                  // the locale's number symbols
     case WM_DESTROY:    OnDestroy(window); return 0;              // save settings, quit
