@@ -37,10 +37,8 @@ done
 # (manifest, icon, menu) and its centring and font code.
 G=${PREFIX}win64
 x86_64-w64-mingw32-windres -O coff -I. -I"$G/generated" -I"$G/shell/res" -o "$OUT/twin.res" res/metrova.rc
-for variant in twin: twin-shell32:-DTWIN_IMPORTS_SHELL32; do
-  x86_64-w64-mingw32-g++-posix $FLAGS -I. ${variant#*:} -s -o "$OUT/${variant%%:*}-win64.exe" \
-    bench/startup/twin_window.cpp widgets/center_window.cpp widgets/dpi.cpp "$OUT/twin.res"
-done
+x86_64-w64-mingw32-g++-posix $FLAGS -I. -s -o "$OUT/twin-win64.exe" \
+  bench/startup/twin_window.cpp widgets/center_window.cpp widgets/dpi.cpp "$OUT/twin.res"
 # Metrova and the twin with timing marks at each start-up step
 # (METROVA_STARTUP_MARKS): each start appends a line to NAME.marks.
 cmake --preset win64 -B "${PREFIX}win64-marks" -DMETROVA_TESTS=OFF -DMETROVA_STARTUP_MARKS=ON >/dev/null
@@ -98,9 +96,8 @@ phases() {
 }
 
 run_all() {
-  set -- $(measure_all "$OUT/metrova-win64.exe" "$OUT/twin-win64.exe" "$OUT/minimal-win64.exe" \
-    "$OUT/twin-shell32-win64.exe")
-  m_ms=$1 m_kb=$2 t_ms=$3 t_kb=$4 b_ms=$5 b_kb=$6 s_ms=$7 s_kb=$8
+  set -- $(measure_all "$OUT/metrova-win64.exe" "$OUT/twin-win64.exe" "$OUT/minimal-win64.exe")
+  m_ms=$1 m_kb=$2 t_ms=$3 t_kb=$4 b_ms=$5 b_kb=$6
   ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a > 0 && b > 0) printf "%.2f", a / b; else printf "n/a" }'; }
   m64=$(size "$OUT/metrova-win64.exe") m32=$(size "$OUT/metrova-win32.exe")
   b64=$(size "$OUT/minimal-win64.exe") b32=$(size "$OUT/minimal-win32.exe")
@@ -117,7 +114,6 @@ run_all() {
   echo
   echo "Median of the $RUNS rounds' own ratios, Metrova / twin (started one after the other): $(ratio "$paired" 1)."
   echo "Lower quartiles of the times to a visible window (the starts least disturbed by other work): $m_q1 ms and $t_q1 ms, $(ratio "$m_q1" "$t_q1")."
-  echo "The twin importing shell32 as Metrova does: $s_ms ms, $s_kb KB (Metrova / it: $(ratio "$m_ms" "$s_ms"), $(ratio "$m_kb" "$s_kb"))."
   phases
 }
 

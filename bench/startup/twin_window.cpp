@@ -6,17 +6,12 @@
 // empty; no settings, no caption link, no menus filled, no check marks.
 // Built with Metrova's widgets/center_window.cpp and widgets/dpi.cpp, and for
 // the step table with its shell/startup_marks.cpp, marking the same steps.
-// Built with TWIN_IMPORTS_SHELL32 it also imports shell32, as Metrova does,
-// so that loading it is told apart from Metrova's own work.
 #include <windows.h>
 #include <commctrl.h>
 #include "res/resource.h"
 #include "widgets/center_window.h"
 #include "widgets/dpi.h"
 #include "shell/startup_marks.h"
-#ifdef TWIN_IMPORTS_SHELL32
-#include <shellapi.h>
-#endif
 
 struct TwinChild {
     const wchar_t* className;
@@ -27,26 +22,26 @@ struct TwinChild {
     DWORD extendedStyle;
 };
 
-const DWORD BOX = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_RIGHT;
+const DWORD BOX = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_RIGHT | ES_AUTOHSCROLL;
 const DWORD CHOOSER = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_AUTOHSCROLL;
 const DWORD LABEL = WS_CHILD | WS_VISIBLE;
 
-// Metrova's children in its order of creation: choosers, value boxes, labels.
+// Metrova's children in its order of creation: each label just before the
+// control it names.
 static const TwinChild Children[] = {
-    { L"COMBOBOX", L"", IDC_CATEGORY_CHOOSER, 10, 30, 200, 200, CHOOSER, 0 },
-    { L"COMBOBOX", L"", IDC_FROM_UNIT_CHOOSER, 10, 90, 200, 200, CHOOSER, 0 },
-    { L"COMBOBOX", L"", IDC_TO_UNIT_CHOOSER, 250, 90, 200, 200, CHOOSER, 0 },
-    { L"EDIT", L"0", IDC_FROM_BOX, 10, 150, 200, 20, BOX, WS_EX_CLIENTEDGE },
-    { L"EDIT", L"0", IDC_TO_BOX, 250, 150, 200, 20, BOX, WS_EX_CLIENTEDGE },
     { L"STATIC", L"Category:", IDC_CATEGORY_LABEL, 10, 10, 200, 20, LABEL, 0 },
+    { L"COMBOBOX", L"", IDC_CATEGORY_CHOOSER, 10, 30, 200, 200, CHOOSER, 0 },
     { L"STATIC", L"From:", IDC_FROM_LABEL, 10, 70, 200, 20, LABEL, 0 },
+    { L"COMBOBOX", L"", IDC_FROM_UNIT_CHOOSER, 10, 90, 200, 200, CHOOSER, 0 },
     { L"STATIC", L"To:", IDC_TO_LABEL, 250, 70, 200, 20, LABEL, 0 },
+    { L"COMBOBOX", L"", IDC_TO_UNIT_CHOOSER, 250, 90, 200, 200, CHOOSER, 0 },
     { L"STATIC", L"From Unit:", IDC_FROM_UNIT_LABEL, 10, 130, 200, 20, LABEL, 0 },
+    { L"EDIT", L"0", IDC_FROM_BOX, 10, 150, 200, 20, BOX, WS_EX_CLIENTEDGE },
     { L"STATIC", L"To Unit:", IDC_TO_UNIT_LABEL, 250, 130, 200, 20, LABEL, 0 },
+    { L"EDIT", L"0", IDC_TO_BOX, 250, 150, 200, 20, BOX, WS_EX_CLIENTEDGE },
 };
 const int CHILD_COUNT = sizeof Children / sizeof Children[0];
-const int CONTROL_COUNT = 5;   // then the labels
-const int FROM_BOX_INDEX = 3;
+const int FROM_BOX_INDEX = 7;
 
 static HWND Handles[CHILD_COUNT];
 
@@ -64,12 +59,11 @@ static LRESULT OnTwinCreate(HWND window)
                                      ScaleForDpi(c.y, dpi), ScaleForDpi(c.width, dpi), ScaleForDpi(c.height, dpi),
                                      window, HMENU(INT_PTR(c.id)), instance, 0);
         if (c.style & ES_RIGHT)
-            SendMessageA(Handles[i], EM_LIMITTEXT, 20, 0);
+            SendMessageW(Handles[i], EM_LIMITTEXT, 64, 0);
         else if (c.style & CBS_DROPDOWNLIST)
             SendMessageA(Handles[i], CB_RESETCONTENT, 0, 0);
-        if (i == CONTROL_COUNT - 1) StartupMark("controls");
     }
-    StartupMark("labels");
+    StartupMark("controls");
     HFONT font = CreateGuiFontForDpi(dpi);
     for (HWND child : Handles) SendMessageA(child, WM_SETFONT, WPARAM(font), TRUE);
     StartupMark("font");
@@ -122,12 +116,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, "metrova-twin", "Metrova [Desktop]",
                                   WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
                                   CW_USEDEFAULT, 470, 250, 0, 0, instance, 0);
-    if (!window) {
-#ifdef TWIN_IMPORTS_SHELL32
-        ShellExecuteA(0, "open", "about:blank", 0, 0, SW_SHOWNORMAL);   // never runs: the import is the point
-#endif
-        return 1;
-    }
+    if (!window) return 1;
     StartupMark("visible");
     ShowWindow(window, SW_SHOWDEFAULT);
     MSG message;
