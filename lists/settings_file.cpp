@@ -67,12 +67,15 @@ int IsOnRemovableDrive()
     return PlatformIsRemovableDrive(path) ? 1 : 0;
 }
 
+// On a removable drive the settings live beside the program, so the
+// application-data folder is not looked up (which would load the shell).
 void FindSettingsBase()
 {
-    GetAppDataFolder(SettingsBase);
     PortableMode = IsOnRemovableDrive();
     if (PortableMode)
         strcpy(SettingsBase, ".");
+    else
+        GetAppDataFolder(SettingsBase);
 }
 
 int BuildSettingsPath(char* buffer, int size)

@@ -86,7 +86,7 @@ static void ApplyAlwaysOnTop(HWND window)
 void ApplyAnswerOptions(HWND window)
 {
     TakeDecimalSymbol();
-    ApplyAlwaysOnTop(window);
+    if (AlwaysOnTop) ApplyAlwaysOnTop(window);   // a new window is not topmost already
 }
 
 void UpdateAnswerChecks(HWND window)

@@ -108,8 +108,7 @@ static void FitChooserLists(int dpi)
         if (IsChooser(c)) FitChooserList(*c.handle, ScaleForDpi(c.height, dpi));
 }
 
-// Labels, value boxes and choosers, then the conversion state takes the
-// controls over.
+// Labels, value boxes and choosers, empty.
 static void CreateChildren(HWND window, int dpi)
 {
     for (const ChildControl& c : Children) {
@@ -119,8 +118,6 @@ static void CreateChildren(HWND window, int dpi)
         else if (IsChooser(c))
             SendMessageA(child, CB_RESETCONTENT, 0, 0);
     }
-    StartupMark("controls");
-    OnChooserChanged(0);
 }
 
 static void PlaceChild(const ChildControl& c, int dpi)
@@ -205,10 +202,12 @@ static LRESULT OnCreate(HWND window)
     CenterWindowOver(window, GetDesktopWindow());
     StartupMark("size-centre");
     CreateChildren(window, dpi);
-    StartupMark("children");
+    StartupMark("controls");
     ApplySharedFont(dpi);
     FitChooserLists(dpi);   // the lists' rows follow the font
     StartupMark("font");
+    OnChooserChanged(0);   // the conversion state takes the controls over
+    StartupMark("choosers");
     SetTimer(window, AFTER_FIRST_PAINT_TIMER, USER_TIMER_MINIMUM, 0);
     BuildFavoritesMenu(window);
     StartupMark("favourites-menu");
