@@ -1,3 +1,4 @@
+// COM on the window thread, started once when first needed (see com_thread.h).
 #include "widgets/com_thread.h"
 #include <objbase.h>
 
