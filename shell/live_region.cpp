@@ -3,6 +3,7 @@
 // E_NOTIMPL to everything), leave the boxes unmarked; the announcement event
 // is raised all the same, for tools that listen to it.
 #include "shell/live_region.h"
+#include "shell/shell.h"
 #include "widgets/com_thread.h"
 #include <oleacc.h>
 
@@ -13,7 +14,8 @@ static const IID ACC_PROP_SERVICES_INTERFACE = { 0x6e26e776, 0x04f0, 0x495d, { 0
 static const GUID LIVE_SETTING_PROPERTY = { 0xc12bcd8e, 0x2a8e, 0x4950, { 0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb } };
 static const LONG LIVE_SETTING_POLITE = 1;   // read out when the reader is idle, not interrupting
 
-void MarkAnswerBoxes(HWND fromBox, HWND toBox)
+// The first time only; this loads COM and the accessibility layer.
+static void MarkAnswerBoxes(HWND fromBox, HWND toBox)
 {
     UseCom();
     IAccPropServices* service = 0;
@@ -30,7 +32,17 @@ void MarkAnswerBoxes(HWND fromBox, HWND toBox)
     service->Release();
 }
 
+// The boxes are marked just before the first answer anyone can hear, the
+// first one after the window shows (a user's first keystroke or pick), not
+// while the window is made: the start does not wait for COM, and the window
+// does not stop answering the moment it appears, while the focus settles.
 void AnnounceAnswer(HWND box)
 {
-    if (box) NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, box, OBJID_CLIENT, CHILDID_SELF);
+    static bool marked;
+    if (!box) return;
+    if (!marked && IsWindowVisible(MainWindow)) {
+        marked = true;
+        MarkAnswerBoxes(FromBox, ToBox);
+    }
+    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, box, OBJID_CLIENT, CHILDID_SELF);
 }

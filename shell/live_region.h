@@ -3,8 +3,8 @@
 #pragma once
 #include <windows.h>
 
-// Marks both value boxes (either may show the answer) as polite live regions
-// where the system offers it; where it does not, nothing happens.
-void MarkAnswerBoxes(HWND fromBox, HWND toBox);
-// Tells accessibility tools that box shows a new answer.
+// Tells accessibility tools that box shows a new answer. The first time the
+// window shows, both value boxes (either may show the answer) are marked as
+// polite live regions where the system offers it; where it does not,
+// nothing more happens.
 void AnnounceAnswer(HWND box);

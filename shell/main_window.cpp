@@ -1,6 +1,5 @@
 // The main window: its children, their font, creation and destruction.
 #include "shell/shell.h"
-#include "shell/live_region.h"
 #include <commctrl.h>
 #include "widgets/center_window.h"
 #include "catalogue/units.h"
@@ -62,7 +61,6 @@ static const ChildControl Children[] = {
     { "EDIT", "0", IDC_TO_BOX, 250, 150, 200, 20, VALUE_BOX_STYLE, WS_EX_CLIENTEDGE, &ToBox },
 };
 
-const UINT_PTR AFTER_FIRST_PAINT_TIMER = 1;
 static HWND LastFocusedControl;   // the child that had the focus last: given it back on activation
 
 static bool IsChooser(const ChildControl& c)
@@ -208,7 +206,6 @@ static LRESULT OnCreate(HWND window)
     StartupMark("font");
     OnChooserChanged(0);   // the conversion state takes the controls over
     StartupMark("choosers");
-    SetTimer(window, AFTER_FIRST_PAINT_TIMER, USER_TIMER_MINIMUM, 0);
     BuildFavoritesMenu(window);
     StartupMark("favourites-menu");
     BuildRecentMenu(window);
@@ -216,15 +213,6 @@ static LRESULT OnCreate(HWND window)
     UpdateOptionChecks(window);
     StartupMark("checks");
     return 0;
-}
-
-// Timers come after every paint waiting: this one does, once, what the
-// window need not show with. The live regions load COM and the accessibility
-// layer, which only a screen reader uses.
-static void OnAfterFirstPaint(HWND window)
-{
-    KillTimer(window, AFTER_FIRST_PAINT_TIMER);
-    MarkAnswerBoxes(FromBox, ToBox);
 }
 
 // The window moved to a monitor of another DPI: take the size the system
@@ -292,7 +280,6 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_ACTIVATE:   if (OnActivate(window, wParam)) return 0; break;
     case WM_SETFOCUS:   if (RestoreFocusedControl(window)) return 0; break;   // after activation or a menu
     case WM_DPICHANGED: OnDpiChanged(window, wParam, lParam); return 0;
-    case WM_TIMER:      if (wParam == AFTER_FIRST_PAINT_TIMER) OnAfterFirstPaint(window); return 0;
     case WM_INITMENU:   OnMenuOpening(window); return 0;
     case WM_SETTINGCHANGE: OnSettingChange(); break;                  // the locale's number symbols
     case WM_DESTROY:    OnDestroy(window); return 0;              // save settings, quit
