@@ -313,7 +313,6 @@ AnswerExactness ShownAnswerExactness(const char* typed, const char* shown, int c
     if (!UnitExists(category, typedUnit) || !UnitExists(category, answerUnit) ||
         !ReadTypedRow(typed, category, typedUnit, &value))
         return ANSWER_NOT_A_NUMBER;
-    const double from = UnitFactor(category, typedUnit), to = UnitFactor(category, answerUnit);
     // An answer in parts or in a fraction: exact when its one rounding lost nothing.
     const CompoundLayout* parts = FindCompound(category, answerUnit);
     const char* shownNumber = AnswerNumber(shown);
@@ -325,8 +324,7 @@ AnswerExactness ShownAnswerExactness(const char* typed, const char* shown, int c
                    ? ANSWER_EXACT
                    : ANSWER_ROUNDED;
     }
-    const ExactAnswer answer = FindExactConverter(category) ? ExactRationalTemperature(from, to, value)
-                                                            : ExactRationalByUnits(category, typedUnit, answerUnit, value);
+    const ExactAnswer answer = ExactRationalByUnits(category, typedUnit, answerUnit, value);   // temperatures too
     if (answer.kind == EXACT_ZERO) return ANSWER_EXACT;
     if (answer.kind != EXACT_DIGITS || answer.rounded) return ANSWER_ROUNDED;
 

@@ -535,10 +535,12 @@ void DescribeCustomUnit(const UnitDefinition& unit, char* out, int size)
     if (size <= 0) return;
     const int length = std::snprintf(out, (size_t)size, "%s (%s): 1 %s = %s %s", unit.name, unit.category, unit.name,
                                      quantity, unit.of);
-    // snprintf cuts by bytes: step back to a character boundary.
-    if (length >= size) {
-        int end = size - 1;
-        while (end > 0 && ((unsigned char)out[end] & 0xC0) == 0x80) --end;
-        out[end] = '\0';
+    // snprintf cuts by bytes: a last character left incomplete goes too.
+    if (length >= size && size > 1) {
+        int start = size - 2;   // the last byte kept, then where its character starts
+        while (start > 0 && ((unsigned char)out[start] & 0xC0) == 0x80) --start;
+        const unsigned char lead = (unsigned char)out[start];
+        const int bytes = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        if (start + bytes > size - 1) out[start] = '\0';
     }
 }

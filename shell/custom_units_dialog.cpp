@@ -5,22 +5,25 @@
 #include "shell/custom_units_dialog.h"
 #include "shell/shell.h"
 #include "core/answer_text.h"
+#include "core/bounded_text.h"
 #include "core/conversion_state.h"
 #include "core/custom_units.h"
 #include "lists/units_file.h"
 #include "widgets/center_window.h"
 #include "res/resource.h"
 
-#include <cstdio>
 #include <cstring>
 
 static int Editing;   // the unit the entry box edits, -1 when it adds one
 
+const int FIELD_UNITS = CUSTOM_NAME_SIZE * 2;           // UTF-16 units read from a field
+const int FIELD_UTF8_SIZE = FIELD_UNITS * 3 + 1;        // as UTF-8, at most 3 bytes each
+
 // A control's text as UTF-8 without the blanks around it.
 static void ReadField(HWND dialog, int id, char* out, int size)
 {
-    wchar_t wide[CUSTOM_NAME_SIZE * 2];
-    GetDlgItemTextW(dialog, id, wide, CUSTOM_NAME_SIZE * 2);
+    wchar_t wide[FIELD_UNITS];
+    GetDlgItemTextW(dialog, id, wide, FIELD_UNITS);
     if (!WideCharToMultiByte(CP_UTF8, 0, wide, -1, out, size, nullptr, nullptr)) out[0] = '\0';
     int start = 0, end = int(std::strlen(out));
     while (out[start] == ' ' || out[start] == '\t') ++start;
@@ -122,7 +125,8 @@ static UnitProblem StoreEntry(HWND dialog)
 {
     UnitDefinition definition;
     std::memset(&definition, 0, sizeof definition);
-    char name[CUSTOM_NAME_SIZE * 2], quantity[CUSTOM_NAME_SIZE * 2];
+    // Room for all a field can hold as UTF-8, so that a long name is told too long, not empty.
+    char name[FIELD_UTF8_SIZE], quantity[FIELD_UTF8_SIZE];
     ReadField(dialog, IDC_UNIT_NAME, name, sizeof name);
     if (!name[0]) return UNIT_NAME_EMPTY;
     if (std::strlen(name) >= sizeof definition.name) return UNIT_NAME_TOO_LONG;
@@ -165,7 +169,11 @@ static void StartEntry(HWND dialog)
     FillCategories(dialog);
     SendDlgItemMessageW(dialog, IDC_UNIT_NAME, EM_LIMITTEXT, CUSTOM_NAME_SIZE, 0);
     if (Editing < 0) {
-        SendDlgItemMessageW(dialog, IDC_UNIT_CATEGORY, CB_SETCURSEL, WPARAM(Conversion.currentCategory), 0);
+        // The current category, where the list has it: Temperature is left out of it.
+        const int current = Conversion.currentCategory;
+        if (current != CATEGORY_TEMPERATURE)
+            SendDlgItemMessageW(dialog, IDC_UNIT_CATEGORY, CB_SETCURSEL,
+                                WPARAM(current > CATEGORY_TEMPERATURE ? current - 1 : current), 0);
         SetDlgItemTextW(dialog, IDC_UNIT_QUANTITY, L"1");
         FillUnitsOf(dialog, nullptr);
         return;
@@ -248,17 +256,27 @@ static void DeleteUnit(HWND dialog, int index)
     if (index < 0 || index >= CustomUnits.count) return;
     bool marks[CUSTOM_UNIT_MAX];
     UnitsDefinedThrough(CustomUnits, index, marks);
+    // Built within its buffer: a long list of units is cut, never overrun.
     char question[1024];
-    int length = std::snprintf(question, sizeof question, "Delete \"%s\"?", CustomUnits.units[index].name);
+    const int size = sizeof question;
+    int length = 0;
+    question[0] = '\0';
+    AppendText(question, size, &length, "Delete \"");
+    AppendText(question, size, &length, CustomUnits.units[index].name);
+    AppendText(question, size, &length, "\"?");
     for (int i = 0; i < CustomUnits.count && length < 900; ++i)
-        if (marks[i] && i != index)
-            length += std::snprintf(question + length, sizeof question - size_t(length),
-                                    "\n\"%s\" is defined through it and goes too.", CustomUnits.units[i].name);
+        if (marks[i] && i != index) {
+            AppendText(question, size, &length, "\n\"");
+            AppendText(question, size, &length, CustomUnits.units[i].name);
+            AppendText(question, size, &length, "\" is defined through it and goes too.");
+        }
     const int uses = ListEntriesUsing(CustomUnits, marks);
-    if (uses > 0)
-        std::snprintf(question + length, sizeof question - size_t(length),
-                      "\n%d favorite or recent conversion%s use%s it and go%s too.", uses, uses == 1 ? "" : "s",
-                      uses == 1 ? "s" : "", uses == 1 ? "es" : "");
+    if (uses > 0) {
+        AppendText(question, size, &length, "\n");
+        AppendDecimal(question, size, &length, uses);
+        AppendText(question, size, &length, uses == 1 ? " favorite or recent conversion uses it and goes too."
+                                                      : " favorite or recent conversions use it and go too.");
+    }
     wchar_t wide[1024];
     if (!MultiByteToWideChar(CP_UTF8, 0, question, -1, wide, 1024)) wide[0] = L'\0';
     if (MessageBoxW(dialog, wide, L"Custom Units", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) return;
