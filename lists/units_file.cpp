@@ -116,6 +116,21 @@ bool UsesMarked(const CustomUnitSet& set, const bool marks[CUSTOM_UNIT_MAX], con
 }
 
 CustomCatalogue g_before;   // the catalogue a change starts from
+// The unit the change being applied renames: its row in g_before (-1: none)
+// and its new name, which the entries naming it follow.
+int g_renamedRow = -1;
+char g_renamedTo[CUSTOM_NAME_SIZE];
+
+void NoteRename(const UnitChange& change)
+{
+    g_renamedRow = -1;
+    if (change.kind != UNIT_CHANGE_EDIT || std::strcmp(change.name, change.definition.name) == 0) return;
+    const int category = CategoryOfName(CustomUnits, change.category);
+    for (int r = 0; r < g_before.unitCount; ++r)
+        if (g_before.units[r].category == category && std::strcmp(g_before.units[r].name, change.name) == 0)
+            g_renamedRow = r;
+    std::memcpy(g_renamedTo, change.definition.name, sizeof g_renamedTo);
+}
 
 }  // namespace
 
@@ -133,10 +148,11 @@ bool FollowUnit(const CustomCatalogue& before, int* category, int* unit)
                 now = BuiltInCategoryCount() + c;
         if (now < 0) return false;
     }
+    const char* name = &before == &g_before && row == g_renamedRow ? g_renamedTo : before.units[row].name;
     int index = BuiltInUnitCount(now);
     for (int r = 0; r < CustomRows.unitCount; ++r) {
         if (CustomRows.units[r].category != now) continue;
-        if (std::strcmp(CustomRows.units[r].name, before.units[row].name) == 0) {
+        if (std::strcmp(CustomRows.units[r].name, name) == 0) {
             *category = now;
             *unit = index;
             return true;
@@ -185,6 +201,7 @@ UnitSaveResult SaveUnitChange(const UnitChange& change, UnitProblem* problem)
     ConversionTriple shown;
     const bool showing = ShownConversion(&shown.category, &shown.fromIndex, &shown.toIndex);
     g_before = CustomRows;
+    NoteRename(change);
     ShowCustomUnits(g_onDisk);
     FollowListEntries(g_before);
     FollowStoredLists(g_before);

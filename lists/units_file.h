@@ -47,7 +47,8 @@ UnitSaveResult SaveUnitChange(const UnitChange& change, UnitProblem* problem);
 
 // The catalogue index of a custom unit the list entries name after a change
 // from `before` to the catalogue as it is now: the same category and unit
-// names. False when the unit is gone; built-in units never move.
+// names (the new name of a unit the change renamed). False when the unit is
+// gone; built-in units never move.
 bool FollowUnit(const CustomCatalogue& before, int* category, int* unit);
 // The entries of both lists in memory brought in line by FollowUnit.
 void FollowListEntries(const CustomCatalogue& before);

@@ -95,6 +95,14 @@ TEST_F(UnitsFile, AfterADeletionTheListsKeepPointingAtTheSameUnits)
     EXPECT_EQ(RecentList.slots[NewestRecentSlot(0)], spanNow);
     EXPECT_EQ(RecentList.slots[NewestRecentSlot(1)], miles);   // a built-in conversion stays
 
+    // A renamed unit keeps its entries.
+    UnitChange rename = Change(UNIT_CHANGE_EDIT, "Common Length", "span", "9", "inch");
+    std::snprintf(rename.definition.name, sizeof rename.definition.name, "hand span");
+    ASSERT_EQ(Save(rename), UNIT_SAVED);
+    ASSERT_EQ(FavoritesList.count, 2);
+    EXPECT_EQ(FavoritesList.entries[0], spanNow);
+    EXPECT_STREQ(UnitName(LENGTH, spanNow.fromIndex), "hand span");
+
     // A custom category going takes its entries along.
     ASSERT_EQ(Save(Change(UNIT_CHANGE_DELETE, "Money", "euro")), UNIT_SAVED);
     EXPECT_EQ(CategoryCount(), money);
