@@ -5,8 +5,10 @@
 #include "core/compound.h"
 
 #include <cstring>
+#include <numeric>
 
 #include "catalogue/units.h"
+#include "numtext/decimal_digits.h"
 #include "numtext/read_quantity.h"
 
 namespace {
@@ -185,16 +187,6 @@ bool RoundScaled(const ExactNumber& x, uint64_t scale, uint64_t* whole, uint64_t
     return *whole < kFirstPartLimit;
 }
 
-uint64_t Gcd(uint64_t a, uint64_t b)
-{
-    while (b != 0) {
-        uint64_t r = a % b;
-        a = b;
-        b = r;
-    }
-    return a;
-}
-
 uint64_t PowerOfTen(int n)
 {
     uint64_t p = 1;
@@ -240,7 +232,7 @@ void PutLastPart(AnswerText& t, uint64_t whole, uint64_t below, uint64_t unit, i
     if (whole != 0 || below == 0) PutNumber(t, whole);
     if (below == 0) return;
     if (whole != 0) Put(t, " ");
-    const uint64_t common = Gcd(below, unit);
+    const uint64_t common = std::gcd(below, unit);
     PutNumber(t, below / common);
     Put(t, "/");
     PutNumber(t, unit / common);
@@ -304,8 +296,7 @@ namespace {
 // per first part; the denominator becomes 0 when it is none.
 uint64_t LastPlaces(const CompoundLayout* layout, int* decimals, int* denominator, uint64_t* unit)
 {
-    if (*decimals < 0) *decimals = 0;
-    if (*decimals > 15) *decimals = 15;
+    *decimals = ClampDecimals(*decimals);
     if (!IsAnswerDenominator(*denominator)) *denominator = 0;
     *unit = *denominator != 0 ? (uint64_t)*denominator : PowerOfTen(*decimals);
     uint64_t scale = *unit;

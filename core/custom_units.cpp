@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <numeric>
 
 #include "core/answer_text.h"
 #include "core/convert_text.h"
@@ -56,22 +57,12 @@ bool IsBase(const UnitDefinition& unit)
 
 // ---- Exact sizes -----------------------------------------------------------
 
-uint64_t Gcd(uint64_t a, uint64_t b)
-{
-    while (b) {
-        const uint64_t r = a % b;
-        a = b;
-        b = r;
-    }
-    return a;
-}
-
 // Lowest terms, with the tens of both sides moved to the exponent; false
 // when a side stays at or above 10^18 or the size leaves 10^-60 .. 10^60.
 bool Settle(UnitSize& s)
 {
     if (s.num == 0 || s.den == 0) return false;
-    const uint64_t g = Gcd(s.num, s.den);
+    const uint64_t g = std::gcd(s.num, s.den);
     s.num /= g;
     s.den /= g;
     // One way of writing each size: the twos and fives of the denominator
@@ -91,7 +82,7 @@ bool Settle(UnitSize& s)
 
 bool SizeMultiply(UnitSize& a, const UnitSize& b)
 {
-    const uint64_t g1 = Gcd(a.num, b.den), g2 = Gcd(b.num, a.den);
+    const uint64_t g1 = std::gcd(a.num, b.den), g2 = std::gcd(b.num, a.den);
     const uint64_t n1 = a.num / g1, d2 = b.den / g1, n2 = b.num / g2, d1 = a.den / g2;
     if (n1 >= kSizeLimit / n2 || d1 >= kSizeLimit / d2) return false;
     a.num = n1 * n2;

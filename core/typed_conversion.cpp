@@ -139,6 +139,6 @@ void ConvertTypedRows(const char* typed, int category, int fromUnit, int toUnit,
     WritePartsOrFraction(value, to, category, fromUnit, toUnit,
                          ClampDecimals(decimals), denominator, result);
     if (!to && numFormat == NUM_FORMAT_AUTOMATIC && !result->exactZero &&
-        std::strstr(result->text, "\xE2\x89\x88 0") == result->text && result->text[5] == '\0')
+        std::strcmp(result->text, "\xE2\x89\x88 0") == 0)
         std::memcpy(result->text, decimalText, sizeof decimalText);
 }

@@ -78,10 +78,14 @@ void FindSettingsBase()
         GetAppDataFolder(SettingsBase);
 }
 
+int BuildPathBesideSettings(char* buffer, int size, const char* fileName)
+{
+    return JoinPath(buffer, size, SettingsBase, SETTINGS_MAKER, SETTINGS_PRODUCT, fileName) ? 1 : 0;
+}
+
 int BuildSettingsPath(char* buffer, int size)
 {
-    return JoinPath(buffer, size, SettingsBase, SETTINGS_MAKER, SETTINGS_PRODUCT,
-                      SETTINGS_FILE_NAME) ? 1 : 0;
+    return BuildPathBesideSettings(buffer, size, SETTINGS_FILE_NAME);
 }
 
 int EnsureSettingsFolders(const char* base, const char* maker, const char* product)

@@ -80,3 +80,5 @@ void FollowStoredLists(const CustomCatalogue& before);
 int EnsureSettingsFolders(const char* base, const char* maker, const char* product);
 // "base\maker\product\file" of the settings, or 0 when it does not fit `size`.
 int BuildSettingsPath(char* buffer, int size);
+// The same for another file in the settings' folder.
+int BuildPathBesideSettings(char* buffer, int size, const char* fileName);

@@ -13,22 +13,13 @@ namespace {
 char g_fileText[UNITS_FILE_MAX];   // the file as last read or written
 CustomUnitSet g_onDisk;            // the set a change is applied to
 
+// The units file lives beside the settings file: same folder, own name.
+static_assert(SETTINGS_PATH_SIZE >= SETTINGS_FOLDER_SIZE + 1 + int(sizeof UNITS_FILE_NAME - 1),
+              "the units file's path fits its buffer");
+
 int BuildUnitsPath(char* path, int size)
 {
-    char settings[SETTINGS_PATH_SIZE];
-    if (!BuildSettingsPath(settings, sizeof settings)) return 0;
-    // The units file lives beside the settings file: same folder, own name.
-    int folder = 0;
-    for (int i = 0; settings[i]; ++i)
-        if (settings[i] == '\\') folder = i + 1;
-    int length = 0;
-    for (; length < folder && length < size - 1; ++length) path[length] = settings[length];
-    for (int i = 0; UNITS_FILE_NAME[i]; ++i, ++length) {
-        if (length >= size - 1) return 0;
-        path[length] = UNITS_FILE_NAME[i];
-    }
-    path[length] = '\0';
-    return length < size ? 1 : 0;
+    return BuildPathBesideSettings(path, size, UNITS_FILE_NAME);
 }
 
 // The file as it stands into g_onDisk; an absent file is an empty set.
