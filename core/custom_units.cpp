@@ -413,12 +413,14 @@ bool ReadUnitQuantity(const char* typed, UnitSize* quantity)
     return ReadTypedNumber(typed, &x) && SizeOfNumber(x, quantity);
 }
 
+static CustomUnitSet Trial;   // the set with a definition applied; large: kept off the stack
+
 UnitProblem CheckUnitDefinition(const CustomUnitSet& set, const UnitDefinition& definition, int replacing,
                                 UnitSize* size)
 {
     if (replacing < 0 && set.count >= CUSTOM_UNIT_MAX) return UNIT_TOO_MANY_UNITS;
     if (NameProblem(definition.name) != UNIT_OK) return NameProblem(definition.name);
-    static CustomUnitSet trial;   // large: kept off the stack
+    CustomUnitSet& trial = Trial;
     trial = set;
     const int at = replacing < 0 ? trial.count++ : replacing;
     // A renamed unit keeps the units defined through it.
@@ -436,6 +438,14 @@ UnitProblem CheckUnitDefinition(const CustomUnitSet& set, const UnitDefinition& 
     for (int i = 0; i < trial.count; ++i)
         if (UnitProblemIn(trial, i, &other) != UNIT_OK) return UNIT_THROUGH_ITSELF;
     return UNIT_OK;
+}
+
+UnitProblem ApplyUnitDefinition(CustomUnitSet* set, const UnitDefinition& definition, int replacing)
+{
+    UnitSize size;
+    const UnitProblem problem = CheckUnitDefinition(*set, definition, replacing, &size);
+    if (problem == UNIT_OK) *set = Trial;
+    return problem;
 }
 
 int UnitsDefinedThrough(const CustomUnitSet& set, int index, bool marks[CUSTOM_UNIT_MAX])

@@ -66,6 +66,9 @@ int WriteUnitQuantity(const UnitSize& quantity, char* out, int size);
 // set; with UNIT_OK, size receives its exact size in its category's base.
 UnitProblem CheckUnitDefinition(const CustomUnitSet& set, const UnitDefinition& definition, int replacing,
                                 UnitSize* size);
+// The same check; with UNIT_OK the definition goes into set, and the units
+// defined through a renamed unit follow its new name.
+UnitProblem ApplyUnitDefinition(CustomUnitSet* set, const UnitDefinition& definition, int replacing);
 // The unit of set that has that category and name, or -1.
 int FindCustomUnit(const CustomUnitSet& set, const char* category, const char* name);
 

@@ -40,21 +40,7 @@ UnitProblem ApplyChange(const UnitChange& change)
         RemoveMarkedUnits(&g_onDisk, marks);
         return UNIT_OK;
     }
-    UnitSize size;
-    const UnitProblem problem = CheckUnitDefinition(g_onDisk, change.definition, at, &size);
-    if (problem != UNIT_OK) return problem;
-    if (at < 0) {
-        g_onDisk.units[g_onDisk.count++] = change.definition;
-        return UNIT_OK;
-    }
-    // Units defined through the renamed one follow it.
-    for (int i = 0; i < g_onDisk.count; ++i) {
-        UnitDefinition& other = g_onDisk.units[i];
-        if (i != at && std::strcmp(other.category, change.category) == 0 && std::strcmp(other.of, change.name) == 0)
-            std::memcpy(other.of, change.definition.name, sizeof other.of);
-    }
-    g_onDisk.units[at] = change.definition;
-    return UNIT_OK;
+    return ApplyUnitDefinition(&g_onDisk, change.definition, at);
 }
 
 }  // namespace
